@@ -1,0 +1,86 @@
+// Builds the LCD print command (or the bare hex numbers) from UTF-16 text.
+// Runs on every keystroke, so it writes straight into a pre-sized buffer.
+#include "core/command_builder.h"
+
+#include <array>
+#include <cstring>
+
+namespace hexcribe {
+
+namespace {
+
+// "00".."FF" as 512 consecutive characters: byte b's digits start at 2*b.
+constexpr std::array<char, 512> MakeHexTable() {
+  constexpr char digits[] = "0123456789ABCDEF";
+  std::array<char, 512> table{};
+  for (int b = 0; b < 256; ++b) {
+    table[static_cast<std::size_t>(2 * b)] = digits[b >> 4];
+    table[static_cast<std::size_t>(2 * b + 1)] = digits[b & 0x0F];
+  }
+  return table;
+}
+constexpr std::array<char, 512> kHexTable = MakeHexTable();
+
+inline char* PutByte(char* at, unsigned byte) {
+  std::memcpy(at, &kHexTable[2 * byte], 2);
+  return at + 2;
+}
+
+}  // namespace
+
+std::string_view SeparatorFor(int separatorChoice) {
+  switch (separatorChoice) {
+    case 0: return " ";
+    case 2: return ",";
+    case 3: return "-";
+    default: return "";
+  }
+}
+
+void AppendCommand(std::string& out, std::u16string_view text, int separatorChoice, bool wholeCommand) {
+  const std::string_view separator = SeparatorFor(separatorChoice);
+  const std::size_t byteCount = text.size() * 2;
+  const std::size_t numbersSize = byteCount == 0 ? 0 : byteCount * 2 + (byteCount - 1) * separator.size();
+  const std::size_t wrapperSize = wholeCommand ? kCommandPrefix.size() + kCommandSuffix.size() : 0;
+
+  const std::size_t start = out.size();
+  out.resize(start + numbersSize + wrapperSize);
+  char* at = out.data() + start;
+
+  if (wholeCommand) {
+    std::memcpy(at, kCommandPrefix.data(), kCommandPrefix.size());
+    at += kCommandPrefix.size();
+  }
+  if (!text.empty()) {
+    at = PutByte(at, text[0] & 0xFFu);
+    if (separator.empty()) {
+      at = PutByte(at, static_cast<unsigned>(text[0] >> 8));
+      for (std::size_t i = 1; i < text.size(); ++i) {
+        at = PutByte(at, text[i] & 0xFFu);
+        at = PutByte(at, static_cast<unsigned>(text[i] >> 8));
+      }
+    } else {
+      // Every separator in the table is a single character.
+      const char sep = separator.front();
+      *at++ = sep;
+      at = PutByte(at, static_cast<unsigned>(text[0] >> 8));
+      for (std::size_t i = 1; i < text.size(); ++i) {
+        *at++ = sep;
+        at = PutByte(at, text[i] & 0xFFu);
+        *at++ = sep;
+        at = PutByte(at, static_cast<unsigned>(text[i] >> 8));
+      }
+    }
+  }
+  if (wholeCommand) {
+    std::memcpy(at, kCommandSuffix.data(), kCommandSuffix.size());
+  }
+}
+
+std::string BuildCommand(std::u16string_view text, int separatorChoice, bool wholeCommand) {
+  std::string out;
+  AppendCommand(out, text, separatorChoice, wholeCommand);
+  return out;
+}
+
+}  // namespace hexcribe
