@@ -1,0 +1,27 @@
+// Throughput of BuildCommand for the dialog's maximum input and for bulk text, per separator.
+#include <benchmark/benchmark.h>
+
+#include "core/command_builder.h"
+#include "sample_text.h"
+
+namespace {
+
+void BM_BuildCommand(benchmark::State& state) {
+  const auto units = static_cast<std::size_t>(state.range(0));
+  const int separator = static_cast<int>(state.range(1));
+  const std::u16string text = hexcribe::bench::MakeMixedText(units);
+  for (auto _ : state) {
+    std::string command = hexcribe::BuildCommand(text, separator, true);
+    benchmark::DoNotOptimize(command.data());
+  }
+  // Bytes of UTF-16LE input converted.
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(units * 2));
+  state.SetLabel(separator == 0 ? "space" : separator == 1 ? "none" : separator == 2 ? "comma" : "hyphen");
+}
+
+BENCHMARK(BM_BuildCommand)
+    ->ArgsProduct({{1023, 1 << 20}, {0, 1, 2, 3}})
+    ->ArgNames({"units", "separator"})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
