@@ -1,0 +1,81 @@
+// The one platform boundary: every service that differs between Linux and Windows.
+// Portable code calls only these; src/platform/linux + qt and src/platform/win32 implement them.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hexcribe::platform {
+
+// ---- Settings location and file probes -------------------------------------
+
+// The per-user application-data folder without a trailing separator, or ""
+// when the platform cannot name one (callers then read defaults and writes fail).
+std::u16string GetAppDataFolder();
+
+// The character that joins path components.
+char16_t PathSeparator();
+
+// Creates one folder level (CreateDirectoryW semantics; an existing folder is
+// reported as failure and callers ignore it).
+bool CreateFolder(const std::u16string& path);
+
+// True for an existing folder.
+bool IsDirectory(const std::u16string& path);
+
+// True when the path opens as a file for reading (with full sharing on Windows).
+bool CanOpenForReading(const std::u16string& path);
+
+// Creates a new empty file. Never truncates or replaces an existing file:
+// gives false when anything already exists at the path.
+bool CreateNewEmptyFile(const std::u16string& path);
+
+// ---- Profile (INI) functions -------------------------------------------------
+
+// GetPrivateProfileStringW: the value of key in section, or the default when
+// either is missing, truncated to capacity - 1 units. capacity 0 gives "".
+std::u16string GetProfileString(const std::u16string& section, const std::u16string& key,
+                                const std::u16string& defaultValue, std::size_t capacity,
+                                const std::u16string& file);
+
+// WritePrivateProfileStringW: adds or replaces key=value in section, adding the
+// section when needed. False when the file could not be written.
+bool WriteProfileString(const std::u16string& section, const std::u16string& key, const std::u16string& value,
+                        const std::u16string& file);
+
+// ---- Version data of an executable -------------------------------------------
+
+// Full long-form path of the running executable, or "" when unknown.
+std::u16string GetOwnModulePath();
+
+// The string `name` of the string table `language` (e.g. "040904b0") in the
+// version data of the executable at path; nullopt when the file has no
+// readable version data or no such entry. Language keys match without regard
+// to case.
+std::optional<std::u16string> QueryVersionString(const std::u16string& path, std::u16string_view language,
+                                                 std::u16string_view name);
+
+// ---- Fonts -------------------------------------------------------------------
+
+// Every face name the platform reports, one report per face and character set
+// (duplicates, "@" faces and empty names included; portable code filters).
+std::vector<std::u16string> EnumerateRawFontFaces();
+
+// The name under which the face list shows the face called `name` (e.g. a
+// localized family name under another locale); `name` itself when unknown.
+std::u16string CanonicalFaceName(const std::u16string& name);
+
+// ---- Clipboard ---------------------------------------------------------------
+
+// The text in the platform's 8-bit clipboard encoding (the ANSI code page on
+// Windows). The command text is ASCII, so this is a plain copy for it.
+std::string ToClipboardBytes(std::u16string_view text);
+
+// Empties the clipboard and, when bytes is not empty, puts the bytes on it as
+// plain 8-bit text. True on success, also for empty bytes.
+bool PutTextOnClipboard(std::string_view bytes);
+
+}  // namespace hexcribe::platform

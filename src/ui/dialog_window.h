@@ -1,0 +1,58 @@
+// The main dialog as the portable behaviour sees it: controls addressed by id.
+// Each front end (Qt, Win32) implements it; tests use an in-memory fake.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace hexcribe::ui {
+
+// Control ids of the main dialog.
+enum ControlId : int {
+  kFontList = 1000,
+  kResultBox = 1002,
+  kWholeCommand = 1003,
+  kSeparationList = 1004,
+  kCopyButton = 1005,
+  kCloseButton = 1007,
+  kInputBox = 1008,
+};
+
+// An opaque display-font handle; 0 means "no font" (the control's default).
+using FontHandle = std::uintptr_t;
+
+class DialogWindow {
+ public:
+  virtual ~DialogWindow() = default;
+
+  // GetWindowText semantics: at most capacity - 1 units; capacity 0 = whole text.
+  // Multi-line edit boxes report a line break as CR LF. Never trimmed.
+  virtual std::u16string GetText(int id, std::size_t capacity) const = 0;
+  virtual void SetText(int id, const std::u16string& text) = 0;
+  virtual void SetTitle(const std::u16string& title) = 0;
+
+  // Drop-down lists.
+  virtual int GetItemCount(int id) const = 0;
+  virtual void DeleteItem(int id, int index) = 0;
+  virtual void InsertItem(int id, int index, const std::u16string& text) = 0;
+  virtual int GetCurSel(int id) const = 0;  // -1 when nothing is selected
+  virtual void SetCurSel(int id, int index) = 0;
+  // CB_SELECTSTRING: selects the first item, searching after startIndex and
+  // wrapping, whose text begins with prefix (case ignored); gives its index or
+  // -1, leaving the selection unchanged, when none matches.
+  virtual int SelectString(int id, int startIndex, const std::u16string& prefix) = 0;
+
+  // Check box state (0 unchecked, 1 checked).
+  virtual int GetCheck(int id) const = 0;
+  virtual void SetCheck(int id, int state) = 0;
+
+  // Display fonts: created from a face name (empty = the platform's default
+  // face) and a size in tenths of a point; 0 on failure. The caller owns the
+  // handle and destroys it; SetControlFont(id, 0) restores the default font.
+  virtual FontHandle CreatePointFont(int tenthsOfPoint, const std::u16string& face) = 0;
+  virtual void DestroyFont(FontHandle font) = 0;
+  virtual void SetControlFont(int id, FontHandle font) = 0;
+};
+
+}  // namespace hexcribe::ui
