@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """The Font list's cost with this machine's fonts and with thousands more installed.
 
-Builds font_enumeration_bench (bench preset), makes N extra font families with
+Builds font_faces_bench (bench preset), makes N extra font families with
 make_many_fonts.py (fontconfig cache built beforehand, as on an installed system)
 and runs the benchmark with and without them. The first enumeration of a process
 is measured in several fresh processes, since only the first one is cold.
@@ -17,7 +17,7 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-BENCH = ROOT / "build" / "bench" / "bench" / "font_enumeration_bench"
+BENCH = ROOT / "build" / "bench" / "bench" / "font_faces_bench"
 
 
 def run_bench(env, args):
@@ -27,20 +27,25 @@ def run_bench(env, args):
 
 
 def measure(label, env, processes):
-    cold = [run_bench(env, ["--benchmark_filter=BM_FirstEnumeration"])["BM_FirstEnumeration/iterations:1"]
-            for _ in range(processes)]
-    floor = [run_bench(env, ["--benchmark_filter=BM_FirstQtFamilies"])["BM_FirstQtFamilies/iterations:1"]
-             for _ in range(processes)]
-    warm = run_bench(env, ["--benchmark_filter=^BM_(Enumeration|CanonicalFaceName|BuildFaceList)$"])
+    first = "BM_EnumerateFontFaces_FirstCall"
+    cold = [run_bench(env, [f"--benchmark_filter={first}"])[f"{first}/iterations:1"] for _ in range(processes)]
+    first = "BM_QtFamilies_FirstCall"
+    floor = [run_bench(env, [f"--benchmark_filter={first}"])[f"{first}/iterations:1"] for _ in range(processes)]
+    warm = run_bench(env, ["--benchmark_filter=^BM_(EnumerateFontFaces_Cached|EnumerateFontFaces_Repopulated|"
+                           "FontconfigFamilyNames|CanonicalFaceName|BuildFaceList)$"])
     faces = int(cold[0]["faces"])
     print(f"{label}: {faces} faces in the list")
-    print(f"  first enumeration in a process: median {statistics.median(b['real_time'] for b in cold):.1f} ms "
+    print(f"  first enumeration in a process:  median {statistics.median(b['real_time'] for b in cold):.1f} ms "
           f"(min {min(b['real_time'] for b in cold):.1f}, {processes} processes)")
     print(f"  the toolkit's family list alone: median {statistics.median(b['real_time'] for b in floor):.1f} ms "
           f"(first call of a process)")
-    print(f"  later enumerations:             {warm['BM_Enumeration']['real_time']:.2f} ms")
-    print(f"  saved face to listed name:      {warm['BM_CanonicalFaceName']['real_time']:.2f} ms")
-    print(f"  filter + sort alone:            {warm['BM_BuildFaceList']['real_time']:.1f} us")
+    for name, label in (("EnumerateFontFaces_Repopulated", "toolkit database rebuilt"),
+                        ("EnumerateFontFaces_Cached", "later enumerations"),
+                        ("FontconfigFamilyNames", "fontconfig family names"),
+                        ("CanonicalFaceName", "saved face to listed name"),
+                        ("BuildFaceList", "filter + sort alone")):
+        b = warm[f"BM_{name}"]
+        print(f"  {label + ':':32} {b['real_time']:.3f} {b['time_unit']}")
 
 
 def main():
@@ -49,7 +54,7 @@ def main():
     parser.add_argument("--processes", type=int, default=7)
     args = parser.parse_args()
     subprocess.run(["cmake", "--preset", "bench"], cwd=ROOT, check=True, stdout=subprocess.DEVNULL)
-    subprocess.run(["cmake", "--build", "--preset", "bench", "--target", "font_enumeration_bench"], cwd=ROOT,
+    subprocess.run(["cmake", "--build", "--preset", "bench", "--target", "font_faces_bench"], cwd=ROOT,
                    check=True, stdout=subprocess.DEVNULL)
     env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "FONTCONFIG"))}
     env["LC_ALL"] = "C.UTF-8"
