@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Types Hangul through a real input method (fcitx5 + Hangul) into the dialog.
+"""Types Hangul through a real input method (fcitx5 or ibus) into the dialog.
 
 Everything runs privately: an Xvfb display picked by the server itself, a
 session bus of our own (without service activation, so nothing starts behind
@@ -27,8 +27,7 @@ DIALOG_UNITS = (288, 270)
 INPUT_BOX_CENTRE = (7 + 274 // 2, 85 + 88 // 2)
 COPY_BUTTON_CENTRE = (180 + 61 // 2, 249 + 14 // 2)
 
-REQUIRED_TOOLS = ["Xvfb", "dbus-daemon", "dbus-send", "dbus-monitor", "fcitx5",
-                  "fcitx5-remote", "xdotool", "xclip"]
+REQUIRED_TOOLS = ["Xvfb", "dbus-daemon", "dbus-send", "dbus-monitor", "xdotool", "xclip"]
 
 
 class Failure(Exception):
@@ -86,25 +85,30 @@ class KeyBarrier:
     input method, so the test waits until the typed keys have been composed
     instead of sleeping a guessed time."""
 
-    CALL = re.compile(r"^method call .* sender=(\S+) .* serial=(\d+) .*member=ProcessKeyEvent$")
+    # Calls from a client (unique name ":1.n"); the daemon's own calls to its
+    # engines on the same bus are not counted.
+    CALL = re.compile(r"^method call .* sender=(:\S+) .* serial=(\d+) .*member=ProcessKeyEvent$")
     REPLY = re.compile(r"^(?:method return|error) .* destination=(\S+) .*reply_serial=(\d+)")
 
-    def __init__(self, procs, env):
+    def __init__(self, procs, env, address, probe):
         self.lock = threading.Lock()
         self.pending = set()
         self.calls = 0
         self.last_activity = time.monotonic()
-        self.proc = procs.start("dbus-monitor", ["dbus-monitor", "--session"], env=env,
+        self.proc = procs.start("dbus-monitor", ["dbus-monitor", "--address", address], env=env,
                                 stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.ready = threading.Event()
         threading.Thread(target=self._read, daemon=True).start()
-        if not self.ready.wait(5):
-            raise Failure("dbus-monitor did not start")
+        # The monitor is listening once it reports traffic; make some.
+        deadline = time.monotonic() + 5
+        while not self.ready.wait(0.1):
+            if time.monotonic() > deadline:
+                raise Failure("dbus-monitor did not start")
+            probe()
 
     def _read(self):
         for line in self.proc.stdout:
-            if "member=NameAcquired" in line:
-                self.ready.set()
+            self.ready.set()
             call = self.CALL.match(line.strip())
             reply = None if call else self.REPLY.match(line.strip())
             with self.lock:
@@ -136,6 +140,153 @@ class KeyBarrier:
                       "key events to the input method")
 
 
+class Fcitx5:
+    """fcitx5 with only the add-ons the test needs, Hangul as the default
+    input method of the one group, active in every new input context."""
+
+    name = "fcitx5"
+    tools = ["fcitx5", "fcitx5-remote"]
+
+    def start(self, session):
+        base = os.path.join(session.env["XDG_CONFIG_HOME"], "fcitx5")
+        os.makedirs(os.path.join(base, "conf"), exist_ok=True)
+        write(os.path.join(base, "profile"),
+              "[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=hangul\n\n"
+              "[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n"
+              "[Groups/0/Items/1]\nName=hangul\nLayout=\n\n"
+              "[GroupOrder]\n0=Default\n")
+        write(os.path.join(base, "config"), "[Behavior]\nActiveByDefault=True\n")
+        write(os.path.join(base, "conf", "hangul.conf"), "Keyboard=Dubeolsik\n")
+        session.start_logged("fcitx5", ["fcitx5", "--disable=all",
+                                        "--enable=core,dbus,dbusfrontend,xcb,keyboard,hangul"])
+        session.poll("fcitx5 answering on the bus",
+                     lambda: session.run(["fcitx5-remote"], check=False).returncode == 0, 10)
+        self.bus = session.env["DBUS_SESSION_BUS_ADDRESS"]
+        return dict(QT_IM_MODULE="fcitx", XMODIFIERS="@im=fcitx")
+
+    def before_app(self, session):
+        pass
+
+    def debug_info(self, session):
+        return session.run(["dbus-send", "--session", "--print-reply", "--dest=org.fcitx.Fcitx5",
+                            "/controller", "org.fcitx.Fcitx.Controller1.DebugInfo"],
+                           check=False, timeout=3).stdout
+
+    def context_focused(self, session):
+        """True when one of the program's input contexts has fcitx5's focus
+        and Hangul is its input method."""
+        focused = any(f"program:{session.app_name} " in line and "focus:1" in line
+                      for line in self.debug_info(session).splitlines())
+        return focused and session.run(["fcitx5-remote", "-n"], check=False).stdout.strip() == "hangul"
+
+    def stop(self, session):
+        pass
+
+
+class Ibus:
+    """ibus-daemon on its own bus with the Hangul engine, which starts in
+    Hangul mode by configuration (its default is Latin)."""
+
+    name = "ibus"
+    tools = ["ibus-daemon", "ibus"]
+    PATH = re.compile(r'object path "([^"]+)"')
+
+    def start(self, session):
+        settings = os.path.join(session.env["XDG_CONFIG_HOME"], "glib-2.0", "settings")
+        os.makedirs(settings, exist_ok=True)
+        write(os.path.join(settings, "keyfile"),
+              "[org/freedesktop/ibus/engine/hangul]\ninitial-input-mode='hangul'\n")
+        session.env["GSETTINGS_BACKEND"] = "keyfile"
+        self.daemon = session.start_logged("ibus-daemon", ["ibus-daemon", "--panel=disable",
+                                                           "--emoji-extension=disable", "--cache=none"])
+        address = [""]
+
+        def ready():
+            address[0] = session.run(["ibus", "address"], check=False).stdout.strip()
+            return address[0].startswith("unix:")
+        session.poll("ibus-daemon's address", ready, 10)
+        self.bus = address[0]
+        session.env["IBUS_ADDRESS"] = self.bus
+        session.poll("the Hangul engine",
+                     lambda: session.run(["ibus", "engine", "hangul"], check=False).returncode == 0, 10)
+        return dict(QT_IM_MODULE="ibus", XMODIFIERS="@im=ibus")
+
+    def current_context(self, session):
+        out = session.run(["dbus-send", "--address=" + self.bus, "--print-reply",
+                           "--dest=org.freedesktop.IBus", "/org/freedesktop/IBus",
+                           "org.freedesktop.DBus.Properties.Get", "string:org.freedesktop.IBus",
+                           "string:CurrentInputContext"], check=False, timeout=3).stdout
+        match = self.PATH.search(out)
+        return match.group(1) if match else ""
+
+    def before_app(self, session):
+        self.old_context = self.current_context(session)
+
+    def debug_info(self, session):
+        return f"current input context: {self.current_context(session)}\n"
+
+    def context_focused(self, session):
+        """True when a context newer than those before the program started
+        has the focus and Hangul is the engine."""
+        context = self.current_context(session)
+        return (context not in ("", self.old_context, "/org/freedesktop/IBus/InputContext_0")
+                and session.run(["ibus", "engine"], check=False).stdout.strip() == "hangul")
+
+    def stop(self, session):
+        # The daemon's engine and settings helpers can outlive it briefly:
+        # note their PIDs first, then wait for them (and stop them by PID).
+        helpers = child_pids(self.daemon.pid)
+        session.run(["ibus", "exit"], check=False, timeout=5)
+        try:
+            self.daemon.wait(timeout=3)
+        except subprocess.TimeoutExpired:
+            pass
+        stop_pids(helpers)
+
+
+INPUT_METHODS = {"fcitx5": Fcitx5, "ibus": Ibus}
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
+
+
+def child_pids(pid):
+    pids = []
+    try:
+        for task in os.listdir(f"/proc/{pid}/task"):
+            with open(f"/proc/{pid}/task/{task}/children", encoding="ascii") as f:
+                pids += [int(p) for p in f.read().split()]
+    except OSError:
+        pass
+    return pids
+
+
+def stop_pids(pids, grace=2.0):
+    """Waits for processes that are not our children to end; SIGTERM, then
+    SIGKILL, each by its PID, to the ones that do not."""
+    def running(pid):  # a zombie has ended, it only waits to be reaped
+        try:
+            with open(f"/proc/{pid}/stat", encoding="ascii", errors="replace") as f:
+                return f.read().rsplit(") ", 1)[1][:1] != "Z"
+        except (OSError, IndexError):
+            return False
+
+    for sig in (None, signal.SIGTERM, signal.SIGKILL):
+        alive = [pid for pid in pids if running(pid)]
+        if not alive:
+            return
+        for pid in alive if sig is not None else ():
+            try:
+                os.kill(pid, sig)
+            except ProcessLookupError:
+                pass
+        deadline = time.monotonic() + grace
+        while time.monotonic() < deadline and any(running(pid) for pid in alive):
+            time.sleep(0.05)
+
+
 class Session:
     """One private desktop session: X server, bus, input method, program."""
 
@@ -148,6 +299,8 @@ class Session:
         self.app = None
         self.app_name = os.path.basename(args.app)
         self.focus_retries = 0
+        self.logs = []
+        self.im = INPUT_METHODS[args.im]()
 
     # --- set-up -------------------------------------------------------
     def private_environment(self):
@@ -209,30 +362,14 @@ class Session:
             raise Failure("the session bus did not start")
         self.env["DBUS_SESSION_BUS_ADDRESS"] = address
 
-    def start_fcitx5(self):
-        base = os.path.join(self.env["XDG_CONFIG_HOME"], "fcitx5")
-        os.makedirs(os.path.join(base, "conf"), exist_ok=True)
-        with open(os.path.join(base, "profile"), "w", encoding="utf-8") as f:
-            f.write("[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=hangul\n\n"
-                    "[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n"
-                    "[Groups/0/Items/1]\nName=hangul\nLayout=\n\n"
-                    "[GroupOrder]\n0=Default\n")
-        with open(os.path.join(base, "config"), "w", encoding="utf-8") as f:
-            f.write("[Behavior]\nActiveByDefault=True\n")
-        with open(os.path.join(base, "conf", "hangul.conf"), "w", encoding="utf-8") as f:
-            f.write("Keyboard=Dubeolsik\n")
-        self.im_log = open(os.path.join(self.workdir, "fcitx5.log"), "w", encoding="utf-8")
-        self.procs.start("fcitx5", ["fcitx5", "--disable=all",
-                                    "--enable=core,dbus,dbusfrontend,xcb,keyboard,hangul"],
-                         env=self.env, stdout=self.im_log, stderr=subprocess.STDOUT)
-        self.poll("fcitx5 answering on the bus",
-                  lambda: self.run(["fcitx5-remote"], check=False).returncode == 0, 10)
-        self.env_app = dict(self.env, QT_IM_MODULE="fcitx", XMODIFIERS="@im=fcitx")
+    def start_logged(self, name, argv, env=None):
+        out = open(os.path.join(self.workdir, name + ".log"), "w", encoding="utf-8")
+        self.logs.append(out)
+        return self.procs.start(name, argv, env=env or self.env, stdout=out, stderr=subprocess.STDOUT)
 
-    def start_app(self):
-        self.app_log = open(os.path.join(self.workdir, "app.log"), "w", encoding="utf-8")
-        self.app = self.procs.start("program", [self.args.app], env=self.env_app,
-                                    stdout=self.app_log, stderr=subprocess.STDOUT)
+    def start_app(self, im_env):
+        self.im.before_app(self)
+        self.app = self.start_logged("program", [self.args.app], env=dict(self.env, **im_env))
         pattern = "^" + re.escape(WINDOW_TITLE) + "$"
 
         def find():
@@ -264,15 +401,6 @@ class Session:
             time.sleep(interval)
         raise Failure(f"timed out waiting for {what}")
 
-    def program_context_focused(self):
-        out = self.run(["dbus-send", "--session", "--print-reply", "--dest=org.fcitx.Fcitx5",
-                        "/controller", "org.fcitx.Fcitx.Controller1.DebugInfo"], check=False).stdout
-        focused = any(f"program:{self.app_name} " in line and "focus:1" in line
-                      for line in out.splitlines())
-        if not focused:
-            return False
-        return self.run(["fcitx5-remote", "-n"], check=False).stdout.strip() == "hangul"
-
     def click(self, point):
         x = point[0] * self.size[0] // DIALOG_UNITS[0]
         y = point[1] * self.size[1] // DIALOG_UNITS[1]
@@ -290,7 +418,7 @@ class Session:
         for attempt in range(max_retries + 1):
             try:
                 self.poll("the program's input context to get the focus",
-                          self.program_context_focused, 1.5 if attempt == 0 else 2.0, 0.1)
+                          lambda: self.im.context_focused(self), 1.5 if attempt == 0 else 2.0, 0.1)
                 return
             except Failure:
                 if attempt == max_retries:
@@ -335,9 +463,10 @@ class Session:
         self.private_environment()
         self.start_x()
         self.start_bus()
-        self.start_fcitx5()
-        self.barrier = KeyBarrier(self.procs, self.env)
-        self.start_app()
+        im_env = self.im.start(self)
+        self.barrier = KeyBarrier(self.procs, self.env, self.im.bus,
+                                  lambda: self.im.debug_info(self))
+        self.start_app(im_env)
         self.focus_input_box()
         log(f"input context focused after {self.focus_retries} retries")
 
@@ -359,10 +488,11 @@ class Session:
         self.copy(text, "Tab while composing")
 
         # Enter and Escape are swallowed by the dialog but do not lose or
-        # double the syllable being composed, and composing goes on afterwards.
+        # double the syllable being composed; composing goes on after Enter.
+        # (ibus-hangul switches to Latin on Escape, so only a space follows.)
         self.back_to_input_end()
-        self.type_keys(["g", "k", "s", "Return", "r", "m", "f", "Escape", "g", "k", "s", "space"])
-        text += "한글한 "
+        self.type_keys(["g", "k", "s", "Return", "r", "m", "f", "Escape", "space"])
+        text += "한글 "
         self.copy(text, "Enter and Escape while composing")
 
         # Closing as a window manager does saves the committed text.
@@ -375,24 +505,41 @@ class Session:
             raise Failure(f"the program ended with status {self.app.returncode}")
         settings = os.path.join(self.env["XDG_CONFIG_HOME"], "Hexcribe", "setting.ini")
         try:
-            with open(settings, encoding="utf-8", errors="replace") as f:
-                content = f.read()
+            with open(settings, "rb") as f:
+                raw = f.read()
         except OSError as error:
             raise Failure(f"no settings file after closing: {error}") from None
+        # The values are ASCII; accept the file in UTF-8 or UTF-16LE.
+        wide = raw.startswith(b"\xff\xfe") or b"\0" in raw
+        content = raw.decode("utf-16-le" if wide else "utf-8", errors="replace").lstrip("\ufeff")
         values = re.findall(r"^mlang_text=(.*?)\r?$", content, re.MULTILINE)
         if values != [stored_text(text)]:
             raise Failure(f"setting.ini holds mlang_text {values}, expected {stored_text(text)!r}")
         log(f"setting.ini: mlang_text={values[0]}")
 
+    def stop(self):
+        """Stops the program first, then the input method, bus and X server."""
+        if self.app is not None and self.app.poll() is None:
+            self.app.terminate()
+            try:
+                self.app.wait(timeout=3)
+            except subprocess.TimeoutExpired:
+                self.app.kill()
+                self.app.wait(timeout=3)
+        try:
+            self.im.stop(self)
+        except Exception as error:  # noqa: BLE001 - the rest must still be stopped
+            log(f"stopping {self.im.name}: {error}")
+        self.procs.stop_all()
+        for out in self.logs:
+            out.close()
+
     def diagnostics(self):
         try:
-            info = self.run(["dbus-send", "--session", "--print-reply", "--dest=org.fcitx.Fcitx5",
-                             "/controller", "org.fcitx.Fcitx.Controller1.DebugInfo"],
-                            check=False, timeout=3).stdout
-            log("input method contexts:\n" + info)
+            log("input method contexts:\n" + self.im.debug_info(self))
         except Exception:  # noqa: BLE001 - diagnostics only
             pass
-        for name in ("app.log", "fcitx5.log"):
+        for name in ("program.log", self.im.name + ".log", "ibus-daemon.log"):
             path = os.path.join(self.workdir, name)
             if os.path.exists(path):
                 with open(path, encoding="utf-8", errors="replace") as f:
@@ -408,11 +555,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__)
     parser.add_argument("--app", required=True, help="the program to test")
     parser.add_argument("--x-tool", required=True, help="the x_window_tool helper")
+    parser.add_argument("--im", choices=sorted(INPUT_METHODS), default="fcitx5",
+                        help="the input method daemon to type through")
     parser.add_argument("--timeout", type=float, default=90, help="hard limit for the whole run, s")
     parser.add_argument("--keep", action="store_true", help="keep the private folder")
     args = parser.parse_args()
 
-    missing = [tool for tool in REQUIRED_TOOLS if shutil.which(tool) is None]
+    tools = REQUIRED_TOOLS + INPUT_METHODS[args.im].tools
+    missing = [tool for tool in tools if shutil.which(tool) is None]
     if missing:
         print(f"SKIPPED: input method test needs {', '.join(missing)} "
               "(install the packages in scripts/deps/ime.txt)")
@@ -438,7 +588,7 @@ def main():
         session.diagnostics()
     finally:
         signal.setitimer(signal.ITIMER_REAL, 0)
-        session.procs.stop_all()
+        session.stop()
         if args.keep or status != 0:
             log(f"private folder kept: {workdir}")
         else:
