@@ -1,0 +1,31 @@
+// A regular file opened for bounded reads at offsets; never reads past the file's size.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace hexcribe::platform {
+
+class ReadOnlyFile {
+ public:
+  // Opens path (native bytes) when it names a regular file; anything else
+  // (folder, FIFO, device, missing) leaves the object closed.
+  explicit ReadOnlyFile(const std::string& native_path);
+  ~ReadOnlyFile();
+  ReadOnlyFile(const ReadOnlyFile&) = delete;
+  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+  bool IsOpen() const { return fd_ >= 0; }
+  std::uint64_t Size() const { return size_; }
+
+  // Fills out with the bytes at offset; false (and nothing promised about out)
+  // when the range does not lie wholly inside the file or the read fails.
+  bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
+
+ private:
+  int fd_ = -1;
+  std::uint64_t size_ = 0;
+};
+
+}  // namespace hexcribe::platform
