@@ -21,9 +21,9 @@ namespace {
 namespace fs = std::filesystem;
 using testing::Bytes;
 
-fs::path OwnPath() { return platform::NativePathFromUtf16(platform::GetOwnModulePath()); }
+fs::path OwnPath() { return platform::posix::ToNativePath(platform::GetOwnModulePath()); }
 
-std::u16string U16(const fs::path& path) { return platform::Utf16FromNativePath(path.string()); }
+std::u16string U16(const fs::path& path) { return platform::posix::FromNativePath(path.string()); }
 
 Bytes ReadAll(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -102,7 +102,7 @@ TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
   }
   std::vector<std::pair<std::string, std::string>> block_values;
   for (const auto& entry : data->tables[0].strings) {
-    block_values.emplace_back(platform::NativePathFromUtf16(entry.name), platform::NativePathFromUtf16(entry.value));
+    block_values.emplace_back(platform::posix::ToNativePath(entry.name), platform::posix::ToNativePath(entry.value));
   }
   EXPECT_EQ(rc_values, block_values);
   ASSERT_TRUE(std::regex_search(rc, m, std::regex(R"rx(BLOCK "([0-9A-Fa-f]{8})")rx")));

@@ -1,17 +1,17 @@
-// Conversion between UTF-16 path text and the byte strings Linux uses as file names.
+// File names between the program's UTF-16 text and the bytes the Linux kernel takes.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace hexcribe::platform {
+namespace hexcribe::platform::posix {
 
-// UTF-8 bytes for the file system. The units U+DC80..U+DCFF stand for single raw
-// bytes 0x80..0xFF (see Utf16FromNativePath); other unpaired surrogates become U+FFFD.
-std::string NativePathFromUtf16(std::u16string_view path);
+// UTF-8, where bytes that are not valid UTF-8 travel as the lone surrogates
+// U+DC80..U+DCFF, so any file name the kernel reports can be handed back to it.
+std::string ToNativePath(std::u16string_view path);
+std::u16string FromNativePath(std::string_view path);
 
-// UTF-16 text of a file-system byte string. Bytes that are not part of valid
-// UTF-8 map to U+DC80..U+DCFF so that every Linux path survives the round trip.
-std::u16string Utf16FromNativePath(std::string_view path);
+// The folder part of a path ("." for a bare name, "/" for a name at the root).
+std::string FolderOf(const std::string& path);
 
-}  // namespace hexcribe::platform
+}  // namespace hexcribe::platform::posix

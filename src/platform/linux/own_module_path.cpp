@@ -16,7 +16,7 @@ std::u16string GetOwnModulePath() {
     if (n < 0) return {};
     if (static_cast<std::size_t>(n) < buffer.size()) {
       buffer.resize(static_cast<std::size_t>(n));
-      return Utf16FromNativePath(buffer);
+      return posix::FromNativePath(buffer);
     }
     buffer.resize(buffer.size() * 4);
   }

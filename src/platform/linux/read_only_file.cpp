@@ -6,30 +6,25 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace hexcribe::platform {
 
 ReadOnlyFile::ReadOnlyFile(const std::string& native_path) {
   // O_NONBLOCK: opening a FIFO for reading would otherwise wait for a writer.
-  const int fd = ::open(native_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return;
+  posix::UniqueFd fd(::open(native_path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  if (!fd) return;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
-    ::close(fd);
-    return;
-  }
-  fd_ = fd;
+  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) return;
+  fd_ = std::move(fd);
   size_ = static_cast<std::uint64_t>(info.st_size);
 }
 
-ReadOnlyFile::~ReadOnlyFile() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
 bool ReadOnlyFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const {
-  if (fd_ < 0 || offset > size_ || out.size() > size_ - offset) return false;
+  if (!fd_ || offset > size_ || out.size() > size_ - offset) return false;
   std::size_t done = 0;
   while (done < out.size()) {
-    const ssize_t n = ::pread(fd_, out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
+    const ssize_t n = ::pread(fd_.get(), out.data() + done, out.size() - done, static_cast<off_t>(offset + done));
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;  // error, or the file shrank under us
     done += static_cast<std::size_t>(n);

@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "platform/linux/unique_fd.h"
+
 namespace hexcribe::platform {
 
 class ReadOnlyFile {
@@ -12,11 +14,8 @@ class ReadOnlyFile {
   // Opens path (native bytes) when it names a regular file; anything else
   // (folder, FIFO, device, missing) leaves the object closed.
   explicit ReadOnlyFile(const std::string& native_path);
-  ~ReadOnlyFile();
-  ReadOnlyFile(const ReadOnlyFile&) = delete;
-  ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
-  bool IsOpen() const { return fd_ >= 0; }
+  bool IsOpen() const { return static_cast<bool>(fd_); }
   std::uint64_t Size() const { return size_; }
 
   // Fills out with the bytes at offset; false (and nothing promised about out)
@@ -24,7 +23,7 @@ class ReadOnlyFile {
   bool ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) const;
 
  private:
-  int fd_ = -1;
+  posix::UniqueFd fd_;
   std::uint64_t size_ = 0;
 };
 

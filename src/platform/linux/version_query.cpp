@@ -10,7 +10,7 @@ namespace hexcribe::platform {
 
 std::optional<std::u16string> QueryVersionString(const std::u16string& path, std::u16string_view language,
                                                  std::u16string_view name) {
-  const ReadOnlyFile file(NativePathFromUtf16(path));
+  const ReadOnlyFile file(posix::ToNativePath(path));
   const auto section = ReadElfSection(file, kVersionSectionName, kMaxVersionBlockSize);
   if (!section) return std::nullopt;
   const auto data = DecodeVersionBlock(*section);
