@@ -38,6 +38,9 @@ std::string TempFolder::Listing() const {
 }
 
 std::optional<std::string> ReadBytes(const std::string& path) {
+  // Only regular files: a FIFO would block and a folder would throw.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   return std::string(std::istreambuf_iterator<char>(in), {});
