@@ -1,0 +1,17 @@
+// Hexcribe on Linux: the application starts, runs the main dialog modally and ends when it closes.
+#include <QApplication>
+
+#include "platform/qt/frontend/main_window.h"
+#include "ui/dialog_services.h"
+#include "ui/main_dialog.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Hexcribe"));
+  QApplication::setDesktopFileName(QStringLiteral("hexcribe"));
+  hexcribe::platform::qt::MainWindow window;
+  hexcribe::ui::MainDialog dialog(window, hexcribe::ui::SystemServices());
+  window.Attach(dialog);
+  window.Run();  // the dialog's result does not matter
+  return 0;
+}
