@@ -12,6 +12,7 @@ namespace hexcribe {
 void FillComboBox(ui::DialogWindow& window, int listId, const std::vector<std::u16string>& faces);
 
 // Owns the one display font alive at a time; releases it when destroyed.
+// The window must outlive it: release the font before the window goes away.
 class DisplayFont {
  public:
   explicit DisplayFont(ui::DialogWindow& window) : window_(window) {}

@@ -1,0 +1,56 @@
+// The display font for Qt widgets: a face at a point size, and the handles the dialog hands out.
+#include "platform/qt/display_font_qt.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QString>
+#include <cmath>
+
+#include "fonts/font_size.h"
+
+namespace hexcribe::platform {
+
+int PrimaryScreenLogicalDpi() {
+  constexpr int kFallbackDpi = 96;
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return kFallbackDpi;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return kFallbackDpi;
+  const double dpi = screen->logicalDotsPerInchY();
+  return dpi >= 1.0 && dpi < 100000.0 ? static_cast<int>(std::lround(dpi)) : kFallbackDpi;
+}
+
+std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint, int logicalDpi) {
+  const int pixels = PointSizeToPixels(tenthsOfPoint, logicalDpi);
+  if (pixels < 1) return std::nullopt;
+  // QFont() carries the application's default face; setting an empty family
+  // instead would pick the first family of the font database.
+  QFont font;
+  if (!face.empty()) font.setFamilies({QString::fromStdU16String(face)});
+  font.setPixelSize(pixels);
+  return font;
+}
+
+std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint) {
+  return MakeDisplayFont(face, tenthsOfPoint, PrimaryScreenLogicalDpi());
+}
+
+ui::FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face) {
+  return Create(tenthsOfPoint, face, PrimaryScreenLogicalDpi());
+}
+
+ui::FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face, int logicalDpi) {
+  std::optional<QFont> font = MakeDisplayFont(face, tenthsOfPoint, logicalDpi);
+  if (!font) return 0;
+  const ui::FontHandle handle = next_++;
+  fonts_.emplace(handle, *font);
+  return handle;
+}
+
+void DisplayFontTable::Destroy(ui::FontHandle handle) { fonts_.erase(handle); }
+
+const QFont* DisplayFontTable::Find(ui::FontHandle handle) const {
+  const auto it = fonts_.find(handle);
+  return it == fonts_.end() ? nullptr : &it->second;
+}
+
+}  // namespace hexcribe::platform

@@ -1,0 +1,43 @@
+// The display font for Qt widgets: a face at a point size, and the handles the dialog hands out.
+#pragma once
+
+#include <QFont>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "ui/dialog_window.h"
+
+namespace hexcribe::platform {
+
+// The logical vertical resolution of the primary screen (96 without a screen).
+int PrimaryScreenLogicalDpi();
+
+// A font of `face` at tenthsOfPoint / 10 points for a screen of logicalDpi,
+// sized in pixels as MulDiv(tenthsOfPoint, logicalDpi, 720); every other
+// attribute is the application's default. An empty face gives the
+// application's default face. nullopt when the size comes out below 1 pixel.
+std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint, int logicalDpi);
+
+// The same on the primary screen.
+std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint);
+
+// The fonts behind DialogWindow's font handles: CreatePointFont, DestroyFont
+// and SetControlFont of a Qt window map onto Create, Destroy and Find.
+class DisplayFontTable {
+ public:
+  // A new non-zero handle, or 0 when no font can be made.
+  ui::FontHandle Create(int tenthsOfPoint, const std::u16string& face);
+  ui::FontHandle Create(int tenthsOfPoint, const std::u16string& face, int logicalDpi);
+  // Forgets the font; unknown handles and 0 are ignored.
+  void Destroy(ui::FontHandle handle);
+  // The font of a live handle, nullptr for 0 or a destroyed handle.
+  const QFont* Find(ui::FontHandle handle) const;
+  std::size_t size() const { return fonts_.size(); }
+
+ private:
+  std::map<ui::FontHandle, QFont> fonts_;
+  ui::FontHandle next_ = 1;
+};
+
+}  // namespace hexcribe::platform

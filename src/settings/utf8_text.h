@@ -1,0 +1,22 @@
+// Conversions between UTF-8 bytes and UTF-16 text for settings files and file names.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hexcribe {
+
+// How bytes that are not valid UTF-8 (and lone surrogates on the way back) are treated.
+enum class InvalidUtf8 {
+  // Text: each invalid sequence becomes U+FFFD; a lone surrogate is written as U+FFFD.
+  Replace,
+  // File names: each invalid byte b becomes the lone surrogate U+DC00 + b and turns
+  // back into the same byte, so any byte string survives the round trip.
+  Escape,
+};
+
+std::u16string DecodeUtf8(std::string_view bytes, InvalidUtf8 mode);
+
+std::string EncodeUtf8(std::u16string_view text, InvalidUtf8 mode);
+
+}  // namespace hexcribe
