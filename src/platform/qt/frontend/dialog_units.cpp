@@ -3,22 +3,12 @@
 
 #include <QFontDatabase>
 #include <QFontMetrics>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
-#include <cstdint>
-#include <cstdlib>
+
+#include "fonts/font_size.h"
+#include "platform/qt/display_font_qt.h"
 
 namespace hexcribe::platform::qt {
-
-int MulDiv(int a, int b, int c) {
-  if (c == 0) return -1;
-  const std::int64_t product = static_cast<std::int64_t>(a) * b;
-  const std::int64_t half = std::llabs(c) / 2;
-  const bool negative = (product < 0) != (c < 0);
-  const std::int64_t magnitude = (std::llabs(product) + half) / std::llabs(c);
-  return static_cast<int>(negative ? -magnitude : magnitude);
-}
 
 BaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
@@ -27,16 +17,9 @@ BaseUnits BaseUnitsOf(const QFont& font) {
 }
 
 QRect DialogRectToPixels(const BaseUnits& units, int x, int y, int width, int height) {
-  const int left = MulDiv(x, units.cx, 4);
-  const int top = MulDiv(y, units.cy, 8);
-  const int right = MulDiv(x + width, units.cx, 4);
-  const int bottom = MulDiv(y + height, units.cy, 8);
-  return QRect(left, top, right - left, bottom - top);
-}
-
-int LogicalDpiY() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? static_cast<int>(screen->logicalDotsPerInchY() + 0.5) : 96;
+  // Position and size convert independently, as the dialog manager does it.
+  return QRect(MulDiv(x, units.cx, 4), MulDiv(y, units.cy, 8), MulDiv(width, units.cx, 4),
+               MulDiv(height, units.cy, 8));
 }
 
 QFont DialogFont(const QString& face, int points) {
@@ -51,7 +34,7 @@ QFont DialogFont(const QString& face, int points) {
       break;
     }
   }
-  font.setPixelSize(MulDiv(points, LogicalDpiY(), 72));
+  font.setPixelSize(MulDiv(points, PrimaryScreenLogicalDpi(), 72));
   font.setWeight(QFont::Normal);
   font.setItalic(false);
   return font;

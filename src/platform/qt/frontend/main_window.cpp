@@ -12,7 +12,6 @@
 
 #include "fonts/prefix_search.h"
 #include "platform/qt/frontend/about_box.h"
-#include "platform/qt/frontend/dialog_units.h"
 #include "platform/qt/frontend/key_filter.h"
 #include "res/dialog_templates.h"
 
@@ -55,8 +54,6 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() {
   if (keyFilter_) qApp->removeEventFilter(keyFilter_.get());
-  // Controls keep no reference to a font this window owns.
-  for (auto& [id, widget] : built_.controls) widget->setFont(built_.font);
 }
 
 QWidget* MainWindow::Control(int id) const {
@@ -86,12 +83,16 @@ void MainWindow::Attach(ui::MainDialog& dialog) {
   }
 }
 
-int MainWindow::Run() {
+void MainWindow::Start() {
   const bool platformSetsFocus = dialog_->OnInitDialog();
   show();
   if (platformSetsFocus && !built_.tabStops.empty()) built_.tabStops.front()->setFocus(Qt::OtherFocusReason);
   raise();
   activateWindow();
+}
+
+int MainWindow::Run() {
+  Start();
   const int result = exec();
   dialog_->OnDestroy();
   return result;
@@ -176,38 +177,33 @@ void MainWindow::SetCheck(int id, int state) {
 }
 
 ui::FontHandle MainWindow::CreatePointFont(int tenthsOfPoint, const std::u16string& face) {
-  // An empty face is the default face (QFont("") would pick the first family).
-  auto font = std::make_unique<QFont>(face.empty() ? QApplication::font() : QFont(ToQString(face)));
-  font->setPixelSize(MulDiv(tenthsOfPoint, LogicalDpiY(), 720));
-  const auto handle = reinterpret_cast<ui::FontHandle>(font.get());
-  fonts_[handle] = std::move(font);
-  return handle;
+  return fonts_.Create(tenthsOfPoint, face);
 }
 
 void MainWindow::DestroyFont(ui::FontHandle font) {
-  auto it = fonts_.find(font);
-  if (it == fonts_.end()) return;
   // A control still showing the font falls back to the dialog font.
-  for (auto& [id, widget] : built_.controls) {
-    if (widget->property("hexcribeFont").value<qulonglong>() == font) {
-      widget->setFont(built_.font);
-      widget->setProperty("hexcribeFont", QVariant());
+  for (auto it = controlFonts_.begin(); it != controlFonts_.end();) {
+    if (it->second == font) {
+      if (QWidget* widget = Control(it->first)) widget->setFont(built_.font);
+      it = controlFonts_.erase(it);
+    } else {
+      ++it;
     }
   }
-  fonts_.erase(it);
+  fonts_.Destroy(font);
 }
 
 void MainWindow::SetControlFont(int id, ui::FontHandle font) {
   QWidget* widget = Control(id);
   if (!widget) return;
-  auto it = fonts_.find(font);
-  if (font == 0 || it == fonts_.end()) {
+  const QFont* qfont = fonts_.Find(font);
+  if (qfont == nullptr) {
     widget->setFont(built_.font);
-    widget->setProperty("hexcribeFont", QVariant());
+    controlFonts_.erase(id);
     return;
   }
-  widget->setFont(*it->second);
-  widget->setProperty("hexcribeFont", QVariant::fromValue<qulonglong>(font));
+  widget->setFont(*qfont);
+  controlFonts_[id] = font;
 }
 
 bool MainWindow::AddAboutMenuEntry(int commandId, const std::u16string& text) {

@@ -7,6 +7,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/qt/display_font_qt.h"
 #include "platform/qt/frontend/template_builder.h"
 #include "ui/dialog_window.h"
 #include "ui/main_dialog.h"
@@ -28,9 +29,11 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   // Connects the controls' notifications to the portable dialog's handlers.
   void Attach(ui::MainDialog& dialog);
 
-  // Runs the start-up sequence, shows the window with the focus on the first
-  // tab stop and runs the modal loop; once the loop has ended on any path, the
-  // shutdown sequence. Gives the dialog's result.
+  // Runs the start-up sequence and shows the window with the focus on the
+  // first tab stop.
+  void Start();
+  // Start, the modal loop, and once the loop has ended on any path (Close,
+  // the close box, Alt+F4), the shutdown sequence. Gives the dialog's result.
   int Run();
 
   QWidget* Control(int id) const;
@@ -70,7 +73,8 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   BuiltDialog built_;
   ui::MainDialog* dialog_ = nullptr;
   std::unique_ptr<KeyFilter> keyFilter_;
-  std::map<ui::FontHandle, std::unique_ptr<QFont>> fonts_;
+  DisplayFontTable fonts_;
+  std::map<int, ui::FontHandle> controlFonts_;  // which control shows which display font
   int aboutCommand_ = 0;
   QString aboutText_;
 };
