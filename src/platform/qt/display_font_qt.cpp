@@ -27,6 +27,11 @@ std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoi
   QFont font;
   if (!face.empty()) font.setFamilies({QString::fromStdU16String(face)});
   font.setPixelSize(pixels);
+  // Pinned rather than inherited from the dialog's font: plain, upright, undecorated.
+  font.setWeight(QFont::Normal);
+  font.setItalic(false);
+  font.setUnderline(false);
+  font.setStrikeOut(false);
   return font;
 }
 

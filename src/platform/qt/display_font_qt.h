@@ -14,9 +14,10 @@ namespace hexcribe::platform {
 int PrimaryScreenLogicalDpi();
 
 // A font of `face` at tenthsOfPoint / 10 points for a screen of logicalDpi,
-// sized in pixels as MulDiv(tenthsOfPoint, logicalDpi, 720); every other
-// attribute is the application's default. An empty face gives the
+// sized in pixels as MulDiv(tenthsOfPoint, logicalDpi, 720), normal weight,
+// upright, whatever font the widget inherits. An empty face gives the
 // application's default face. nullopt when the size comes out below 1 pixel.
+// A widget goes back to its inherited font with setFont(QFont()).
 std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint, int logicalDpi);
 
 // The same on the primary screen.

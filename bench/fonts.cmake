@@ -1,0 +1,6 @@
+# Cost of listing the installed font faces (once per start) through the Qt services.
+if(TARGET hexcribe_platform_qt AND TARGET hexcribe_fonts)
+  add_executable(font_faces_bench "${CMAKE_CURRENT_LIST_DIR}/font_faces_bench.cpp")
+  target_link_libraries(font_faces_bench PRIVATE hexcribe_fonts hexcribe_platform_qt benchmark::benchmark)
+  hexcribe_set_warnings(font_faces_bench)
+endif()
