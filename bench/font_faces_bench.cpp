@@ -22,6 +22,13 @@ void BM_EnumerateFontFaces_FirstCall(benchmark::State& state) {
 }
 BENCHMARK(BM_EnumerateFontFaces_FirstCall)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The toolkit's floor: its own family list, first call of a process (run it in
+// a process of its own with --benchmark_filter to get a cold figure).
+void BM_QtFamilies_FirstCall(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(QFontDatabase::families());
+}
+BENCHMARK(BM_QtFamilies_FirstCall)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // Qt's database thrown away before every call (fontconfig's own cache stays
 // warm). Removing an application font is the public way to invalidate it.
 void BM_EnumerateFontFaces_Repopulated(benchmark::State& state) {

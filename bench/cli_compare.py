@@ -1,0 +1,95 @@
+#!/usr/bin/env python3
+"""Streams one large UTF-8 file through hexcribe-cli, through a Python one-liner
+(encode('utf-16-le').hex(' ').upper()) and through `iconv -t UTF-16LE | xxd -p`,
+side by side in one run; checks that all three give the same numbers and prints
+the speed ratios. Exit status 1 when hexcribe-cli is not at least 5x faster
+than both.
+
+usage: cli_compare.py PATH/TO/hexcribe-cli [MEGABYTES]   (default 100)
+"""
+import os
+import shlex
+import subprocess
+import sys
+import tempfile
+import time
+
+# Latin, Hangul, Han, an emoji, an accented letter, Cyrillic and CR LF.
+MIXED = "Hello, world! \ud55c\uad6d\uc5b4 \u6f22\u5b57 \U0001F600 caf\u00e9 \u0416\u0438\u0437\u043d\u044c\r\n"
+ASCII = "Menu 1: Start / Stop / Settings -- press OK to confirm.\r\n"
+PYTHON = ("import sys; sys.stdout.write(sys.stdin.buffer.read().decode('utf-8')"
+          ".encode('utf-16-le').hex(' ').upper())")
+RUNS = 3
+GOAL = 5.0
+
+
+def write_text(path, pattern, size):
+    data = pattern.encode("utf-8")
+    with open(path, "wb") as f:
+        f.write(data * max(1, size // len(data)))
+
+
+def best_time(command, source):
+    """Best wall time of RUNS runs, input from source, output to /dev/null."""
+    best = float("inf")
+    for _ in range(RUNS):
+        with open(source, "rb") as stdin:
+            start = time.perf_counter()
+            subprocess.run(command, shell=True, stdin=stdin, stdout=subprocess.DEVNULL, check=True)
+            best = min(best, time.perf_counter() - start)
+    return best
+
+
+def output_of(command, source):
+    with open(source, "rb") as stdin:
+        return subprocess.run(command, shell=True, stdin=stdin, capture_output=True, check=True).stdout
+
+
+def main():
+    if len(sys.argv) < 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    cli = shlex.quote(os.path.abspath(sys.argv[1]))
+    megabytes = float(sys.argv[2]) if len(sys.argv) > 2 else 100
+    ours_space = f"{cli} --numbers-only"
+    ours_none = f"{cli} --numbers-only --separator none"
+    python = f"python3 -c {shlex.quote(PYTHON)}"
+    iconv_xxd = "iconv -f UTF-8 -t UTF-16LE | xxd -p"
+
+    ok = True
+    with tempfile.TemporaryDirectory() as tmp:
+        for name, pattern in (("mixed", MIXED), ("ascii", ASCII)):
+            # Same numbers from all three on a small sample first.
+            sample = os.path.join(tmp, f"{name}-sample.txt")
+            write_text(sample, pattern, 1 << 20)
+            ours = output_of(ours_space, sample).rstrip(b"\n")
+            if output_of(python, sample) != ours:
+                print(f"{name}: MISMATCH with the Python one-liner", file=sys.stderr)
+                return 1
+            xxd = output_of(iconv_xxd, sample).replace(b"\n", b"").upper()
+            if xxd != output_of(ours_none, sample).rstrip(b"\n"):
+                print(f"{name}: MISMATCH with iconv | xxd -p", file=sys.stderr)
+                return 1
+
+            path = os.path.join(tmp, f"{name}.txt")
+            write_text(path, pattern, int(megabytes * 1e6))
+            size = os.path.getsize(path) / 1e6
+            t_space = best_time(ours_space, path)
+            t_none = best_time(ours_none, path)
+            t_python = best_time(python, path)
+            t_iconv = best_time(iconv_xxd, path)
+            os.remove(path)
+            r_python = t_python / t_space
+            r_iconv = t_iconv / t_none
+            print(f"{name} text, {size:.0f} MB of UTF-8 (best of {RUNS}, output to /dev/null):")
+            print(f"  hexcribe-cli --numbers-only                   {t_space:7.3f} s  {size / t_space:7.1f} MB/s")
+            print(f"  python3 encode('utf-16-le').hex(' ').upper()  {t_python:7.3f} s  ratio {r_python:5.1f}x")
+            print(f"  hexcribe-cli --numbers-only --separator none  {t_none:7.3f} s  {size / t_none:7.1f} MB/s")
+            print(f"  iconv -t UTF-16LE | xxd -p                    {t_iconv:7.3f} s  ratio {r_iconv:5.1f}x")
+            ok = ok and r_python >= GOAL and r_iconv >= GOAL
+    print(f"goal: at least {GOAL:.0f}x faster than both: {'met' if ok else 'NOT MET'}")
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,163 @@
+#!/usr/bin/env python3
+"""Start-up time and peak memory of Hexcribe against a bare Qt dialog of the same size.
+
+Both programs run alternately on a private Xvfb display. For each run the window
+driver (tests/faults/x11_window_driver.cpp) measures the time from process start
+to the first paint of the mapped window -- Hexcribe has regenerated its command
+before it shows, so the first paint already shows the first command -- then
+closes the window with WM_DELETE_WINDOW and reads the peak RSS from wait4().
+The bare dialog (bench/bare_dialog.cpp, built here) is the toolkit's floor.
+
+Usage: bench/startup_memory.py [--runs N] [--program PATH] [--check] [--json FILE]
+With --check the exit status is 1 when a target is missed:
+start-up within 1.5x and peak RSS within 1.3x of the bare dialog.
+"""
+import argparse
+import json
+import os
+import shutil
+import statistics
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+ROOT = Path(__file__).resolve().parent.parent
+OUT = ROOT / "build" / "startup-bench"
+STARTUP_TARGET = 1.5
+RSS_TARGET = 1.3
+
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, check=True, **kw)
+
+
+def newer(target, *sources):
+    return target.exists() and all(target.stat().st_mtime >= s.stat().st_mtime for s in sources)
+
+
+def build_tools(program):
+    """Builds the bare dialog and the window driver; builds Hexcribe when it is missing."""
+    OUT.mkdir(parents=True, exist_ok=True)
+    qt = subprocess.run(["pkg-config", "--cflags", "--libs", "Qt6Widgets"], check=True,
+                        capture_output=True, text=True).stdout.split()
+    bare_src = ROOT / "bench" / "bare_dialog.cpp"
+    driver_src = ROOT / "tests" / "faults" / "x11_window_driver.cpp"
+    bare, driver = OUT / "bare_dialog", OUT / "x11_window_driver"
+    if not newer(bare, bare_src):
+        run(["c++", "-std=c++20", "-O2", "-fPIC", str(bare_src), "-o", str(bare), *qt])
+    if not newer(driver, driver_src):
+        run(["c++", "-std=c++20", "-O2", str(driver_src), "-o", str(driver), "-lX11", "-lXdamage"])
+    if program is None:
+        program = ROOT / "build" / "release" / "src" / "platform" / "qt" / "hexcribe"
+        run(["cmake", "--preset", "release"], cwd=ROOT, stdout=subprocess.DEVNULL)
+        run(["cmake", "--build", "--preset", "release", "--target", "hexcribe"], cwd=ROOT)
+    return Path(program), bare, driver
+
+
+class Xvfb:
+    """A private virtual X server on the first free display number from 140 on."""
+
+    def __enter__(self):
+        for n in range(140 + os.getpid() % 40, 260):
+            if not Path(f"/tmp/.X11-unix/X{n}").exists() and not Path(f"/tmp/.X{n}-lock").exists():
+                break
+        self.display = f":{n}"
+        self.proc = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(200):
+            if Path(f"/tmp/.X11-unix/X{n}").exists():
+                return self
+            time.sleep(0.05)
+        raise RuntimeError("Xvfb did not start")
+
+    def __exit__(self, *exc):
+        self.proc.terminate()
+        self.proc.wait()
+
+
+def measure(driver, argv, env):
+    out = subprocess.run([str(driver), "--settle-ms", "50", "--", *map(str, argv)], env=env,
+                         capture_output=True, text=True, timeout=60)
+    values = dict(line.split("=", 1) for line in out.stdout.splitlines() if "=" in line)
+    if out.returncode != 0 or values.get("hung") != "0" or values.get("exit") != "0":
+        raise RuntimeError(f"{argv[0]} did not start and close cleanly: {out.stdout} {out.stderr}")
+    return values
+
+
+def cjk_fonts():
+    out = subprocess.run(["fc-list", ":lang=ko", "family"], capture_output=True, text=True).stdout
+    korean = sorted({line.split(",")[0] for line in out.splitlines() if line})
+    out = subprocess.run(["fc-list", ":lang=zh", "family"], capture_output=True, text=True).stdout
+    chinese = sorted({line.split(",")[0] for line in out.splitlines() if line})
+    families = len(set(subprocess.run(["fc-list", ":", "family"], capture_output=True, text=True).stdout.splitlines()))
+    return korean, chinese, families
+
+
+def summary(samples):
+    return {"median": statistics.median(samples), "min": min(samples), "max": max(samples)}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--program", help="Hexcribe executable (default: the release preset's build)")
+    parser.add_argument("--check", action="store_true", help="fail when a target is missed")
+    parser.add_argument("--json", help="also write the figures to this file")
+    args = parser.parse_args()
+
+    program, bare, driver = build_tools(args.program)
+    korean, chinese, families = cjk_fonts()
+    print(f"fonts: {families} families; Korean: {', '.join(korean) or 'NONE'}; Chinese: {len(chinese)} families")
+    if not korean or not chinese:
+        print("warning: CJK fonts are missing; the figures are not the ones the targets are set for")
+
+    home = Path(tempfile.mkdtemp(prefix="hexcribe-bench-"))
+    try:
+        settings = home / ".config" / "Hexcribe"
+        settings.mkdir(parents=True)
+        # A returning user: a CJK face and a Korean text, so the display font is a CJK one.
+        text = "한국인 Hexcribe".encode("utf-16-le").hex().upper()
+        (settings / "setting.ini").write_bytes(
+            f"[gen]\r\nuni_font=Noto Sans CJK KR\r\nmlang_text={text}\r\n".encode())
+        with Xvfb() as x:
+            env = {k: v for k, v in os.environ.items() if not k.startswith("QT_")}
+            env.update(DISPLAY=x.display, HOME=str(home), XDG_CONFIG_HOME=str(home / ".config"),
+                       QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8", XDG_RUNTIME_DIR=str(home))
+            first = measure(driver, [program], env)  # warm-up; also gives the window's size
+            size = [first["width"], first["height"]]
+            print(f"Hexcribe window: {size[0]}x{size[1]} px, title {first['title']!r}")
+            measure(driver, [bare, *size], env)
+            times = {"hexcribe": [], "bare": []}
+            rss = {"hexcribe": [], "bare": []}
+            for _ in range(args.runs):
+                for name, argv in (("hexcribe", [program]), ("bare", [bare, *size])):
+                    values = measure(driver, argv, env)
+                    times[name].append(float(values["shown_ms"]))
+                    rss[name].append(int(values["maxrss_kb"]) / 1024)
+    finally:
+        shutil.rmtree(home, ignore_errors=True)
+
+    result = {name: {"startup_ms": summary(times[name]), "peak_rss_mb": summary(rss[name])} for name in times}
+    startup_ratio = result["hexcribe"]["startup_ms"]["median"] / result["bare"]["startup_ms"]["median"]
+    rss_ratio = result["hexcribe"]["peak_rss_mb"]["median"] / result["bare"]["peak_rss_mb"]["median"]
+    result.update(runs=args.runs, startup_ratio=startup_ratio, rss_ratio=rss_ratio,
+                  font_families=families, korean_fonts=korean)
+
+    print(f"{'':10} {'start-up ms (median, min-max)':>32} {'peak RSS MB (median, min-max)':>32}")
+    for name in ("hexcribe", "bare"):
+        t, r = result[name]["startup_ms"], result[name]["peak_rss_mb"]
+        print(f"{name:10} {t['median']:14.1f} ({t['min']:6.1f}-{t['max']:6.1f}) "
+              f"{r['median']:16.1f} ({r['min']:6.1f}-{r['max']:6.1f})")
+    ok_startup = startup_ratio <= STARTUP_TARGET
+    ok_rss = rss_ratio <= RSS_TARGET
+    print(f"start-up ratio {startup_ratio:.2f} (target <= {STARTUP_TARGET}): {'met' if ok_startup else 'MISSED'}")
+    print(f"peak RSS ratio {rss_ratio:.2f} (target <= {RSS_TARGET}): {'met' if ok_rss else 'MISSED'}")
+    if args.json:
+        Path(args.json).write_text(json.dumps(result, indent=2, ensure_ascii=False) + "\n")
+    return 1 if args.check and not (ok_startup and ok_rss) else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,213 @@
+// hexcribe-cli as a function of its arguments and streams: conversion, decoding, checks, help and version.
+#include "cli/cli_app.h"
+
+#include <cstdio>
+
+#include "cli/cli_options.h"
+#include "cli/command_decoder.h"
+#include "cli/text_converter.h"
+
+namespace hexcribe::cli {
+
+namespace {
+
+constexpr std::string_view kProgram = "hexcribe-cli";
+constexpr std::size_t kReadSize = 1 << 17;
+
+std::string SourceName(const InputSpec& input) {
+  switch (input.kind) {
+    case InputSpec::Kind::kText: return "<argument " + std::to_string(input.argument) + ">";
+    case InputSpec::Kind::kStdin: return "<stdin>";
+    case InputSpec::Kind::kFile: break;
+  }
+  return input.value;
+}
+
+std::string CodePointName(char32_t cp) {
+  char text[16];
+  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
+  return text;
+}
+
+class Runner {
+ public:
+  Runner(const CliOptions& options, CliEnvironment& env) : options_(options), env_(env) {}
+
+  int Convert();
+  int Decode();
+
+ private:
+  void Error(const std::string& message) {
+    env_.err.Write(std::string(kProgram) + ": " + message + "\n");
+  }
+  // Opens one input, or reports why it cannot be opened.
+  std::unique_ptr<ByteSource> Open(const InputSpec& input, ByteSource*& source);
+
+  const CliOptions& options_;
+  CliEnvironment& env_;
+};
+
+std::unique_ptr<ByteSource> Runner::Open(const InputSpec& input, ByteSource*& source) {
+  std::unique_ptr<ByteSource> owned;
+  source = nullptr;
+  switch (input.kind) {
+    case InputSpec::Kind::kStdin: source = &env_.in; break;
+    case InputSpec::Kind::kText:
+      owned = std::make_unique<MemorySource>(input.value);
+      source = owned.get();
+      break;
+    case InputSpec::Kind::kFile: {
+      std::string reason;
+      owned = env_.openFile ? env_.openFile(input.value, reason) : nullptr;
+      if (!owned) Error("cannot open '" + input.value + "': " + (reason.empty() ? "cannot open" : reason));
+      source = owned.get();
+      break;
+    }
+  }
+  return owned;
+}
+
+int Runner::Convert() {
+  std::string current;  // name of the input being converted, for the reports
+  bool nonBmpFound = false;
+  TextConverter converter(options_.convert, env_.out, [&](const NonBmpCharacter& found) {
+    nonBmpFound = true;
+    Error(current + ":" + std::to_string(found.line) + ":" + std::to_string(found.column) + ": " +
+          CodePointName(found.codePoint) + " is outside the Basic Multilingual Plane");
+  });
+
+  for (const InputSpec& input : options_.inputs) {
+    current = SourceName(input);
+    ByteSource* source = nullptr;
+    const auto owned = Open(input, source);
+    if (source == nullptr) return converter.Flush() ? kExitInput : kExitOutput;
+    switch (converter.Convert(*source)) {
+      case ConvertStatus::kOk: break;
+      case ConvertStatus::kWriteFailed:
+        Error("cannot write the output");
+        return kExitOutput;
+      case ConvertStatus::kReadFailed:
+        if (!converter.Flush()) return kExitOutput;
+        Error("cannot read '" + current + "': " + source->ErrorText());
+        return kExitInput;
+      case ConvertStatus::kInvalidUtf8: {
+        if (!converter.Flush()) return kExitOutput;
+        const Utf8Error& e = converter.utf8Error();
+        Error(current + ":" + std::to_string(e.line) + ": invalid UTF-8 at byte offset " + std::to_string(e.offset) +
+              ": " + e.reason);
+        return kExitInput;
+      }
+    }
+  }
+  if (!converter.Flush()) {
+    Error("cannot write the output");
+    return kExitOutput;
+  }
+  return nonBmpFound ? kExitNonBmp : kExitOk;
+}
+
+int Runner::Decode() {
+  std::string buffer(kReadSize, '\0');
+  for (const InputSpec& input : options_.inputs) {
+    const std::string name = SourceName(input);
+    ByteSource* source = nullptr;
+    const auto owned = Open(input, source);
+    CommandDecoder decoder(env_.out);
+    if (source == nullptr) return kExitInput;
+    bool ok = true;
+    for (;;) {
+      const std::size_t got = source->Read(buffer.data(), buffer.size());
+      if (got == 0) break;
+      if (!decoder.Feed({buffer.data(), got})) {
+        ok = false;
+        break;
+      }
+    }
+    if (ok && source->Failed()) {
+      if (!decoder.Flush()) return kExitOutput;
+      Error("cannot read '" + name + "': " + source->ErrorText());
+      return kExitInput;
+    }
+    if (ok) ok = decoder.Finish();
+    if (!decoder.Flush() || decoder.writeFailed()) {
+      Error("cannot write the output");
+      return kExitOutput;
+    }
+    if (!ok) {
+      const DecodeError& e = decoder.error();
+      Error(name + ":" + std::to_string(e.line) + ":" + std::to_string(e.column) + ": " + e.reason);
+      return kExitInput;
+    }
+  }
+  return kExitOk;
+}
+
+}  // namespace
+
+std::string HelpText() {
+  return R"(Usage: hexcribe-cli [OPTION]... [TEXT... | -f FILE...]
+       hexcribe-cli --decode [TEXT... | -f FILE...]
+
+Converts UTF-8 text to the LCD print command of its UTF-16LE bytes, exactly as
+the Hexcribe dialog shows it:  A  ->  Print 'U::41 00';
+Without TEXT or FILE, standard input is read; "-" names standard input.
+Without --lines every TEXT, FILE or standard input is one text (its line breaks
+are converted too) and gives one command on one output line.
+
+Conversion:
+  --separator SEP   between the numbers: space (default), none, comma, hyphen
+  --numbers-only    the bare numbers, without "Print 'U::" and "';"
+  --lines           one command per input line (an LF ends a line, the CR of
+                    a CR LF is dropped)
+  --count           a tab and the command's byte count after each command
+  --bmp-only        report every character outside the Basic Multilingual
+                    Plane with its line and column (on standard error) and
+                    exit with status 3; the commands are still written
+
+Decoding:
+  --decode          read commands ("Print 'U::41 00';") or bare numbers with
+                    any separator, one per line, and write their text in UTF-8
+
+Inputs:
+  TEXT              a text given on the command line
+  -f, --file FILE   a UTF-8 file (a leading byte-order mark is skipped)
+  --                everything after it is TEXT
+
+  -h, --help        show this help
+  --version         show the program's version
+
+Exit status:
+  0  success
+  1  usage error (unknown option, bad option value)
+  2  input error: a file cannot be read, input is not UTF-8 (reported with
+     file, line and byte offset), or --decode met a malformed line (reported
+     with line and column)
+  3  --bmp-only found characters outside the Basic Multilingual Plane
+  4  the output could not be written
+
+Examples:
+  hexcribe-cli 'Hello'                      Print 'U::48 00 65 00 6C 00 6C 00 6F 00';
+  hexcribe-cli --separator comma --numbers-only 'A'     41,00
+  hexcribe-cli --lines -f menu-ko.txt > menu-ko.cmd
+  hexcribe-cli --decode "Print 'U::5C D5';"            (prints the Hangul syllable U+D55C)
+)";
+}
+
+int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {
+  const ParseResult parsed = ParseArguments(args);
+  if (!parsed.ok) {
+    env.err.Write(std::string(kProgram) + ": " + parsed.error + "\nTry 'hexcribe-cli --help' for more information.\n");
+    return kExitUsage;
+  }
+  const CliOptions& options = parsed.options;
+  switch (options.mode) {
+    case Mode::kHelp: return env.out.Write(HelpText()) ? kExitOk : kExitOutput;
+    case Mode::kVersion:
+      return env.out.Write(std::string(kProgram) + " " + env.versionText + "\n") ? kExitOk : kExitOutput;
+    case Mode::kDecode: return Runner(options, env).Decode();
+    case Mode::kConvert: break;
+  }
+  return Runner(options, env).Convert();
+}
+
+}  // namespace hexcribe::cli

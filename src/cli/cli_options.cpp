@@ -1,0 +1,111 @@
+// The command line of hexcribe-cli: what to do, with which settings, on which inputs.
+#include "cli/cli_options.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+namespace hexcribe::cli {
+
+namespace {
+
+// Option value -> index of the dialog's Separation list.
+constexpr std::array<std::pair<std::string_view, int>, 4> kSeparatorNames{
+    {{"space", 0}, {"none", 1}, {"comma", 2}, {"hyphen", 3}}};
+
+ParseResult Error(std::string message) {
+  ParseResult result;
+  result.error = std::move(message);
+  return result;
+}
+
+}  // namespace
+
+ParseResult ParseArguments(const std::vector<std::string>& args) {
+  ParseResult result;
+  CliOptions& options = result.options;
+  bool help = false;
+  bool version = false;
+  bool decode = false;
+  std::vector<std::string> convertOnly;  // options that make no sense with --decode
+
+  std::size_t position = 0;  // of the argument being parsed, 1-based
+  auto addInput = [&options, &position](InputSpec::Kind kind, std::string value) {
+    if (kind == InputSpec::Kind::kFile && value == "-") kind = InputSpec::Kind::kStdin;
+    options.inputs.push_back({kind, std::move(value), position});
+  };
+
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    position = i + 1;
+    if (optionsEnded || arg.empty() || arg[0] != '-') {
+      addInput(InputSpec::Kind::kText, arg);
+      continue;
+    }
+    if (arg == "--") {
+      optionsEnded = true;
+    } else if (arg == "-") {
+      addInput(InputSpec::Kind::kStdin, "");
+    } else if (arg == "-h" || arg == "--help") {
+      help = true;
+    } else if (arg == "--version") {
+      version = true;
+    } else if (arg == "--decode") {
+      decode = true;
+    } else if (arg == "--numbers-only") {
+      options.convert.wholeCommand = false;
+      convertOnly.push_back(arg);
+    } else if (arg == "--lines") {
+      options.convert.lines = true;
+      convertOnly.push_back(arg);
+    } else if (arg == "--count") {
+      options.convert.count = true;
+      convertOnly.push_back(arg);
+    } else if (arg == "--bmp-only") {
+      options.convert.bmpOnly = true;
+      convertOnly.push_back(arg);
+    } else if (arg == "--separator" || arg.starts_with("--separator=")) {
+      std::string value;
+      if (arg == "--separator") {
+        if (i + 1 == args.size()) return Error("option '--separator' needs a value: space, none, comma or hyphen");
+        value = args[++i];
+      } else {
+        value = arg.substr(std::string_view("--separator=").size());
+      }
+      bool known = false;
+      for (const auto& [name, index] : kSeparatorNames) {
+        if (value == name) {
+          options.convert.separatorChoice = index;
+          known = true;
+        }
+      }
+      if (!known) return Error("unknown separator '" + value + "' (use space, none, comma or hyphen)");
+      convertOnly.push_back("--separator");
+    } else if (arg == "-f" || arg == "--file" || arg.starts_with("--file=")) {
+      if (arg.starts_with("--file=")) {
+        addInput(InputSpec::Kind::kFile, arg.substr(std::string_view("--file=").size()));
+      } else {
+        if (i + 1 == args.size()) return Error("option '" + arg + "' needs a file name");
+        position = ++i + 1;
+        addInput(InputSpec::Kind::kFile, args[i]);
+      }
+    } else {
+      return Error("unknown option '" + arg + "'");
+    }
+  }
+
+  if (help) {
+    options.mode = Mode::kHelp;
+  } else if (version) {
+    options.mode = Mode::kVersion;
+  } else if (decode) {
+    if (!convertOnly.empty()) return Error("option '" + convertOnly.front() + "' cannot be used with '--decode'");
+    options.mode = Mode::kDecode;
+  }
+  if (options.inputs.empty()) options.inputs.push_back({InputSpec::Kind::kStdin, "", 0});
+  result.ok = true;
+  return result;
+}
+
+}  // namespace hexcribe::cli

@@ -1,0 +1,222 @@
+// Streaming UTF-8 to UTF-16 decoding that rejects every invalid byte sequence and says where it is.
+// Large inputs are mostly ASCII runs, so those are widened eight bytes at a time.
+#include "cli/utf8_decoder.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+namespace hexcribe::cli {
+
+namespace {
+
+// Length of the sequence a lead byte starts; 0 for bytes that cannot lead one.
+inline std::size_t SequenceLength(unsigned lead) {
+  if (lead < 0x80) return 1;
+  if (lead < 0xC2) return 0;  // continuation bytes, and C0/C1 (always overlong)
+  if (lead < 0xE0) return 2;
+  if (lead < 0xF0) return 3;
+  if (lead < 0xF5) return 4;
+  return 0;  // would encode beyond U+10FFFF, or never valid
+}
+
+// Allowed range of the byte after a lead byte; the narrower ranges exclude
+// overlong forms, surrogates and code points above U+10FFFF.
+inline void SecondByteRange(unsigned lead, unsigned& low, unsigned& high) {
+  low = 0x80;
+  high = 0xBF;
+  if (lead == 0xE0) low = 0xA0;
+  else if (lead == 0xED) high = 0x9F;
+  else if (lead == 0xF0) low = 0x90;
+  else if (lead == 0xF4) high = 0x8F;
+}
+
+inline bool IsContinuation(unsigned byte) { return (byte & 0xC0) == 0x80; }
+
+std::string Hex(unsigned byte) {
+  char text[8];
+  std::snprintf(text, sizeof text, "0x%02X", byte & 0xFFu);
+  return text;
+}
+
+std::string BadLeadReason(unsigned lead) {
+  if (IsContinuation(lead)) return "unexpected continuation byte " + Hex(lead);
+  if (lead == 0xC0 || lead == 0xC1) return "overlong encoding (byte " + Hex(lead) + ")";
+  if (lead < 0xF8) return "code point above U+10FFFF (byte " + Hex(lead) + ")";
+  return "byte " + Hex(lead) + " never occurs in UTF-8";
+}
+
+// Why the byte at `index` (1..length-1) of a sequence does not fit.
+std::string BadFollowerReason(unsigned lead, std::size_t index, unsigned byte, std::size_t length) {
+  if (index == 1 && IsContinuation(byte)) {
+    if (lead == 0xED) return "encoded UTF-16 surrogate (" + Hex(lead) + " " + Hex(byte) + ")";
+    if (lead == 0xF4) return "code point above U+10FFFF (" + Hex(lead) + " " + Hex(byte) + ")";
+    return "overlong encoding (" + Hex(lead) + " " + Hex(byte) + ")";
+  }
+  return "incomplete " + std::to_string(length) + "-byte sequence (lead byte " + Hex(lead) + ", then " + Hex(byte) +
+         ")";
+}
+
+// Checks the bytes after the lead that are present (count may be short of the
+// full length). 0 when they fit, else the index of the first misfit.
+inline std::size_t FirstBadFollower(const unsigned char* sequence, std::size_t count) {
+  unsigned low = 0, high = 0;
+  SecondByteRange(sequence[0], low, high);
+  if (count > 1 && (sequence[1] < low || sequence[1] > high)) return 1;
+  for (std::size_t k = 2; k < count; ++k) {
+    if (!IsContinuation(sequence[k])) return k;
+  }
+  return 0;
+}
+
+// Writes the units of a validated sequence.
+inline char16_t* PutSequence(const unsigned char* s, std::size_t length, char16_t* out) {
+  char32_t cp = 0;
+  switch (length) {
+    case 2: cp = ((s[0] & 0x1Fu) << 6) | (s[1] & 0x3Fu); break;
+    case 3: cp = ((s[0] & 0x0Fu) << 12) | ((s[1] & 0x3Fu) << 6) | (s[2] & 0x3Fu); break;
+    default:
+      cp = ((s[0] & 0x07u) << 18) | ((s[1] & 0x3Fu) << 12) | ((s[2] & 0x3Fu) << 6) | (s[3] & 0x3Fu);
+      cp -= 0x10000;
+      *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+      *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      return out;
+  }
+  *out++ = static_cast<char16_t>(cp);
+  return out;
+}
+
+}  // namespace
+
+bool Utf8Decoder::Fail(std::uint64_t offset, std::uint64_t line, std::string reason) {
+  failed_ = true;
+  error_ = {offset, line, std::move(reason)};
+  return false;
+}
+
+long Utf8Decoder::CompletePending(const unsigned char* bytes, std::size_t size, char16_t*& out) {
+  const std::size_t length = SequenceLength(pending_[0]);
+  std::size_t used = 0;
+  while (pendingSize_ < length && used < size) pending_[pendingSize_++] = bytes[used++];
+  if (const std::size_t bad = FirstBadFollower(pending_, pendingSize_); bad != 0) {
+    Fail(pendingOffset_, newlines_ + 1, BadFollowerReason(pending_[0], bad, pending_[bad], length));
+    return -1;
+  }
+  if (pendingSize_ == length) {
+    out = PutSequence(pending_, length, out);
+    pendingSize_ = 0;
+  }
+  return static_cast<long>(used);
+}
+
+bool Utf8Decoder::Decode(std::string_view bytes, std::u16string& out) {
+  if (failed_) return false;
+  const auto* s = reinterpret_cast<const unsigned char*>(bytes.data());
+  const std::size_t n = bytes.size();
+  const std::size_t base = out.size();
+  // n bytes give at most n units, plus two for a character completed from the previous piece.
+  out.resize(base + n + 2);
+  char16_t* o = out.data() + base;
+
+  std::size_t i = 0;
+  bool ok = true;
+  if (pendingSize_ != 0) {
+    const long used = CompletePending(s, n, o);
+    if (used < 0) ok = false;
+    else i = static_cast<std::size_t>(used);
+  }
+  while (ok && i < n) {
+    // ASCII runs: eight bytes at a time.
+    while (i + 8 <= n) {
+      std::uint64_t word;
+      std::memcpy(&word, s + i, 8);
+      if (word & 0x8080808080808080ull) break;
+      for (int k = 0; k < 8; ++k) o[k] = s[i + static_cast<std::size_t>(k)];
+      o += 8;
+      i += 8;
+    }
+    if (i >= n) break;
+    const unsigned lead = s[i];
+    if (lead < 0x80) {
+      *o++ = static_cast<char16_t>(lead);
+      ++i;
+      continue;
+    }
+    const std::size_t length = SequenceLength(lead);
+    const std::size_t present = std::min(length, n - i);
+    const std::size_t bad = length == 0 ? 0 : FirstBadFollower(s + i, present);
+    if (length == 0 || bad != 0) {
+      const auto line = newlines_ + 1 + static_cast<std::uint64_t>(std::count(s, s + i, '\n'));
+      Fail(consumed_ + i, line,
+           length == 0 ? BadLeadReason(lead) : BadFollowerReason(lead, bad, s[i + bad], length));
+      ok = false;
+      break;
+    }
+    if (present < length) {  // cut at the end of this piece: finish with the next one
+      std::memcpy(pending_, s + i, present);
+      pendingSize_ = present;
+      pendingOffset_ = consumed_ + i;
+      i = n;
+      break;
+    }
+    o = PutSequence(s + i, length, o);
+    i += length;
+  }
+
+  out.resize(static_cast<std::size_t>(o - out.data()));
+  if (atStart_ && out.size() > base) {
+    if (out[base] == u'\uFEFF') out.erase(base, 1);
+    atStart_ = false;
+  }
+  if (!ok) return false;
+  newlines_ += static_cast<std::uint64_t>(std::count(s, s + n, '\n'));
+  consumed_ += n;
+  return true;
+}
+
+bool Utf8Decoder::Finish() {
+  if (failed_) return false;
+  if (pendingSize_ != 0) {
+    const std::size_t length = SequenceLength(pending_[0]);
+    return Fail(pendingOffset_, newlines_ + 1,
+                "incomplete " + std::to_string(length) + "-byte sequence at the end of the input (lead byte " +
+                    Hex(pending_[0]) + ")");
+  }
+  return true;
+}
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+std::string Utf16ToUtf8(std::u16string_view units) {
+  std::string out;
+  out.reserve(units.size());
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const char32_t unit = units[i];
+    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+      AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+      ++i;
+    } else {
+      AppendUtf8(out, unit);
+    }
+  }
+  return out;
+}
+
+}  // namespace hexcribe::cli

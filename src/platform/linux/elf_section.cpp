@@ -1,0 +1,128 @@
+// Finds a named section in an ELF file and reads its bytes, checking every header field against the file's bounds.
+#include "platform/linux/elf_section.h"
+
+#include <algorithm>
+#include <array>
+#include <span>
+
+namespace hexcribe::platform {
+
+namespace {
+
+constexpr std::size_t kIdentSize = 16;
+constexpr std::uint32_t kSectionNoBits = 8;       // SHT_NOBITS: occupies no bytes in the file
+constexpr std::uint32_t kExtendedIndex = 0xFFFF;  // SHN_XINDEX: real string-table index in section 0
+// Upper bounds for what is read into memory; real executables stay far below.
+constexpr std::uint64_t kMaxSectionTableBytes = 16u << 20;
+constexpr std::uint64_t kMaxNameTableBytes = 4u << 20;
+
+// Where the fields this reader needs sit, for one ELF class.
+struct Layout {
+  std::size_t header_size;
+  std::size_t shoff, shoff_width, shentsize, shnum, shstrndx;
+  std::size_t section_size;  // minimum section header size
+  std::size_t sh_name, sh_type, sh_offset, sh_size, sh_link, word;
+};
+constexpr Layout kElf32{52, 0x20, 4, 0x2E, 0x30, 0x32, 40, 0, 4, 16, 20, 24, 4};
+constexpr Layout kElf64{64, 0x28, 8, 0x3A, 0x3C, 0x3E, 64, 0, 4, 24, 32, 40, 8};
+
+// An unsigned field of `width` bytes at offset; the caller keeps offset + width inside bytes.
+std::uint64_t Field(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t width, bool big_endian) {
+  std::uint64_t value = 0;
+  for (std::size_t i = 0; i < width; ++i) {
+    const std::uint64_t byte = bytes[offset + (big_endian ? i : width - 1 - i)];
+    value = (value << 8) | byte;
+  }
+  return value;
+}
+
+struct Section {
+  std::uint32_t name = 0;
+  std::uint32_t type = 0;
+  std::uint64_t offset = 0;
+  std::uint64_t size = 0;
+  std::uint32_t link = 0;
+};
+
+bool InsideFile(const ReadOnlyFile& file, std::uint64_t offset, std::uint64_t size) {
+  return offset <= file.Size() && size <= file.Size() - offset;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadRange(const ReadOnlyFile& file, std::uint64_t offset,
+                                                   std::uint64_t size) {
+  if (!InsideFile(file, offset, size)) return std::nullopt;
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  if (!file.ReadAt(offset, bytes)) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadElfSection(const ReadOnlyFile& file, std::string_view name,
+                                                        std::size_t max_size) {
+  if (!file.IsOpen()) return std::nullopt;
+
+  std::array<std::uint8_t, kIdentSize> ident{};
+  if (!file.ReadAt(0, ident)) return std::nullopt;
+  if (ident[0] != 0x7F || ident[1] != 'E' || ident[2] != 'L' || ident[3] != 'F') return std::nullopt;
+  if (ident[4] != 1 && ident[4] != 2) return std::nullopt;  // class: 32 or 64 bit
+  if (ident[5] != 1 && ident[5] != 2) return std::nullopt;  // data: little or big endian
+  if (ident[6] != 1) return std::nullopt;                   // ELF version
+  const Layout& layout = ident[4] == 1 ? kElf32 : kElf64;
+  const bool big = ident[5] == 2;
+
+  const auto header = ReadRange(file, 0, layout.header_size);
+  if (!header) return std::nullopt;
+  const std::uint64_t shoff = Field(*header, layout.shoff, layout.shoff_width, big);
+  const std::uint64_t entsize = Field(*header, layout.shentsize, 2, big);
+  std::uint64_t count = Field(*header, layout.shnum, 2, big);
+  std::uint64_t names_index = Field(*header, layout.shstrndx, 2, big);
+  if (shoff == 0 || entsize < layout.section_size) return std::nullopt;
+
+  const auto section_at = [&](std::span<const std::uint8_t> entry) {
+    Section s;
+    s.name = static_cast<std::uint32_t>(Field(entry, layout.sh_name, 4, big));
+    s.type = static_cast<std::uint32_t>(Field(entry, layout.sh_type, 4, big));
+    s.offset = Field(entry, layout.sh_offset, layout.word, big);
+    s.size = Field(entry, layout.sh_size, layout.word, big);
+    s.link = static_cast<std::uint32_t>(Field(entry, layout.sh_link, 4, big));
+    return s;
+  };
+
+  // More than 0xFEFF sections, or a string-table index beyond that: the real
+  // values live in section 0 (size and link).
+  if (count == 0 || names_index == kExtendedIndex) {
+    const auto first = ReadRange(file, shoff, layout.section_size);
+    if (!first) return std::nullopt;
+    const Section zero = section_at(*first);
+    if (count == 0) count = zero.size;
+    if (names_index == kExtendedIndex) names_index = zero.link;
+  }
+  if (count == 0 || names_index == 0 || names_index >= count) return std::nullopt;
+  if (count > kMaxSectionTableBytes / entsize) return std::nullopt;
+
+  const auto table = ReadRange(file, shoff, count * entsize);
+  if (!table) return std::nullopt;
+  const auto section = [&](std::uint64_t index) {
+    return section_at(std::span<const std::uint8_t>(*table).subspan(static_cast<std::size_t>(index * entsize),
+                                                                      layout.section_size));
+  };
+
+  const Section names_section = section(names_index);
+  if (names_section.type == kSectionNoBits || names_section.size > kMaxNameTableBytes) return std::nullopt;
+  const auto names = ReadRange(file, names_section.offset, names_section.size);
+  if (!names) return std::nullopt;
+
+  for (std::uint64_t i = 1; i < count; ++i) {
+    const Section s = section(i);
+    // The name must lie wholly inside the name table, terminator included.
+    if (s.name >= names->size() || names->size() - s.name < name.size() + 1) continue;
+    const auto first = names->begin() + s.name;
+    if (!std::equal(name.begin(), name.end(), first) || first[static_cast<std::ptrdiff_t>(name.size())] != 0) continue;
+    if (s.type == kSectionNoBits || s.size > max_size) return std::nullopt;
+    return ReadRange(file, s.offset, s.size);
+  }
+  return std::nullopt;
+}
+
+}  // namespace hexcribe::platform

@@ -1,0 +1,68 @@
+# The version data of every Hexcribe executable, generated from the one version source,
+# project(VERSION) in the top CMakeLists.txt:
+#   <build>/generated/res/version.rc      Windows VERSIONINFO, included by the Windows front end's .rc
+#   <build>/generated/res/version_info.h  the same data as C++ constants; Linux executables embed it
+#                                         through hexcribe_embed_version() (cmake/HexcribeVersion.cmake)
+# Target hexcribe_version_data puts <build>/generated on the include path ("res/version.rc").
+
+set(HEXCRIBE_PRODUCT_NAME "Hexcribe")
+set(HEXCRIBE_ORIGINAL_FILENAME "Hexcribe.EXE")
+set(HEXCRIBE_VERSION_LANGUAGE "040904b0")
+set(HEXCRIBE_VERSION_TRANSLATION_LANGUAGE "0x0409")
+set(HEXCRIBE_VERSION_TRANSLATION_CODE_PAGE "1200")
+set(HEXCRIBE_VERSION_FLAGS_MASK "0x3F")
+set(HEXCRIBE_VERSION_FLAGS "0x0")
+set(HEXCRIBE_VERSION_OS "0x4")       # 32-bit Windows
+set(HEXCRIBE_VERSION_TYPE "0x1")     # application
+set(HEXCRIBE_VERSION_SUBTYPE "0x0")
+
+set(version_numbers "${PROJECT_VERSION_MAJOR}" "${PROJECT_VERSION_MINOR}" "${PROJECT_VERSION_PATCH}"
+                    "${PROJECT_VERSION_TWEAK}")
+set(numbers "")
+foreach(n IN LISTS version_numbers)
+  if(n STREQUAL "")
+    set(n 0)
+  endif()
+  if(n GREATER 65535)
+    message(FATAL_ERROR "version component ${n} does not fit a 16-bit version field")
+  endif()
+  list(APPEND numbers "${n}")
+endforeach()
+list(JOIN numbers "," HEXCRIBE_VERSION_RC_NUMBERS)        # 1,0,0,1
+list(JOIN numbers ", " HEXCRIBE_VERSION_TEXT)             # "1, 0, 0, 1"
+list(JOIN numbers ", " HEXCRIBE_VERSION_CXX_NUMBERS)
+
+# The string table, name=value in resource order. Values are plain text: no quotes, no backslashes.
+set(version_strings
+  "Comments="
+  "CompanyName="
+  "FileDescription=${HEXCRIBE_PRODUCT_NAME}"
+  "FileVersion=${HEXCRIBE_VERSION_TEXT}"
+  "InternalName=${HEXCRIBE_PRODUCT_NAME}"
+  "LegalTrademarks="
+  "OriginalFilename=${HEXCRIBE_ORIGINAL_FILENAME}"
+  "PrivateBuild="
+  "ProductName=${HEXCRIBE_PRODUCT_NAME}"
+  "ProductVersion=${HEXCRIBE_VERSION_TEXT}"
+  "SpecialBuild=")
+set(HEXCRIBE_RC_VERSION_VALUES "")
+set(HEXCRIBE_CXX_VERSION_STRINGS "")
+foreach(entry IN LISTS version_strings)
+  string(FIND "${entry}" "=" eq)
+  string(SUBSTRING "${entry}" 0 ${eq} name)
+  math(EXPR value_start "${eq} + 1")
+  string(SUBSTRING "${entry}" ${value_start} -1 value)
+  if(value MATCHES "[\"\\\\]")
+    message(FATAL_ERROR "version string ${name} holds a quote or backslash")
+  endif()
+  string(APPEND HEXCRIBE_RC_VERSION_VALUES "            VALUE \"${name}\", \"${value}\"\n")
+  string(APPEND HEXCRIBE_CXX_VERSION_STRINGS "    {u\"${name}\", u\"${value}\"},\n")
+endforeach()
+
+set(HEXCRIBE_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")
+configure_file("${CMAKE_CURRENT_LIST_DIR}/version.rc.in" "${HEXCRIBE_GENERATED_DIR}/res/version.rc" @ONLY)
+configure_file("${CMAKE_CURRENT_LIST_DIR}/version_info.h.in" "${HEXCRIBE_GENERATED_DIR}/res/version_info.h" @ONLY)
+set(HEXCRIBE_VERSION_RC "${HEXCRIBE_GENERATED_DIR}/res/version.rc" CACHE INTERNAL "Generated VERSIONINFO fragment")
+
+add_library(hexcribe_version_data INTERFACE)
+target_include_directories(hexcribe_version_data INTERFACE "${HEXCRIBE_GENERATED_DIR}" "${PROJECT_SOURCE_DIR}/src")

@@ -1,0 +1,141 @@
+// The tool's options, exit statuses and messages, run in memory.
+#include "cli/cli_app.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "cli/cli_options.h"
+
+namespace hexcribe::cli {
+namespace {
+
+class FailingSink final : public ByteSink {
+ public:
+  bool Write(std::string_view) override { return false; }
+};
+
+struct RunResult {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+RunResult RunWith(const std::vector<std::string>& args, std::string_view stdinText = "",
+            const std::map<std::string, std::string>& files = {}, ByteSink* out = nullptr) {
+  MemorySource in(stdinText);
+  StringSink stdoutSink;
+  StringSink err;
+  CliEnvironment env{in, out != nullptr ? *out : stdoutSink, err,
+                     [&files](const std::string& path, std::string& error) -> std::unique_ptr<ByteSource> {
+                       const auto it = files.find(path);
+                       if (it == files.end()) {
+                         error = "No such file or directory";
+                         return nullptr;
+                       }
+                       return std::make_unique<MemorySource>(it->second);
+                     },
+                     "v1.00"};
+  const int status = RunCli(args, env);
+  return {status, stdoutSink.data, err.data};
+}
+
+TEST(ParseArguments, ReadsOptionsAndInputsInOrder) {
+  const ParseResult r = ParseArguments({"--separator", "hyphen", "--numbers-only", "--lines", "--count", "--bmp-only",
+                                        "abc", "-f", "a.txt", "--file=b.txt", "-", "--", "--lines", "-"});
+  ASSERT_TRUE(r.ok) << r.error;
+  const CliOptions& o = r.options;
+  EXPECT_EQ(o.mode, Mode::kConvert);
+  EXPECT_EQ(o.convert.separatorChoice, 3);
+  EXPECT_FALSE(o.convert.wholeCommand);
+  EXPECT_TRUE(o.convert.lines && o.convert.count && o.convert.bmpOnly);
+  using K = InputSpec::Kind;
+  const std::vector<std::pair<K, std::string>> expected = {
+      {K::kText, "abc"}, {K::kFile, "a.txt"}, {K::kFile, "b.txt"}, {K::kStdin, ""}, {K::kText, "--lines"}, {K::kText, "-"}};
+  ASSERT_EQ(o.inputs.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(o.inputs[i].kind, expected[i].first) << i;
+    EXPECT_EQ(o.inputs[i].value, expected[i].second) << i;
+  }
+  EXPECT_EQ(o.inputs[0].argument, 7u);
+  EXPECT_EQ(o.inputs[1].argument, 9u);
+}
+
+TEST(ParseArguments, DefaultsAreTheDialogsAndStandardInput) {
+  const ParseResult r = ParseArguments({});
+  ASSERT_TRUE(r.ok);
+  EXPECT_EQ(r.options.convert.separatorChoice, 0);
+  EXPECT_TRUE(r.options.convert.wholeCommand);
+  ASSERT_EQ(r.options.inputs.size(), 1u);
+  EXPECT_EQ(r.options.inputs[0].kind, InputSpec::Kind::kStdin);
+  EXPECT_EQ(ParseArguments({"--separator=none"}).options.convert.separatorChoice, 1);
+  EXPECT_EQ(ParseArguments({"--separator", "comma"}).options.convert.separatorChoice, 2);
+}
+
+TEST(ParseArguments, RejectsBadCommandLines) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--bogus"}, {"-x"}, {"--separator"}, {"--separator", "tab"}, {"-f"}, {"--decode", "--lines"},
+      {"--decode", "--count"}, {"--numbers-only", "--decode"}};
+  for (const auto& args : bad) {
+    const ParseResult r = ParseArguments(args);
+    EXPECT_FALSE(r.ok) << args.front();
+    EXPECT_FALSE(r.error.empty());
+  }
+}
+
+TEST(RunCli, ExitStatusesAndMessages) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string stdinText;
+    int status;
+    std::string out;
+    std::string errPart;
+  };
+  const std::map<std::string, std::string> files = {
+      {"menu.txt", "Start\r\nStop\r\n"}, {"bad.txt", "ok\nnot \xC3\x28 ok\n"}, {"cmds.txt", "41 00\n4100 42\n"}};
+  const Case cases[] = {
+      {{"A"}, "", kExitOk, "Print 'U::41 00';\n", ""},
+      {{}, "A", kExitOk, "Print 'U::41 00';\n", ""},
+      {{"--lines", "-f", "menu.txt"}, "", kExitOk,
+       "Print 'U::53 00 74 00 61 00 72 00 74 00';\nPrint 'U::53 00 74 00 6F 00 70 00';\n", ""},
+      {{"--decode", "Print 'U::5C D5';", "3D-D8-00-DE"}, "", kExitOk, "\xED\x95\x9C\n\xF0\x9F\x98\x80\n", ""},
+      {{"--bogus"}, "", kExitUsage, "", "hexcribe-cli: unknown option '--bogus'\nTry 'hexcribe-cli --help'"},
+      {{"-f", "missing.txt"}, "", kExitInput, "", "hexcribe-cli: cannot open 'missing.txt': No such file"},
+      {{"-f", "bad.txt"}, "", kExitInput, "",
+       "hexcribe-cli: bad.txt:2: invalid UTF-8 at byte offset 7: incomplete 2-byte sequence"},
+      {{"--lines", "-f", "bad.txt"}, "", kExitInput, "Print 'U::6F 00 6B 00';\n", "bad.txt:2: invalid UTF-8"},
+      {{"--decode", "-f", "cmds.txt"}, "", kExitInput, "A\n", "hexcribe-cli: cmds.txt:2:6: unexpected '4'"},
+      {{"--bmp-only", "a\xF0\x9F\x98\x80"}, "", kExitNonBmp, "Print 'U::61 00 3D D8 00 DE';\n",
+       "hexcribe-cli: <argument 2>:1:2: U+1F600 is outside the Basic Multilingual Plane\n"},
+      {{"--bmp-only", "-"}, "\n\xF0\x9F\x98\x80", kExitNonBmp, "Print 'U::0A 00 3D D8 00 DE';\n", "<stdin>:2:1: U+1F600"},
+      {{"--version"}, "", kExitOk, "hexcribe-cli v1.00\n", ""},
+  };
+  for (const Case& c : cases) {
+    const RunResult r = RunWith(c.args, c.stdinText, files);
+    EXPECT_EQ(r.status, c.status) << c.args.front() << ": " << r.err;
+    EXPECT_EQ(r.out, c.out) << c.args.front();
+    if (c.errPart.empty()) EXPECT_EQ(r.err, "") << c.args.front();
+    else EXPECT_NE(r.err.find(c.errPart), std::string::npos) << c.args.front() << ": " << r.err;
+  }
+}
+
+TEST(RunCli, HelpDocumentsEveryExitStatus) {
+  const RunResult r = RunWith({"--lines", "--help"});
+  EXPECT_EQ(r.status, kExitOk);
+  for (const char* part : {"--separator", "--decode", "--bmp-only", "--count", "  1  usage", "  2  input", "  3  --bmp-only",
+                           "  4  the output"}) {
+    EXPECT_NE(r.out.find(part), std::string::npos) << part;
+  }
+}
+
+TEST(RunCli, AnOutputThatCannotBeWrittenIsAFailure) {
+  FailingSink failing;
+  EXPECT_EQ(RunWith({"A"}, "", {}, &failing).status, kExitOutput);
+  EXPECT_EQ(RunWith({"--decode", "41 00"}, "", {}, &failing).status, kExitOutput);
+  EXPECT_EQ(RunWith({"--help"}, "", {}, &failing).status, kExitOutput);
+}
+
+}  // namespace
+}  // namespace hexcribe::cli

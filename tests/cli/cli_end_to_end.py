@@ -1,0 +1,156 @@
+#!/usr/bin/env python3
+"""End-to-end checks of the hexcribe-cli program: round trips, lines, every error
+class with its exit status and message, write failures and flat memory.
+
+usage: cli_end_to_end.py PATH/TO/hexcribe-cli [EMULATOR...]
+"""
+import os
+import resource
+import subprocess
+import sys
+import tempfile
+
+SEPARATORS = {"space": " ", "none": "", "comma": ",", "hyphen": "-"}
+TEXTS = ["\ud55c\uad6d\uc778", "\U0001F600 emoji", "menu\r\nline two", "Hangul \ud55c, emoji \U0001F600\r\n", ""]
+
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+        print("FAIL:", what, file=sys.stderr)
+
+
+class Program:
+    def __init__(self, path, emulator):
+        self.command = emulator + [path]
+
+    def run(self, *args, stdin=b"", stdout=subprocess.PIPE):
+        result = subprocess.run(self.command + list(args), input=stdin, stdout=stdout,
+                                stderr=subprocess.PIPE, timeout=600)
+        return result.returncode, result.stdout, result.stderr.decode("utf-8", "replace")
+
+
+def expected_command(text, separator, whole):
+    """The command as the dialog builds it, computed independently of the program."""
+    data = text.encode("utf-16-le", "surrogatepass")
+    numbers = SEPARATORS[separator].join(f"{byte:02X}" for byte in data)
+    return f"Print 'U::{numbers}';" if whole else numbers
+
+
+def round_trips(cli, tmp):
+    for separator in SEPARATORS:
+        for whole in (True, False):
+            form = [] if whole else ["--numbers-only"]
+            for text in TEXTS:
+                name = f"{separator}/{'whole' if whole else 'numbers'}/{text!r}"
+                path = os.path.join(tmp, "text.txt")
+                with open(path, "wb") as f:
+                    f.write(text.encode("utf-8"))
+                # The same command from a TEXT argument, a file and standard input.
+                outputs = [cli.run("--separator", separator, *form, "--", text),
+                           cli.run("--separator", separator, *form, "-f", path),
+                           cli.run("--separator", separator, *form, stdin=text.encode("utf-8"))]
+                command = expected_command(text, separator, whole)
+                for status, out, err in outputs:
+                    check(status == 0 and out == (command + "\n").encode("ascii"), f"convert {name}: {out!r} {err}")
+                status, out, err = cli.run("--decode", command)
+                # An empty argument holds no line at all, like an empty file.
+                decoded = (text + "\n").encode("utf-8") if command else b""
+                check(status == 0 and out == decoded, f"decode {name}: {out!r} {err}")
+
+
+def lines(cli, tmp):
+    texts = ["\ud55c\uad6d\uc5b4 \uba54\ub274", "", "Stop \U0001F6D1", "caf\u00e9"]
+    expected = "".join(expected_command(t, "space", True) + "\n" for t in texts).encode("ascii")
+    for name, ending in (("LF", "\n"), ("CRLF", "\r\n")):
+        path = os.path.join(tmp, f"{name}.txt")
+        with open(path, "wb") as f:
+            f.write(ending.join(texts).encode("utf-8") + ending.encode())
+        status, out, err = cli.run("--lines", "-f", path)
+        check(status == 0 and out == expected, f"--lines on a {name} file: {out!r} {err}")
+    status, out, _ = cli.run("--lines", "--count", "--numbers-only", "--separator", "none", stdin=b"A\r\n\xc3\xa9")
+    check(out == b"4100\t2\nE900\t2\n", f"--lines --count: {out!r}")
+
+
+def errors(cli, tmp):
+    bad = os.path.join(tmp, "bad.txt")
+    with open(bad, "wb") as f:
+        f.write(b"first line\nsecond \xe4\xb8 line\n")
+    cases = [
+        (["--frobnicate"], b"", 1, "unknown option '--frobnicate'"),
+        (["--separator", "tab"], b"", 1, "unknown separator 'tab'"),
+        (["-f", os.path.join(tmp, "missing.txt")], b"", 2, "cannot open"),
+        (["-f", bad], b"", 2, f"{bad}:2: invalid UTF-8 at byte offset 18: incomplete 3-byte sequence"),
+        ([], b"abc\xff", 2, "<stdin>:1: invalid UTF-8 at byte offset 3"),
+        (["--decode", "41 00 42"], b"", 2, "<argument 2>:1:7: odd number of bytes (3)"),
+        (["--decode"], b"41 00\n41 0x\n", 2, "<stdin>:2:5: expected a second hex digit, found 'x'"),
+        (["--decode", "Print 'U::41 00"], b"", 2, ":1:16: broken wrapper: the command is not closed"),
+        (["--decode", "Print 'U::3D D8 41 00';"], b"", 2, ":1:11: lone surrogate U+D83D"),
+        (["--bmp-only", "ok \U0001F600\n\U0001F601"], b"", 3,
+         "<argument 2>:1:4: U+1F600 is outside the Basic Multilingual Plane\n"
+         "hexcribe-cli: <argument 2>:2:1: U+1F601 is outside"),
+    ]
+    for args, stdin, status, message in cases:
+        got, _, err = cli.run(*args, stdin=stdin)
+        check(got == status and message in err, f"{args}: status {got}, stderr {err!r}")
+    status, out, _ = cli.run("--help")
+    check(status == 0 and b"Exit status:" in out, "--help")
+    status, out, _ = cli.run("--version")
+    check(status == 0 and out.startswith(b"hexcribe-cli v"), f"--version: {out!r}")
+
+
+def posix_only(cli):
+    """Checks that need the host's own devices and process accounting."""
+    if os.path.exists("/dev/full"):
+        with open("/dev/full", "wb") as full:
+            status, _, err = cli.run("Hello", stdout=full)
+        check(status == 4 and "cannot write" in err, f"write to a full device: {status} {err!r}")
+    # Memory stays flat: 256 MB streamed through a pipe need far less than 256 MB.
+    chunk = ("Hangul \ud55c\uad6d\uc5b4, emoji \U0001F600, caf\u00e9\r\n" * 20000).encode("utf-8")
+    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+    process = subprocess.Popen(cli.command + ["--count"], stdin=subprocess.PIPE, stdout=subprocess.PIPE)
+    tail = b""
+    import threading
+
+    def feed():
+        written = 0
+        while written < 256 << 20:
+            process.stdin.write(chunk)
+            written += len(chunk)
+        process.stdin.close()
+        feed.written = written
+
+    feeder = threading.Thread(target=feed)
+    feeder.start()
+    while True:
+        block = process.stdout.read(1 << 20)
+        if not block:
+            break
+        tail = (tail + block)[-64:]
+    feeder.join()
+    process.wait()
+    peak_kb = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+    units = len(chunk.decode("utf-8").encode("utf-16-le")) // 2 * (feed.written // len(chunk))
+    check(process.returncode == 0 and tail.endswith(f"';\t{units * 2}\n".encode()), f"large input: {tail!r}")
+    check(peak_kb > before and peak_kb < 64 * 1024, f"peak memory {peak_kb} KB for a 256 MB input")
+
+
+def main():
+    if len(sys.argv) < 2:
+        print(__doc__, file=sys.stderr)
+        return 2
+    cli = Program(sys.argv[1], sys.argv[2:])
+    with tempfile.TemporaryDirectory() as tmp:
+        round_trips(cli, tmp)
+        lines(cli, tmp)
+        errors(cli, tmp)
+        if len(sys.argv) == 2:
+            posix_only(cli)
+    print(f"{len(failures)} failure(s)")
+    return 1 if failures else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,333 @@
+#!/usr/bin/env python3
+"""End-to-end fault injection: the real program against a damaged or hostile settings location.
+
+Each case prepares the settings folder, runs the program on a private Xvfb display
+through the window driver (start, wait for the painted window, type a text, close
+with WM_DELETE_WINDOW) and checks that the program started, ended normally and that
+the settings file holds either its old or its new content -- never torn, never
+emptied. Afterwards the program must still start and save normally.
+
+Usage: fault_injection.py --program HEXCRIBE --driver X11_WINDOW_DRIVER CASE...
+       fault_injection.py --list
+"""
+import argparse
+import os
+import random
+import re
+import resource
+import shutil
+import stat
+import subprocess
+import sys
+import tempfile
+import time
+from pathlib import Path
+
+TITLE = "Hexcribe v1.00"
+# Root ignores permission bits; drop the capabilities that let it, so read-only
+# really means read-only when CI runs as root.
+NO_OVERRIDE = ["setpriv", "--bounding-set=-dac_override,-dac_read_search,-fowner", "--"] if os.getuid() == 0 else []
+
+
+def encode(text):
+    return text.encode("utf-16-le").hex().upper()
+
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+class Xvfb:
+    """A private virtual X server on a free display number."""
+
+    def __enter__(self):
+        start = 300 + os.getpid() % 300
+        for n in list(range(start, 600)) + list(range(300, start)):
+            if not Path(f"/tmp/.X11-unix/X{n}").exists() and not Path(f"/tmp/.X{n}-lock").exists():
+                break
+        self.display = f":{n}"
+        self.proc = subprocess.Popen(["Xvfb", self.display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"],
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        for _ in range(200):
+            if Path(f"/tmp/.X11-unix/X{n}").exists():
+                return self
+            time.sleep(0.05)
+        raise RuntimeError("Xvfb did not start")
+
+    def __exit__(self, *exc):
+        self.proc.terminate()
+        self.proc.wait()
+
+
+class Harness:
+    def __init__(self, program, driver, display, root):
+        self.program, self.driver, self.root = program, driver, root
+        self.config = root / "config"
+        self.folder = self.config / "Hexcribe"
+        self.file = self.folder / "setting.ini"
+        self.env = {k: v for k, v in os.environ.items() if not k.startswith(("QT_", "XDG_"))}
+        self.env.update(DISPLAY=display, HOME=str(root / "home"), XDG_CONFIG_HOME=str(self.config),
+                        XDG_RUNTIME_DIR=str(root), LC_ALL="C.UTF-8", QT_QPA_PLATFORM="xcb")
+        (root / "home").mkdir()
+
+    def run(self, text=None, wrap=(), kill_after_close_us=None, preexec=None, timeout_ms=30000):
+        """Starts the program, optionally replaces the input text, closes it; gives the driver's report."""
+        env = dict(self.env)
+        if wrap and wrap[0] == "strace":
+            # LeakSanitizer cannot stop a traced process's threads; leaks are checked elsewhere.
+            env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":detect_leaks=0"
+        cmd = [str(self.driver), "--timeout-ms", str(timeout_ms), "--settle-ms", "100"]
+        if text is not None:
+            # The input box is the last tab stop: Shift+Tab from the first one reaches it.
+            cmd += ["--before-close", f"xdotool windowfocus --sync $WINDOW key --clearmodifiers shift+Tab ctrl+a "
+                                      f"type --delay 5 '{text}' && sleep 0.3"]
+        if kill_after_close_us is not None:
+            cmd += ["--kill-after-close-us", str(kill_after_close_us)]
+        cmd += ["--", *wrap, str(self.program)]
+        out = subprocess.run(cmd, env=env, capture_output=True, text=True, timeout=timeout_ms / 1000 + 60,
+                             preexec_fn=preexec)
+        report = dict(line.split("=", 1) for line in out.stdout.splitlines() if "=" in line)
+        report["stderr"] = out.stderr
+        report["driver_status"] = out.returncode
+        return report
+
+    def expect_clean_run(self, report, what):
+        check(report["driver_status"] == 0, f"{what}: no window was shown ({report})")
+        check(report.get("title") == TITLE, f"{what}: title {report.get('title')!r}")
+        check(report.get("hung") == "0", f"{what}: did not end after closing")
+        check(report.get("signal") == "0" and report.get("exit") == "0",
+              f"{what}: ended with exit {report.get('exit')} signal {report.get('signal')}:\n{report['stderr'][-3000:]}")
+
+    def saved_text(self):
+        data = self.file.read_bytes()
+        text = data[2:].decode("utf-16-le") if data.startswith(b"\xff\xfe") else data.decode("utf-8", "replace")
+        m = re.search(r"^[ \t]*mlang_text[ \t]*=[ \t]*([0-9A-Fa-f]*)", text, re.M)
+        check(m is not None, f"no mlang_text line in {data[:200]!r}")
+        return bytes.fromhex(m.group(1)).decode("utf-16-le")
+
+    def expect_works(self, what):
+        """The program starts, shows its window and saves a new text, which the next start restores."""
+        word = f"ok{random.randrange(10**6)}"
+        self.expect_clean_run(self.run(text=word), f"{what}: run after the fault")
+        check(self.saved_text() == word, f"{what}: the typed text was not saved ({self.file.read_bytes()[:200]!r})")
+        self.expect_clean_run(self.run(), f"{what}: restart")
+        check(self.saved_text() == word, f"{what}: the saved text was not restored at the next start")
+
+    def leftovers(self):
+        return sorted(p.name for p in self.folder.iterdir() if p.name != "setting.ini") if self.folder.is_dir() else []
+
+
+def standard_file(text="old text"):
+    return f"[gen]\r\nuni_font=DejaVu Sans\r\nmlang_text={encode(text)}\r\n".encode()
+
+
+# ---- the cases ---------------------------------------------------------------------------
+
+def case_missing_folder(h):
+    """Neither the XDG folder nor the settings folder exists: both are created and the text saved."""
+    check(not h.config.exists(), "config folder exists before the test")
+    h.expect_works("missing folder")
+    check(stat.S_IMODE(h.folder.stat().st_mode) & 0o077 == 0, "settings folder readable by others")
+
+
+def case_read_only_folder(h):
+    h.folder.mkdir(parents=True)
+    old = standard_file()
+    h.file.write_bytes(old)
+    h.folder.chmod(0o500)
+    try:
+        h.expect_clean_run(h.run(text="new", wrap=NO_OVERRIDE), "read-only folder")
+        check(h.file.read_bytes() == old, "read-only folder: the file changed")
+        check(h.leftovers() == [], f"read-only folder: leftovers {h.leftovers()}")
+    finally:
+        h.folder.chmod(0o700)
+    h.expect_works("read-only folder")
+
+
+def case_read_only_file(h):
+    h.folder.mkdir(parents=True)
+    old = standard_file()
+    h.file.write_bytes(old)
+    h.file.chmod(0o400)
+    h.expect_clean_run(h.run(text="new", wrap=NO_OVERRIDE), "read-only file")
+    check(h.file.read_bytes() == old, "read-only file: a read-only settings file was replaced")
+    check(h.leftovers() == [], f"read-only file: leftovers {h.leftovers()}")
+    h.file.chmod(0o600)
+    h.expect_works("read-only file")
+
+
+def case_unreadable_file(h):
+    h.folder.mkdir(parents=True)
+    old = standard_file()
+    h.file.write_bytes(old)
+    h.file.chmod(0o200)
+    h.expect_clean_run(h.run(text="new", wrap=NO_OVERRIDE), "unreadable file")
+    check(h.file.read_bytes() == old, "unreadable file: an existing settings file was truncated or replaced")
+    h.file.chmod(0o600)
+    h.expect_works("unreadable file")
+
+
+def case_disk_full(h):
+    """A file-size limit below the new file's size: the save fails, the old file stays whole."""
+    h.folder.mkdir(parents=True)
+    old = standard_file()
+    h.file.write_bytes(old)
+    limit = len(old) - 4
+    def limit_size():
+        resource.setrlimit(resource.RLIMIT_FSIZE, (limit, limit))
+    h.expect_clean_run(h.run(text="a much longer text than before", preexec=limit_size), "file-size limit")
+    check(h.file.read_bytes() == old, "file-size limit: the old content was damaged")
+    check(h.leftovers() == [], f"file-size limit: leftovers {h.leftovers()}")
+    h.expect_works("file-size limit")
+
+
+def case_settings_file_is_directory(h):
+    h.file.mkdir(parents=True)
+    (h.file / "keep").write_text("keep")
+    h.expect_clean_run(h.run(text="new"), "settings file is a directory")
+    check(h.file.is_dir() and (h.file / "keep").read_text() == "keep", "the directory was changed")
+    check(h.leftovers() == [], f"directory: leftovers {h.leftovers()}")
+    shutil.rmtree(h.file)
+    h.expect_works("settings file is a directory")
+
+
+def case_binary_junk(h):
+    h.folder.mkdir(parents=True)
+    rng = random.Random(8)
+    junk = bytes(b for b in rng.randbytes(65536) if b not in b"[\xff\xfe")  # no section header, no BOM
+    h.file.write_bytes(junk)
+    h.expect_clean_run(h.run(text="junk"), "binary junk")
+    data = h.file.read_bytes()
+    check(data.startswith(junk), "binary junk: the untouched bytes were not kept")
+    check(h.saved_text() == "junk", "binary junk: the text was not saved")
+    h.expect_works("binary junk")
+
+
+def case_ten_megabyte_line(h):
+    """A 10 MB comment line is kept byte for byte; a 10 MB stored value is read as far as the reader goes."""
+    h.folder.mkdir(parents=True)
+    comment = b";" + b"x" * (10 * 1024 * 1024) + b"\r\n"
+    value = ("4100" * (10 * 1024 * 1024 // 4)).encode()  # 2.6 M units of "A"
+    h.file.write_bytes(comment + b"[gen]\r\nuni_font=DejaVu Sans\r\nmlang_text=" + value + b"\r\n")
+    h.expect_clean_run(h.run(), "10 MB lines")
+    data = h.file.read_bytes()
+    check(data.startswith(comment), "10 MB lines: the long comment line changed")
+    check(h.saved_text() == "A" * 259, "10 MB lines: the restored text was not the first 259 units")
+    h.expect_works("10 MB lines")
+
+
+def case_utf16le_file(h):
+    """A file written on Windows in UTF-16LE is read and stays UTF-16LE."""
+    h.folder.mkdir(parents=True)
+    text = "[gen]\r\nuni_font=DejaVu Sans\r\nmlang_text=" + encode("한국인") + "\r\n"
+    h.file.write_bytes(b"\xff\xfe" + text.encode("utf-16-le"))
+    h.expect_clean_run(h.run(), "UTF-16LE file")
+    check(h.file.read_bytes().startswith(b"\xff\xfe"), "UTF-16LE file: no longer UTF-16LE")
+    check(h.saved_text() == "한국인", "UTF-16LE file: the text was not restored and saved back")
+    h.expect_works("UTF-16LE file")
+    check(h.file.read_bytes().startswith(b"\xff\xfe"), "UTF-16LE file: no longer UTF-16LE after a change")
+
+
+def case_symlink(h):
+    """A symlinked settings file: the target is updated, the link stays a link."""
+    h.folder.mkdir(parents=True)
+    target = h.root / "dotfiles" / "hexcribe.ini"
+    target.parent.mkdir()
+    target.write_bytes(standard_file())
+    h.file.symlink_to(target)
+    h.expect_works("symlink")
+    check(h.file.is_symlink(), "symlink: the link was replaced by a file")
+    check(Path(os.readlink(h.file)) == target, "symlink: the link was changed")
+
+
+def syscall_targets(h, old, text):
+    """Runs the program once under strace and lists (syscall, n) pairs of its main thread that touch the settings."""
+    log = h.root / "calibrate.log"
+    h.file.write_bytes(old)
+    wrap = ["strace", "-f", "-qq", "-y", "-o", str(log), "-e", f"trace={SAVE_SYSCALLS}"]
+    h.expect_clean_run(h.run(text=text, wrap=wrap), "calibration run")
+    new = h.file.read_bytes()
+    counts, targets, main = {}, [], None
+    for line in log.read_text(errors="replace").splitlines():
+        m = re.match(r"(\d+) +(\w+)\(", line)
+        if not m:
+            continue
+        pid, name = int(m.group(1)), m.group(2)
+        main = pid if main is None else main
+        counts[(pid, name)] = counts.get((pid, name), 0) + 1
+        if pid == main and "Hexcribe" in line:
+            targets.append((name, counts[(pid, name)], line[:160]))
+    return new, targets
+
+
+SAVE_SYSCALLS = ("openat,open,creat,write,pwrite64,writev,fsync,fdatasync,rename,renameat,renameat2,"
+                 "fchmod,fchown,flock,fcntl,ftruncate,unlink,unlinkat,close,mkdir,mkdirat,linkat")
+
+
+def case_sigkill_while_saving(h):
+    """SIGKILL at every syscall that touches the settings, then at random moments of the save."""
+    h.folder.mkdir(parents=True)
+    old = standard_file()
+    new, targets = syscall_targets(h, old, "saved")
+    check(new != old and h.saved_text() == "saved", "calibration run did not save")
+    check(targets, "no syscall touched the settings folder")
+    outcomes = {"old": 0, "new": 0}
+    for name, n, line in targets:
+        h.file.write_bytes(old)
+        wrap = ["strace", "-f", "-qq", "-o", "/dev/null", "-e", f"trace={name}", "-e",
+                f"inject={name}:signal=KILL:when={n}"]
+        report = h.run(text="saved", wrap=wrap)
+        data = h.file.read_bytes() if h.file.exists() else b"<missing>"
+        check(data in (old, new), f"killed at {line}: the file is neither old nor new: {data[:300]!r}")
+        outcomes["old" if data == old else "new"] += 1
+        print(f"  kill at {name} #{n} ({report.get('signal')}): {'old' if data == old else 'new'} content   {line}")
+    rng = random.Random(9)
+    for i in range(20):
+        h.file.write_bytes(old)
+        delay = rng.randrange(0, 40000)
+        h.run(text="saved", kill_after_close_us=delay)
+        data = h.file.read_bytes() if h.file.exists() else b"<missing>"
+        check(data in (old, new), f"killed {delay} us after closing: torn file {data[:300]!r}")
+        outcomes["old" if data == old else "new"] += 1
+    print(f"  outcomes: {outcomes}; files left in the folder: {h.leftovers()}")
+    h.expect_works("SIGKILL while saving")
+
+
+CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program")
+    parser.add_argument("--driver")
+    parser.add_argument("--list", action="store_true")
+    parser.add_argument("cases", nargs="*")
+    args = parser.parse_args()
+    if args.list:
+        print("\n".join(CASES))
+        return 0
+    failed = 0
+    with Xvfb() as x:
+        for name in args.cases or CASES:
+            root = Path(tempfile.mkdtemp(prefix=f"hexcribe-fault-{name}-"))
+            try:
+                CASES[name](Harness(Path(args.program), Path(args.driver), x.display, root))
+                print(f"PASS {name}")
+            except Failure as e:
+                failed += 1
+                print(f"FAIL {name}: {e}")
+            finally:
+                for p in root.rglob("*"):
+                    if p.is_dir() and not p.is_symlink():
+                        p.chmod(0o700)
+                shutil.rmtree(root, ignore_errors=True)
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
