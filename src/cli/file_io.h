@@ -45,7 +45,8 @@ class FileSink final : public ByteSink {
 std::unique_ptr<ByteSource> OpenFileSource(const std::string& utf8Path, std::string& error);
 
 // Puts the standard streams in binary mode where the C runtime translates line
-// ends (Windows), so bytes pass exactly: CR LF in, LF out.
+// ends (Windows), so bytes pass exactly: CR LF in, LF out, and messages end
+// in LF on every platform.
 void UseBinaryStandardStreams();
 
 }  // namespace hexcribe::cli

@@ -16,10 +16,11 @@ namespace {
 std::string VersionText() {
 #ifdef HEXCRIBE_CLI_VERSION_DATA
   // Read from the program's own version data, like the dialog's title.
-  return "v" + hexcribe::cli::Utf16ToUtf8(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
+  std::string text = "v";
+  text += hexcribe::cli::Utf16ToUtf8(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
+  return text;
 #else
-  // PLACEHOLDER until the version service and hexcribe_embed_version are on
-  // main: the project version from CMake instead of the embedded data.
+  // Built without a platform layer that reads version data.
   return "v" HEXCRIBE_CLI_PROJECT_VERSION " (no version data)";
 #endif
 }

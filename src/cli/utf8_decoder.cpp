@@ -143,6 +143,22 @@ bool Utf8Decoder::Decode(std::string_view bytes, std::u16string& out) {
       ++i;
       continue;
     }
+    // Two- and three-byte characters (Latin, Cyrillic, Hangul, Han...) inline.
+    if (lead >= 0xC2 && lead < 0xE0 && i + 1 < n && IsContinuation(s[i + 1])) {
+      *o++ = static_cast<char16_t>(((lead & 0x1Fu) << 6) | (s[i + 1] & 0x3Fu));
+      i += 2;
+      continue;
+    }
+    if (lead >= 0xE0 && lead < 0xF0 && i + 2 < n) {
+      const unsigned b1 = s[i + 1];
+      const unsigned b2 = s[i + 2];
+      if (IsContinuation(b1) && IsContinuation(b2) && (lead != 0xE0 || b1 >= 0xA0) && (lead != 0xED || b1 < 0xA0)) {
+        *o++ = static_cast<char16_t>(((lead & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu));
+        i += 3;
+        continue;
+      }
+    }
+    // Everything else: four-byte characters, a character cut at the piece's end, errors.
     const std::size_t length = SequenceLength(lead);
     const std::size_t present = std::min(length, n - i);
     const std::size_t bad = length == 0 ? 0 : FirstBadFollower(s + i, present);

@@ -40,25 +40,29 @@ def expected_command(text, separator, whole):
 
 
 def round_trips(cli, tmp):
+    # Every text is one argument, so one run converts them all (few runs: each costs
+    # a process start, which is slow under an emulator).
+    mixed = TEXTS[3]
+    path = os.path.join(tmp, "text.txt")
+    with open(path, "wb") as f:
+        f.write(mixed.encode("utf-8"))
     for separator in SEPARATORS:
         for whole in (True, False):
             form = [] if whole else ["--numbers-only"]
-            for text in TEXTS:
-                name = f"{separator}/{'whole' if whole else 'numbers'}/{text!r}"
-                path = os.path.join(tmp, "text.txt")
-                with open(path, "wb") as f:
-                    f.write(text.encode("utf-8"))
-                # The same command from a TEXT argument, a file and standard input.
-                outputs = [cli.run("--separator", separator, *form, "--", text),
-                           cli.run("--separator", separator, *form, "-f", path),
-                           cli.run("--separator", separator, *form, stdin=text.encode("utf-8"))]
-                command = expected_command(text, separator, whole)
-                for status, out, err in outputs:
-                    check(status == 0 and out == (command + "\n").encode("ascii"), f"convert {name}: {out!r} {err}")
-                status, out, err = cli.run("--decode", command)
-                # An empty argument holds no line at all, like an empty file.
-                decoded = (text + "\n").encode("utf-8") if command else b""
-                check(status == 0 and out == decoded, f"decode {name}: {out!r} {err}")
+            name = f"{separator}/{'whole' if whole else 'numbers'}"
+            commands = [expected_command(text, separator, whole) for text in TEXTS]
+            expected = "".join(c + "\n" for c in commands).encode("ascii")
+            status, out, err = cli.run("--separator", separator, *form, "--", *TEXTS)
+            check(status == 0 and out == expected, f"convert {name}: {out!r} {err}")
+            if separator == "space" and whole:
+                # A file and standard input give the same command as the argument.
+                one = (expected_command(mixed, separator, whole) + "\n").encode("ascii")
+                for status, out, err in (cli.run("-f", path), cli.run(stdin=mixed.encode("utf-8"))):
+                    check(status == 0 and out == one, f"convert from a file or stdin: {out!r} {err}")
+            # An empty argument holds no line at all, like an empty file.
+            status, out, err = cli.run("--decode", "--", *commands)
+            decoded = "".join(t + "\n" for t, c in zip(TEXTS, commands) if c).encode("utf-8")
+            check(status == 0 and out == decoded, f"decode {name}: {out!r} {err}")
 
 
 def lines(cli, tmp):
@@ -98,7 +102,8 @@ def errors(cli, tmp):
     status, out, _ = cli.run("--help")
     check(status == 0 and b"Exit status:" in out, "--help")
     status, out, _ = cli.run("--version")
-    check(status == 0 and out.startswith(b"hexcribe-cli v"), f"--version: {out!r}")
+    expected = os.environ.get("HEXCRIBE_EXPECTED_VERSION", "hexcribe-cli v")
+    check(status == 0 and out.startswith(expected.encode()), f"--version: {out!r}, expected {expected!r}")
 
 
 def posix_only(cli):
