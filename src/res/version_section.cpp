@@ -42,8 +42,9 @@ constexpr std::array<std::uint8_t, N> BlockBytes() {
   return out;
 }
 
-// `used` keeps the unreferenced block; the reader finds it by section name in the file.
-[[gnu::section(".hexcribe_version"), gnu::used]] constexpr std::array<std::uint8_t, kBlockSize> kVersionBlock =
+// Nothing refers to the block (the reader finds it by section name in the file): `used` keeps the
+// compiler from dropping it, `retain` keeps a linker with --gc-sections from dropping it.
+[[gnu::section(".hexcribe_version"), gnu::used, gnu::retain]] constexpr std::array<std::uint8_t, kBlockSize> kVersionBlock =
     BlockBytes<kBlockSize>();
 
 }  // namespace

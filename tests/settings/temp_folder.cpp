@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -38,9 +37,14 @@ std::string TempFolder::Listing() const {
 }
 
 std::optional<std::string> ReadBytes(const std::string& path) {
+  // Only regular files: a FIFO would block and a folder would throw.
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), {});
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return std::move(bytes).str();
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
