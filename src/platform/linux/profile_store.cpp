@@ -149,6 +149,11 @@ bool ReplaceContent(const std::string& path, const struct stat& st, std::string_
   return true;
 }
 
+// Some network file systems offer no locks. Saving unlocked there still never
+// tears the file; only two instances saving at the same moment could then
+// lose one of their updates.
+bool LockingUnsupported(int error) { return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL; }
+
 // Opens the file (creating it when missing) and takes the exclusive lock that
 // serialises every read-modify-write of it. A save renames a new file over the
 // old one, so a lock won on a file that has meanwhile been replaced is worthless:
@@ -163,7 +168,7 @@ UniqueFd OpenLocked(const std::string& path) {
     if (!fd) return {};
     struct stat held {};
     if (::fstat(fd.get(), &held) != 0 || !S_ISREG(held.st_mode)) return {};
-    if (RetryOnInterrupt([&] { return ::flock(fd.get(), LOCK_EX); }) != 0) return {};
+    if (RetryOnInterrupt([&] { return ::flock(fd.get(), LOCK_EX); }) != 0 && !LockingUnsupported(errno)) return {};
     struct stat current {};
     if (::stat(path.c_str(), &current) == 0 && current.st_dev == held.st_dev && current.st_ino == held.st_ino) {
       return fd;
