@@ -455,7 +455,7 @@ class Session:
     def back_to_input_end(self):
         """Returns to the input box (caret after the text) and waits for the
         input method's focus there."""
-        self.focus_input_box(max_retries=0)
+        self.focus_input_box()
         self.type_keys(["End"])
 
     # --- the scenario -------------------------------------------------
@@ -559,6 +559,7 @@ def main():
                         help="the input method daemon to type through")
     parser.add_argument("--timeout", type=float, default=90, help="hard limit for the whole run, s")
     parser.add_argument("--keep", action="store_true", help="keep the private folder")
+    parser.add_argument("--report", help="append the result line to this file")
     args = parser.parse_args()
 
     tools = REQUIRED_TOOLS + INPUT_METHODS[args.im].tools
@@ -594,8 +595,12 @@ def main():
         else:
             shutil.rmtree(workdir, ignore_errors=True)
     elapsed = time.monotonic() - START
-    print(f"ime-result: {'passed' if status == 0 else 'FAILED'} "
-          f"focus_retries={session.focus_retries} seconds={elapsed:.2f}", flush=True)
+    line = (f"ime-result: {args.im} {'passed' if status == 0 else 'FAILED'} "
+            f"focus_retries={session.focus_retries} seconds={elapsed:.2f}")
+    print(line, flush=True)
+    if args.report:
+        with open(args.report, "a", encoding="utf-8") as f:
+            f.write(time.strftime("%Y-%m-%dT%H:%M:%S ") + line + "\n")
     return status
 
 
