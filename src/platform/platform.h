@@ -30,7 +30,9 @@ bool IsDirectory(const std::u16string& path);
 bool CanOpenForReading(const std::u16string& path);
 
 // Creates a new empty file. Never truncates or replaces an existing file:
-// gives false when anything already exists at the path.
+// gives false when anything already exists at the path. On Windows the new
+// file holds only a UTF-16LE byte-order mark, which keeps the profile
+// functions writing it in Unicode rather than the ANSI code page.
 bool CreateNewEmptyFile(const std::u16string& path);
 
 // ---- Profile (INI) functions -------------------------------------------------

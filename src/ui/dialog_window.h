@@ -6,17 +6,19 @@
 #include <cstdint>
 #include <string>
 
+#include "res/resource.h"
+
 namespace hexcribe::ui {
 
-// Control ids of the main dialog.
+// Control ids of the main dialog (defined once, in the resources).
 enum ControlId : int {
-  kFontList = 1000,
-  kResultBox = 1002,
-  kWholeCommand = 1003,
-  kSeparationList = 1004,
-  kCopyButton = 1005,
-  kCloseButton = 1007,
-  kInputBox = 1008,
+  kFontList = IDC_FONT_COMBO,
+  kResultBox = IDC_RESULT_EDIT,
+  kWholeCommand = IDC_WHOLE_COMMAND,
+  kSeparationList = IDC_SEPARATION_COMBO,
+  kCopyButton = IDC_COPY_CLIPBOARD,
+  kCloseButton = IDC_CLOSE,
+  kInputBox = IDC_INPUT_EDIT,
 };
 
 // An opaque display-font handle; 0 means "no font" (the control's default).
@@ -53,6 +55,27 @@ class DialogWindow {
   virtual FontHandle CreatePointFont(int tenthsOfPoint, const std::u16string& face) = 0;
   virtual void DestroyFont(FontHandle font) = 0;
   virtual void SetControlFont(int id, FontHandle font) = 0;
+
+  // ---- Window-level services of the dialog (no-ops unless a front end has them)
+
+  // Appends a separator and an entry with commandId and text to the window's
+  // menu: the system menu on Windows; a front end without one puts the entry
+  // where its users look for it. False when the window has no such menu.
+  virtual bool AddAboutMenuEntry(int commandId, const std::u16string& text) {
+    (void)commandId;
+    (void)text;
+    return false;
+  }
+  // Gives the window the icon resource iconId as its big (true) or small icon.
+  virtual void SetIcon(int iconId, bool big) {
+    (void)iconId;
+    (void)big;
+  }
+  // Shows the About box modally and returns when it has closed.
+  virtual void ShowAboutBox() {}
+  // Ends the dialog's modal loop with result (IDOK, IDCANCEL); the window is
+  // then destroyed, which saves the settings.
+  virtual void EndDialog(int result) { (void)result; }
 };
 
 }  // namespace hexcribe::ui

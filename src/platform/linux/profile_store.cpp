@@ -1,8 +1,10 @@
 // Linux profile functions: read one key, and set one key with a locked, atomic save.
+#include <dirent.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -93,6 +95,34 @@ bool MayReplace(const std::string& path, const struct stat& st) {
   return (st.st_mode & 0222) != 0 && ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
+// True when the process may create a file of `size` bytes. Writing past the
+// file-size limit (RLIMIT_FSIZE) raises SIGXFSZ, which ends the program unless
+// it is ignored: refuse such a save up front instead.
+bool WithinFileSizeLimit(std::size_t size) {
+  struct rlimit limit {};
+  if (::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY) return true;
+  return size <= limit.rlim_cur;
+}
+
+// A save killed between creating its temporary file and renaming it leaves
+// ".<name>.tmp-XXXXXX" behind. Every save creates its temporary file only while
+// holding the lock on the current file, so while we hold it any such file is a
+// leftover of a save that died: remove it, so they do not pile up.
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::string folder = posix::FolderOf(path);
+  std::string prefix(1, '.');
+  prefix.append(path, path.find_last_of('/') + 1).append(".tmp-");
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    if (name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0) {
+      ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+  }
+  ::closedir(dir);
+}
+
 // Replaces the file's content so that readers see either the old or the new
 // bytes, never a mix or an empty file: a temporary file in the same folder gets
 // the file's owner and permission bits and the new bytes, is flushed to disk
@@ -100,6 +130,7 @@ bool MayReplace(const std::string& path, const struct stat& st) {
 bool ReplaceContent(const std::string& path, const struct stat& st, std::string_view bytes) {
   const std::string folder = posix::FolderOf(path);
   const std::string name = path.substr(path.find_last_of('/') + 1);
+  if (!WithinFileSizeLimit(bytes.size())) return false;
   std::string pattern = folder + "/." + name + ".tmp-XXXXXX";
   UniqueFd fd(::mkostemp(pattern.data(), O_CLOEXEC));
   if (!fd) return false;
@@ -170,6 +201,7 @@ bool WriteProfileString(const std::u16string& section, const std::u16string& key
   const std::string after = WriteProfileEntry(*before, section, key, value);
   if (after == *before) return true;
   if (!MayReplace(path, st)) return false;
+  RemoveStaleTemporaries(path);
   // The lock is released with fd, after the new file is in place.
   return ReplaceContent(path, st, after);
 }

@@ -1,0 +1,99 @@
+// The dialog templates and the string table of the program.
+#include "res/dialog_templates.h"
+
+#include "res/window_styles.h"
+
+namespace hexcribe::res {
+namespace {
+
+constexpr ControlTemplate kMainControls[] = {
+    {IDC_STATIC, ControlClass::kStatic, kInstructionsText, kSsLeft | kWsGroup, 6, 8, 250, 33},
+    {IDC_STATIC, ControlClass::kStatic, u"Font", kSsLeft | kWsGroup, 6, 45, 54, 9},
+    {IDC_FONT_COMBO, ControlClass::kComboBox, u"", kCbsDropDownList | kWsVScroll | kWsTabStop, 65, 43, 192, 115},
+    {IDC_STATIC, ControlClass::kStatic, u"The text you want to print on LCD in any language:", kSsLeft | kWsGroup, 6,
+     66, 206, 9},
+    {IDC_STATIC, ControlClass::kStatic, u"Result of Command", kSsLeft | kWsGroup, 6, 177, 84, 9},
+    {IDC_RESULT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 6,
+     193, 274, 52},
+    {IDC_WHOLE_COMMAND, ControlClass::kButton, u"Whole Command", kBsAutoCheckBox | kWsTabStop, 6, 249, 66, 12},
+    {IDC_SEPARATION_COMBO, ControlClass::kComboBox, u"", kCbsDropDownList | kWsVScroll | kWsTabStop, 121, 251, 55,
+     74},
+    {IDC_STATIC, ControlClass::kStatic, u"Separation", kSsLeft | kWsGroup, 81, 251, 35, 9},
+    {IDC_COPY_CLIPBOARD, ControlClass::kButton, u"Copy to Clipboard", kBsPushButton | kWsTabStop, 180, 249, 61, 14},
+    {IDC_CLOSE, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 245, 249, 36, 14},
+    {IDC_INPUT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 7,
+     85, 274, 88},
+};
+
+constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItems}};
+
+constexpr DialogTemplate kMainDialog = {
+    IDD_CONVERTER_DIALOG,
+    true,
+    kWsPopup | kWsVisible | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFont,
+    kWsExAppWindow,
+    0,
+    0,
+    288,
+    270,
+    kMainCaption,
+    u"Tahoma",
+    8,
+    0,
+    false,
+    1,
+    kMainControls,
+    kMainInitialData,
+};
+
+constexpr ControlTemplate kAboutControls[] = {
+    {IDC_STATIC, ControlClass::kStatic, u"", kSsIcon, 11, 17, 20, 20, IDR_MAINFRAME},
+    {IDC_STATIC, ControlClass::kStatic, u"Hexcribe Version 1.0", kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
+    {IDC_STATIC, ControlClass::kStatic, u"Text to LCD print commands", kSsLeft | kWsGroup, 40, 25, 119, 8},
+    {IDOK, ControlClass::kButton, u"OK", kBsDefPushButton | kWsGroup | kWsTabStop, 178, 7, 50, 14},
+};
+
+constexpr DialogTemplate kAboutBox = {
+    IDD_ABOUTBOX,
+    false,
+    kWsPopup | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFont,
+    0,
+    0,
+    0,
+    235,
+    55,
+    u"About Hexcribe",
+    u"MS Sans Serif",
+    8,
+    0,
+    false,
+    1,
+    kAboutControls,
+    {},
+};
+
+}  // namespace
+
+const DialogTemplate& MainDialogTemplate() { return kMainDialog; }
+
+const DialogTemplate& AboutBoxTemplate() { return kAboutBox; }
+
+const DialogTemplate* FindDialogTemplate(int id) {
+  if (id == IDD_CONVERTER_DIALOG) return &kMainDialog;
+  if (id == IDD_ABOUTBOX) return &kAboutBox;
+  return nullptr;
+}
+
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
+  for (const ControlTemplate& control : dialog.controls) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+std::u16string_view LoadResourceString(int id) {
+  if (id == IDS_ABOUTBOX) return kAboutMenuText;
+  return {};
+}
+
+}  // namespace hexcribe::res

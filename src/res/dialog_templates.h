@@ -1,0 +1,82 @@
+// The main dialog and the About box as data: ids, texts, styles, tab order and
+// dialog-unit geometry. Every front end builds its windows from these tables.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "res/resource.h"
+
+namespace hexcribe::res {
+
+enum class ControlClass { kStatic, kButton, kEdit, kComboBox };
+
+// One control. Style holds the bits beyond WS_CHILD | WS_VISIBLE, which every
+// control has. For a combo box the height is that of its dropped-down list.
+struct ControlTemplate {
+  int id;
+  ControlClass controlClass;
+  std::u16string_view text;
+  std::uint32_t style;
+  int x;
+  int y;
+  int width;
+  int height;
+  int iconId = 0;  // the icon an SS_ICON static shows
+};
+
+// Items a list control receives when the dialog is created.
+struct InitialItems {
+  int controlId;
+  std::span<const std::u16string_view> items;
+};
+
+struct DialogTemplate {
+  int id;
+  bool extended;  // DIALOGEX rather than the classic DIALOG form
+  std::uint32_t style;
+  std::uint32_t exStyle;
+  int x;
+  int y;
+  int width;   // client area, dialog units
+  int height;  // client area, dialog units
+  std::u16string_view caption;
+  std::u16string_view fontFace;
+  int pointSize;
+  int fontWeight;
+  bool italic;
+  int charset;
+  std::span<const ControlTemplate> controls;  // template order = tab order
+  std::span<const InitialItems> initialData;
+};
+
+// The instructions at the top of the main dialog: one carriage return breaks
+// the line, and two spaces follow "format".
+inline constexpr std::u16string_view kInstructionsText =
+    u"Type the text in any language to be converted to Unicode format  which can be used in 'Print command'."
+    u"\r"
+    u"The Appropriate IME (on PC) and fonts(both on PC and LCD) should be installed first.";
+
+// The Separation list's items; their indices are the separator choices.
+inline constexpr std::u16string_view kSeparationItems[] = {u"Space", u"No Space", u"Comma", u"Hyphen"};
+
+// String IDS_ABOUTBOX, the About entry of the window's menu.
+inline constexpr std::u16string_view kAboutMenuText = u"&About Hexcribe...";
+
+// The main dialog's caption before the version is added to it.
+inline constexpr std::u16string_view kMainCaption = u"Hexcribe";
+
+const DialogTemplate& MainDialogTemplate();
+const DialogTemplate& AboutBoxTemplate();
+
+// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX), or nullptr.
+const DialogTemplate* FindDialogTemplate(int id);
+
+// The control with that id in the template (the first one for IDC_STATIC), or nullptr.
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
+
+// The string table: the text of string id, or "" when there is none.
+std::u16string_view LoadResourceString(int id);
+
+}  // namespace hexcribe::res

@@ -1,0 +1,31 @@
+/* Resource ids of the dialogs, the string, the icon and the menu command.
+   Plain #defines so that a resource compiler can read this file as well as C++. */
+#ifndef HEXCRIBE_RES_RESOURCE_H
+#define HEXCRIBE_RES_RESOURCE_H
+
+#define IDD_ABOUTBOX 100
+#define IDS_ABOUTBOX 101
+#define IDD_CONVERTER_DIALOG 102
+#define IDR_MAINFRAME 128
+
+#define IDC_FONT_COMBO 1000
+#define IDC_RESULT_EDIT 1002
+#define IDC_WHOLE_COMMAND 1003
+#define IDC_SEPARATION_COMBO 1004
+#define IDC_COPY_CLIPBOARD 1005
+#define IDC_CLOSE 1007
+#define IDC_INPUT_EDIT 1008
+
+#define IDM_ABOUTBOX 0x0010
+
+#ifndef IDOK
+#define IDOK 1
+#endif
+#ifndef IDCANCEL
+#define IDCANCEL 2
+#endif
+#ifndef IDC_STATIC
+#define IDC_STATIC (-1)
+#endif
+
+#endif

@@ -1,0 +1,41 @@
+// The services the main dialog calls besides its window: settings, title,
+// font faces and the clipboard. Front ends pass SystemServices(); tests pass fakes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hexcribe::ui {
+
+class DialogServices {
+ public:
+  virtual ~DialogServices() = default;
+
+  // Makes sure the settings folder exists; failures are ignored.
+  virtual void CreateSettingsFolder() = 0;
+  // The settings file, recomputed on every call ("" when there is none).
+  virtual std::u16string SettingsFilePath() = 0;
+  virtual std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key,
+                                          const std::u16string& section, const std::u16string& defaultValue,
+                                          std::size_t size, bool hex) = 0;
+  virtual bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
+                                 const std::u16string& section, bool hex) = 0;
+
+  // "Hexcribe v" and the version read from the program's own version data.
+  virtual std::u16string TitleText() = 0;
+
+  // The Font list's faces, and the listed name of a saved face.
+  virtual std::vector<std::u16string> FontFaces() = 0;
+  virtual std::u16string CanonicalFaceName(const std::u16string& name) = 0;
+
+  // The platform's 8-bit clipboard text, and handing it to the clipboard.
+  virtual std::string ToClipboardBytes(std::u16string_view text) = 0;
+  virtual bool PutTextOnClipboard(std::string_view bytes) = 0;
+};
+
+// The real services of the running program.
+DialogServices& SystemServices();
+
+}  // namespace hexcribe::ui

@@ -1,0 +1,135 @@
+// The main dialog's portable behaviour: event table, regeneration, clipboard, start-up and shutdown.
+#include "ui/main_dialog.h"
+
+#include <iterator>
+
+#include "core/command_builder.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+
+namespace hexcribe::ui {
+namespace {
+
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+
+// The command is ASCII: each byte widens to one unit.
+std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+
+// The event table: which control's notification runs which action.
+struct EventRow {
+  int controlId;
+  int notification;
+  void (MainDialog::*action)();
+};
+
+}  // namespace
+
+// The table rows in the order of the dialog's message map (a friend, to name the private actions).
+struct MainDialogEvents {
+  static constexpr EventRow kRows[] = {
+      {kCopyButton, kButtonClicked, &MainDialog::CopyResultToClipboard},
+      {kWholeCommand, kButtonClicked, &MainDialog::Regenerate},
+      {kSeparationList, kSelectionChange, &MainDialog::Regenerate},
+      {kFontList, kSelectionChange, &MainDialog::ApplyFontAndRegenerate},
+      {kCloseButton, kButtonClicked, &MainDialog::Close},
+      {kInputBox, kEditChange, &MainDialog::Regenerate},
+  };
+};
+
+MainDialog::MainDialog(DialogWindow& window, DialogServices& services)
+    : window_(window), services_(services), font_(window) {}
+
+MainDialog::~MainDialog() = default;
+
+bool MainDialog::OnInitDialog() {
+  // The window's menu gets the About entry when the string exists.
+  const std::u16string aboutText(res::LoadResourceString(IDS_ABOUTBOX));
+  if (!aboutText.empty()) window_.AddAboutMenuEntry(IDM_ABOUTBOX, aboutText);
+  window_.SetIcon(IDR_MAINFRAME, true);
+  window_.SetIcon(IDR_MAINFRAME, false);
+  window_.SetCheck(kWholeCommand, 1);
+  window_.SetCurSel(kSeparationList, 0);
+
+  services_.CreateSettingsFolder();
+  window_.SetTitle(services_.TitleText());
+
+  FillComboBox(window_, kFontList, services_.FontFaces());
+  std::u16string face =
+      services_.ReadProfileValue(services_.SettingsFilePath(), kFaceKey, kSettingsSection, kDefaultFace, 0, false);
+  // A face saved under another locale may be listed under another name.
+  if (!face.empty()) face = services_.CanonicalFaceName(face);
+  window_.SelectString(kFontList, 0, face);
+  ApplyDisplayFont(font_);
+
+  const std::u16string text =
+      services_.ReadProfileValue(services_.SettingsFilePath(), kTextKey, kSettingsSection, u"", kTextReadCapacity, true);
+  window_.SetText(kInputBox, text);
+  Regenerate();
+  return true;
+}
+
+bool MainDialog::OnCommand(int controlId, int notification) {
+  for (const EventRow& row : MainDialogEvents::kRows) {
+    if (row.controlId == controlId && row.notification == notification) {
+      (this->*row.action)();
+      return true;
+    }
+  }
+  return false;
+}
+
+bool MainDialog::OnSysCommand(unsigned commandId) {
+  if ((commandId & 0xFFF0u) == IDM_ABOUTBOX) {
+    window_.ShowAboutBox();
+    return true;
+  }
+  return false;
+}
+
+bool MainDialog::PreTranslateKeyDown(int virtualKey) {
+  return virtualKey == kVirtualKeyReturn || virtualKey == kVirtualKeyEscape;
+}
+
+void MainDialog::OnDestroy() {
+  if (destroyed_) return;
+  destroyed_ = true;
+  const std::u16string face = window_.GetText(kFontList, 0);
+  services_.WriteProfileValue(services_.SettingsFilePath(), kFaceKey, face, kSettingsSection, false);
+  const std::u16string text = ReadInput(kSaveCapacity);
+  services_.WriteProfileValue(services_.SettingsFilePath(), kTextKey, text, kSettingsSection, true);
+  font_.Release();
+}
+
+void MainDialog::Regenerate() {
+  const std::u16string text = ReadInput(kRegenerateCapacity);
+  const int separator = window_.GetCurSel(kSeparationList);
+  const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
+  window_.SetText(kResultBox, Widen(BuildCommand(text, separator, wholeCommand)));
+}
+
+void MainDialog::CopyResultToClipboard() {
+  Regenerate();
+  const std::u16string result = window_.GetText(kResultBox, 0);
+  services_.PutTextOnClipboard(services_.ToClipboardBytes(result));
+}
+
+void MainDialog::ApplyFontAndRegenerate() {
+  ApplyDisplayFont(font_);
+  Regenerate();
+}
+
+void MainDialog::Close() { window_.EndDialog(IDOK); }
+
+std::u16string MainDialog::ReadInput(std::size_t capacity) const {
+  std::u16string text = window_.GetText(kInputBox, capacity);
+  // A capped read that ends in a high surrogate has cut a character in two;
+  // keeping the half would save or convert a character that does not exist.
+  if (capacity > 0 && !text.empty() && text.size() == capacity - 1 && IsHighSurrogate(text.back())) text.pop_back();
+  return text;
+}
+
+IconOrigin MinimizedIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight) {
+  return {(clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2};
+}
+
+}  // namespace hexcribe::ui

@@ -1,0 +1,91 @@
+// The main dialog's behaviour, written once for every front end: the event
+// table, regeneration of the command, the clipboard export, the key filter and
+// the start-up and shutdown sequences that restore and save the settings.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "fonts/display_font.h"
+#include "ui/dialog_services.h"
+#include "ui/dialog_window.h"
+
+namespace hexcribe::ui {
+
+// Command notifications, with the values the Windows controls send.
+enum Notification : int {
+  kButtonClicked = 0,       // BN_CLICKED
+  kSelectionChange = 1,     // CBN_SELCHANGE
+  kEditChange = 0x0300,     // EN_CHANGE
+};
+
+// Virtual-key codes the key filter looks at.
+inline constexpr int kVirtualKeyReturn = 0x0D;
+inline constexpr int kVirtualKeyEscape = 0x1B;
+
+// Capacities, in UTF-16 units with the terminator, of the dialog's two reads of
+// the input box: regeneration sees at most 1023 units, the saved text at most 259.
+inline constexpr std::size_t kRegenerateCapacity = 1024;
+inline constexpr std::size_t kSaveCapacity = 260;
+
+// The settings the dialog keeps between runs.
+inline constexpr char16_t kSettingsSection[] = u"gen";
+inline constexpr char16_t kFaceKey[] = u"uni_font";
+inline constexpr char16_t kTextKey[] = u"mlang_text";
+inline constexpr char16_t kDefaultFace[] = u"Tahoma";
+inline constexpr std::size_t kTextReadCapacity = 2048;
+
+class MainDialog {
+ public:
+  MainDialog(DialogWindow& window, DialogServices& services);
+  ~MainDialog();
+  MainDialog(const MainDialog&) = delete;
+  MainDialog& operator=(const MainDialog&) = delete;
+
+  // The start-up sequence, run once the window and its controls exist (with
+  // the Separation list's items). True: the platform sets the initial focus.
+  bool OnInitDialog();
+
+  // A control's notification. True when a row of the event table handled it.
+  bool OnCommand(int controlId, int notification);
+
+  // A window-menu command. True when handled (the About entry); false asks
+  // the front end for its default processing.
+  bool OnSysCommand(unsigned commandId);
+
+  // Key filter, before any control sees a key press: true means the key is
+  // swallowed (Enter and Escape), false lets it go on.
+  static bool PreTranslateKeyDown(int virtualKey);
+
+  // The shutdown sequence, run while the window is destroyed, on every way of
+  // closing it. Saves the face and the text, then releases the display font.
+  // Runs once; later calls do nothing.
+  void OnDestroy();
+
+  // Reads the input, the separator and the check box; writes the result box.
+  void Regenerate();
+  // Regenerates, then puts the result box's text on the clipboard.
+  void CopyResultToClipboard();
+
+ private:
+  friend struct MainDialogEvents;
+  void ApplyFontAndRegenerate();
+  void Close();
+  // The input box's text read with capacity, without a high surrogate left
+  // dangling where the capacity cut a pair in two.
+  std::u16string ReadInput(std::size_t capacity) const;
+
+  DialogWindow& window_;
+  DialogServices& services_;
+  DisplayFont font_;
+  bool destroyed_ = false;
+};
+
+// Where the icon of a minimized window is drawn: centred in the client area.
+struct IconOrigin {
+  int x;
+  int y;
+};
+IconOrigin MinimizedIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight);
+
+}  // namespace hexcribe::ui

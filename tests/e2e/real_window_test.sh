@@ -1,0 +1,146 @@
+#!/usr/bin/env bash
+# Drives the real Hexcribe window on its own Xvfb display the way a user does:
+# types ASCII, Hangul and an emoji, reaches "Copy to Clipboard" with Tab, reads
+# the clipboard with xclip, changes the separator and the check box by keyboard,
+# presses Enter and Escape, closes with WM_DELETE_WINDOW, checks setting.ini,
+# starts again and checks that face and text come back. Takes a screenshot.
+# Usage: real_window_test.sh PROGRAM WM_CLOSE_HELPER OUTPUT_FOLDER
+set -uo pipefail
+app=$1 wm_close=$2 out=$3
+mkdir -p "$out"
+
+for tool in Xvfb xdotool xclip; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/deps/gui.txt)"; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb_pid="" app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then
+    echo "ok - $1"
+  else
+    echo "FAIL - $1"; echo "   expected: $2"; echo "   actual:   $3"
+    failures=$((failures + 1))
+  fi
+}
+wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
+  local deadline=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.1
+  done
+}
+
+# A display nobody uses: no socket and no lock file; Xvfb itself refuses a taken one.
+for n in $(seq 140 199); do
+  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  if wait_for 10 xdotool getdisplaygeometry && kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
+  kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""
+done
+[ -n "$xvfb_pid" ] || { echo "FAIL: no X server could be started"; exit 1; }
+echo "# Xvfb on $DISPLAY"
+
+export LC_ALL=C.UTF-8 LANG=C.UTF-8   # xdotool types non-ASCII text only in a UTF-8 locale
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+unset QT_IM_MODULE XMODIFIERS
+settings="$XDG_CONFIG_HOME/Hexcribe/setting.ini"
+
+window=""
+start_app() {
+  "$app" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  # The exact title: a loose search also finds Qt's hidden helper windows.
+  if ! wait_for 30 xdotool search --onlyvisible --name '^Hexcribe v[0-9]+\.[0-9][0-9]$'; then
+    echo "FAIL: the window did not appear"; cat "$work/app.log"; exit 1
+  fi
+  window=$(xdotool search --onlyvisible --name '^Hexcribe v[0-9]+\.[0-9][0-9]$' | head -n 1)
+  xdotool windowfocus --sync "$window"
+  sleep 0.3  # let the window take the focus it was given
+}
+key() { xdotool key --clearmodifiers --delay 40 "$@"; }
+clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+copy_expect() {  # copy_expect NAME EXPECTED: presses the focused "Copy to Clipboard" and reads the clipboard
+  printf 'stale' | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
+  local stale=$!
+  wait_for 5 test "$(clipboard)" == stale
+  key space
+  wait_for 5 test "$(clipboard)" != stale
+  check "$1" "$2" "$(clipboard)"
+  kill "$stale" 2>/dev/null; wait "$stale" 2>/dev/null
+}
+close_app() {
+  "$wm_close" "$window"
+  local i
+  for i in $(seq 1 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app_pid" 2>/dev/null; then
+    check "the program ends after WM_DELETE_WINDOW" "ended" "still running"; kill "$app_pid"
+  fi
+  wait "$app_pid"; local status=$?
+  app_pid=""
+  check "exit status after closing" 0 "$status"
+}
+
+# ---- First run: clean profile ------------------------------------------------
+start_app
+check "title" "Hexcribe v1.00" "$(xdotool getwindowname "$window")"
+read -r width height < <(xdotool getwindowgeometry "$window" | awk '/Geometry/ {split($2, a, "x"); print a[1], a[2]}')
+echo "# window client area ${width}x${height} pixels"
+
+key End                          # the Font list has the focus at start: choose its last face
+key shift+Tab                    # backwards from the first tab stop: the input box, the last one
+xdotool type --delay 60 'Hi'
+xdotool type --delay 120 '한😀'
+key Tab Tab Tab Tab Tab          # Font list, result box, Whole Command, Separation, Copy
+copy_expect "ASCII, Hangul and an emoji, copied after five Tabs" "Print 'U::48 00 69 00 5C D5 3D D8 00 DE';"
+/usr/bin/import -window "$window" "$out/hexcribe-window.png" 2>/dev/null || echo "# no screenshot (imagemagick missing)"
+echo "# screenshot: $out/hexcribe-window.png"
+
+key shift+Tab Down Tab           # Separation: "No Space"
+copy_expect "separator changed by keyboard" "Print 'U::480069005CD53DD800DE';"
+key shift+Tab shift+Tab space Tab Tab   # Whole Command unchecked
+copy_expect "check box changed by keyboard" "480069005CD53DD800DE"
+
+for control in 1 2 3 4 5 6 7; do  # Enter and Escape on every control, then back to Copy
+  key Return Escape KP_Enter Tab
+done
+check "Enter and Escape leave the window open" "$window" \
+  "$(xdotool search --onlyvisible --name '^Hexcribe v[0-9]+\.[0-9][0-9]$' | head -n 1)"
+copy_expect "Enter and Escape changed nothing" "480069005CD53DD800DE"
+
+face_shown=$(grep -a '' "$settings" 2>/dev/null)
+check "nothing is saved while the program runs" "" "$face_shown"
+close_app
+check "settings section" "[gen]" "$(head -n 1 "$settings" | tr -d '\r')"
+check "saved text" "mlang_text=480069005CD53DD800DE" "$(grep -a '^mlang_text=' "$settings" | tr -d '\r')"
+saved_face=$(grep -a '^uni_font=' "$settings" | tr -d '\r')
+check "a face was saved" "yes" "$([ -n "${saved_face#uni_font=}" ] && echo yes || echo "no: $saved_face")"
+
+# ---- Second run: face and text come back ------------------------------------
+start_app
+key Tab Tab Tab Tab              # Copy, reached from the initial focus
+copy_expect "restored text shows its command at once" "Print 'U::48 00 69 00 5C D5 3D D8 00 DE';"
+close_app
+check "restored face saved again unchanged" "$saved_face" "$(grep -a '^uni_font=' "$settings" | tr -d '\r')"
+check "restored text saved again unchanged" "mlang_text=480069005CD53DD800DE" \
+  "$(grep -a '^mlang_text=' "$settings" | tr -d '\r')"
+
+if [ "$failures" -ne 0 ]; then
+  echo "--- program output"; cat "$work/app.log"
+  echo "real window: $failures check(s) failed"
+  exit 1
+fi
+echo "real window: all checks passed"

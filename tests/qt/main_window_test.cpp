@@ -1,0 +1,240 @@
+// The Qt main window on the offscreen platform: native events reach the
+// portable handlers, results show, the clipboard holds the command, Enter and
+// Escape are swallowed, the layout follows the dialog units.
+#include "platform/qt/frontend/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <map>
+
+#include "platform/platform.h"
+#include "platform/qt/frontend/about_box.h"
+#include "platform/qt/frontend/dialog_units.h"
+#include "res/dialog_templates.h"
+#include "ui/main_dialog.h"
+
+namespace hexcribe::platform::qt {
+namespace {
+
+// Settings in memory; the clipboard is the real one.
+class Services : public ui::DialogServices {
+ public:
+  void CreateSettingsFolder() override {}
+  std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
+  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
+                                  const std::u16string& defaultValue, std::size_t, bool) override {
+    auto it = store.find(key);
+    return it == store.end() ? defaultValue : it->second;
+  }
+  bool WriteProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& value,
+                         const std::u16string&, bool) override {
+    store[key] = value;
+    ++writes;
+    return true;
+  }
+  std::u16string TitleText() override { return u"Hexcribe v1.00"; }
+  std::vector<std::u16string> FontFaces() override { return {u"DejaVu Sans", u"DejaVu Serif", u"NanumGothic"}; }
+  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
+  std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
+  bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
+
+  std::map<std::u16string, std::u16string> store;
+  int writes = 0;
+};
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Attach(dialog);
+    services.store[u"uni_font"] = u"DejaVu Serif";
+    window.Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  void TearDown() override { dialog.OnDestroy(); }
+
+  QPlainTextEdit* Edit(int id) { return static_cast<QPlainTextEdit*>(window.Control(id)); }
+  QComboBox* Combo(int id) { return static_cast<QComboBox*>(window.Control(id)); }
+  QString Result() { return Edit(ui::kResultBox)->toPlainText(); }
+  void Commit(QWidget* widget, const QString& text) {
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
+  }
+
+  Services services;
+  MainWindow window;
+  ui::MainDialog dialog{window, services};
+};
+
+TEST_F(MainWindowTest, StartsWithTitleDefaultsSavedFaceAndFocusOnTheFontList) {
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Hexcribe v1.00"));
+  EXPECT_EQ(Combo(ui::kFontList)->currentText(), QStringLiteral("DejaVu Serif"));
+  EXPECT_EQ(Combo(ui::kSeparationList)->currentText(), QStringLiteral("Space"));
+  EXPECT_TRUE(static_cast<QCheckBox*>(window.Control(ui::kWholeCommand))->isChecked());
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::';"));
+  EXPECT_EQ(QApplication::focusWidget(), window.Control(ui::kFontList));
+  EXPECT_FALSE(Combo(ui::kFontList)->isEditable());
+  EXPECT_EQ(Edit(ui::kInputBox)->font().pixelSize(), 35);  // 26 points at 96 dpi
+  EXPECT_EQ(Edit(ui::kInputBox)->font().family(), QStringLiteral("DejaVu Serif"));
+  EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(MainWindowTest, TypedTextInAnyScriptShowsItsCommandAtOnce) {
+  QPlainTextEdit* input = Edit(ui::kInputBox);
+  input->setFocus();
+  QTest::keyClicks(input, "A");
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::41 00';"));
+  QTest::sendKeyEvent(QTest::Click, input, Qt::Key_unknown, QStringLiteral("\uAC00"), Qt::NoModifier);  // 가
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::41 00 00 AC';"));
+  Commit(input, QStringLiteral("\U0001F600"));
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::41 00 00 AC 3D D8 00 DE';"));
+}
+
+TEST_F(MainWindowTest, SeparatorAndCheckBoxChangedByKeyboardRegenerate) {
+  Edit(ui::kInputBox)->setPlainText(QStringLiteral("A"));  // a user edit: notifies
+  QComboBox* separation = Combo(ui::kSeparationList);
+  separation->setFocus();
+  QTest::keyClick(separation, Qt::Key_Down);
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::4100';"));
+  QTest::keyClick(separation, Qt::Key_End);
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::41-00';"));
+  QWidget* check = window.Control(ui::kWholeCommand);
+  check->setFocus();
+  QTest::keyClick(check, Qt::Key_Space);
+  EXPECT_EQ(Result(), QStringLiteral("41-00"));
+}
+
+TEST_F(MainWindowTest, ChoosingAFaceChangesTheInputBoxFontOnly) {
+  QComboBox* fonts = Combo(ui::kFontList);
+  fonts->setFocus();
+  QTest::keyClick(fonts, Qt::Key_Home);
+  EXPECT_EQ(fonts->currentText(), QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(Edit(ui::kInputBox)->font().family(), QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(Edit(ui::kResultBox)->font(), window.built().font);
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::';"));
+}
+
+TEST_F(MainWindowTest, EnterAndEscapeChangeNothingAnywhere) {
+  Edit(ui::kInputBox)->setPlainText(QStringLiteral("A"));
+  const QString before = Result();
+  for (int id : {ui::kInputBox, ui::kResultBox, ui::kFontList, ui::kSeparationList, ui::kCopyButton,
+                 ui::kCloseButton, ui::kWholeCommand}) {
+    QWidget* control = window.Control(id);
+    control->setFocus();
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+      QTest::keyClick(control, key);
+      QTest::keyClick(control, key, Qt::ShiftModifier);
+    }
+    EXPECT_TRUE(window.isVisible()) << id;
+    EXPECT_EQ(window.result(), 0) << id;
+  }
+  EXPECT_EQ(Edit(ui::kInputBox)->toPlainText(), QStringLiteral("A"));
+  EXPECT_EQ(Result(), before);
+  EXPECT_EQ(services.writes, 0);
+}
+
+TEST_F(MainWindowTest, CopyPutsTheRegeneratedCommandWithoutZeroOnTheClipboard) {
+  Edit(ui::kInputBox)->setPlainText(QStringLiteral("A"));
+  Edit(ui::kResultBox)->setPlainText(QStringLiteral("typed over"));
+  QTest::mouseClick(window.Control(ui::kCopyButton), Qt::LeftButton);
+  const QMimeData* data = QApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->text(), QStringLiteral("Print 'U::41 00';"));
+  EXPECT_EQ(data->data(QStringLiteral("text/plain")), QByteArray("Print 'U::41 00';"));
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::41 00';"));
+
+  // An empty command empties the clipboard.
+  Edit(ui::kInputBox)->clear();
+  static_cast<QCheckBox*>(window.Control(ui::kWholeCommand))->click();
+  QTest::mouseClick(window.Control(ui::kCopyButton), Qt::LeftButton);
+  EXPECT_EQ(QApplication::clipboard()->text(), QString());
+}
+
+TEST_F(MainWindowTest, InputIsReadRawWithWindowsLineBreaks) {
+  window.SetText(ui::kInputBox, u"a\u00A0b\r\nc");
+  EXPECT_EQ(window.GetText(ui::kInputBox, 0), u"a\u00A0b\r\nc");
+  EXPECT_EQ(window.GetText(ui::kInputBox, 4), u"a\u00A0b");
+  EXPECT_EQ(Result(), QStringLiteral("Print 'U::';"));  // setting the text is no user edit
+}
+
+TEST_F(MainWindowTest, TabWalksTheTemplateOrderAndLeavesTheTextBoxes) {
+  const int order[] = {ui::kResultBox,  ui::kWholeCommand, ui::kSeparationList, ui::kCopyButton,
+                       ui::kCloseButton, ui::kInputBox,    ui::kFontList};
+  for (int id : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), window.Control(id)) << id;
+  }
+  EXPECT_EQ(Edit(ui::kInputBox)->toPlainText(), QString());
+}
+
+TEST_F(MainWindowTest, ControlsSitWhereTheDialogUnitsPutThem) {
+  const res::DialogTemplate& main = res::MainDialogTemplate();
+  const BaseUnits units = window.built().units;
+  EXPECT_EQ(window.size(), DialogRectToPixels(units, 0, 0, main.width, main.height).size());
+  for (const res::ControlTemplate& control : main.controls) {
+    if (control.id == IDC_STATIC) continue;
+    const QRect expected = DialogRectToPixels(units, control.x, control.y, control.width, control.height);
+    const QRect actual = window.Control(control.id)->geometry();
+    EXPECT_EQ(actual.topLeft(), expected.topLeft()) << control.id;
+    EXPECT_EQ(actual.width(), expected.width()) << control.id;
+    if (control.controlClass != res::ControlClass::kComboBox) {
+      EXPECT_EQ(actual.height(), expected.height()) << control.id;
+    }
+  }
+}
+
+TEST_F(MainWindowTest, EveryWayOfClosingEndsTheLoopAndSaves) {
+  struct Way {
+    const char* name;
+    void (*close)(MainWindow&);
+    int result;
+  };
+  const Way ways[] = {
+      {"Close button", [](MainWindow& w) { QTest::mouseClick(w.Control(ui::kCloseButton), Qt::LeftButton); },
+       QDialog::Accepted},
+      {"close box / Alt+F4", [](MainWindow& w) { w.close(); }, QDialog::Rejected},
+  };
+  for (const Way& way : ways) {
+    Services s;
+    MainWindow w;
+    ui::MainDialog d(w, s);
+    w.Attach(d);
+    QTimer::singleShot(0, &w, [&w, &way] {
+      static_cast<QPlainTextEdit*>(w.Control(ui::kInputBox))->setPlainText(QStringLiteral("\uD55C"));
+      way.close(w);
+    });
+    EXPECT_EQ(w.Run(), way.result) << way.name;
+    EXPECT_EQ(s.store[u"mlang_text"], u"\uD55C") << way.name;
+    EXPECT_EQ(s.store[u"uni_font"], u"") << way.name;  // no "Tahoma" here: the list stays without selection
+    EXPECT_EQ(s.writes, 2) << way.name;
+  }
+}
+
+TEST_F(MainWindowTest, AboutEntryOpensTheAboutBoxWhichEnterCloses) {
+  bool shown = false;
+  QTimer::singleShot(0, [&shown] {
+    QWidget* box = QApplication::activeModalWidget();
+    shown = box != nullptr && box->objectName() == QStringLiteral("aboutBox") &&
+            box->windowTitle() == QStringLiteral("About Hexcribe");
+    if (box) QTest::keyClick(box, Qt::Key_Return);
+  });
+  EXPECT_TRUE(dialog.OnSysCommand(IDM_ABOUTBOX));
+  EXPECT_TRUE(shown);
+  EXPECT_TRUE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace hexcribe::platform::qt

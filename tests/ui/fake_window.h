@@ -1,0 +1,207 @@
+// In-memory dialog window and services for the portable dialog tests: every
+// call that changes something is written to one shared call log.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fonts/prefix_search.h"
+#include "ui/dialog_services.h"
+#include "ui/dialog_window.h"
+
+namespace hexcribe::test {
+
+// Readable form of UTF-16 text for the log: ASCII as is, other units as \uXXXX.
+inline std::string Show(std::u16string_view text) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (char16_t unit : text) {
+    if (unit >= 0x20 && unit < 0x7F) {
+      out += static_cast<char>(unit);
+    } else {
+      out += "\\u";
+      for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(unit >> shift) & 0xF];
+    }
+  }
+  return out;
+}
+
+class FakeWindow : public ui::DialogWindow {
+ public:
+  explicit FakeWindow(std::vector<std::string>& log) : log_(log) {
+    lists_[ui::kSeparationList] = {u"Space", u"No Space", u"Comma", u"Hyphen"};
+    lists_[ui::kFontList] = {};
+  }
+
+  std::u16string GetText(int id, std::size_t capacity) const override {
+    log_.push_back("GetText " + std::to_string(id) + " " + std::to_string(capacity));
+    std::u16string text = RawText(id);
+    if (capacity > 0 && text.size() > capacity - 1) text.resize(capacity - 1);
+    return text;
+  }
+  void SetText(int id, const std::u16string& text) override {
+    log_.push_back("SetText " + std::to_string(id) + " " + Show(text));
+    texts_[id] = text;
+  }
+  void SetTitle(const std::u16string& title) override {
+    log_.push_back("SetTitle " + Show(title));
+    title_ = title;
+  }
+  int GetItemCount(int id) const override { return static_cast<int>(Items(id).size()); }
+  void DeleteItem(int id, int index) override {
+    auto& items = lists_[id];
+    items.erase(items.begin() + index);
+    selection_.erase(id);
+  }
+  void InsertItem(int id, int index, const std::u16string& text) override {
+    auto& items = lists_[id];
+    items.insert(items.begin() + index, text);
+  }
+  int GetCurSel(int id) const override {
+    auto it = selection_.find(id);
+    return it == selection_.end() ? -1 : it->second;
+  }
+  void SetCurSel(int id, int index) override {
+    log_.push_back("SetCurSel " + std::to_string(id) + " " + std::to_string(index));
+    if (index < 0 || index >= GetItemCount(id)) {
+      selection_.erase(id);
+    } else {
+      selection_[id] = index;
+    }
+  }
+  int SelectString(int id, int startIndex, const std::u16string& prefix) override {
+    log_.push_back("SelectString " + std::to_string(id) + " " + std::to_string(startIndex) + " " + Show(prefix));
+    const int found = FindItemByPrefix(Items(id), startIndex, prefix);
+    if (found >= 0) selection_[id] = found;
+    return found;
+  }
+  int GetCheck(int id) const override {
+    auto it = checks_.find(id);
+    return it == checks_.end() ? 0 : it->second;
+  }
+  void SetCheck(int id, int state) override {
+    log_.push_back("SetCheck " + std::to_string(id) + " " + std::to_string(state));
+    checks_[id] = state;
+  }
+  ui::FontHandle CreatePointFont(int tenthsOfPoint, const std::u16string& face) override {
+    log_.push_back("CreatePointFont " + std::to_string(tenthsOfPoint) + " " + Show(face));
+    const ui::FontHandle handle = nextFont_++;
+    liveFonts_.insert(handle);
+    fontFaces_[handle] = face;
+    return handle;
+  }
+  void DestroyFont(ui::FontHandle font) override {
+    log_.push_back("DestroyFont");
+    liveFonts_.erase(font);
+  }
+  void SetControlFont(int id, ui::FontHandle font) override { controlFonts_[id] = font; }
+  bool AddAboutMenuEntry(int commandId, const std::u16string& text) override {
+    log_.push_back("AddAboutMenuEntry " + std::to_string(commandId) + " " + Show(text));
+    return true;
+  }
+  void SetIcon(int iconId, bool big) override {
+    log_.push_back("SetIcon " + std::to_string(iconId) + (big ? " big" : " small"));
+  }
+  void ShowAboutBox() override { log_.push_back("ShowAboutBox"); }
+  void EndDialog(int result) override { log_.push_back("EndDialog " + std::to_string(result)); }
+
+  // Test-side access, not logged: what the user would see or do.
+  std::u16string RawText(int id) const {
+    if (id == ui::kFontList || id == ui::kSeparationList) {
+      const int sel = GetCurSel(id);
+      return sel < 0 ? std::u16string() : Items(id)[static_cast<std::size_t>(sel)];
+    }
+    auto it = texts_.find(id);
+    return it == texts_.end() ? std::u16string() : it->second;
+  }
+  void Type(int id, const std::u16string& text) { texts_[id] = text; }
+  void Select(int id, int index) { selection_[id] = index; }
+  void Check(int id, int state) { checks_[id] = state; }
+  const std::u16string& title() const { return title_; }
+  const std::set<ui::FontHandle>& liveFonts() const { return liveFonts_; }
+  std::u16string InputFace() const {
+    auto it = controlFonts_.find(ui::kInputBox);
+    if (it == controlFonts_.end() || it->second == 0) return u"<default>";
+    return fontFaces_.at(it->second);
+  }
+
+ private:
+  const std::vector<std::u16string>& Items(int id) const {
+    static const std::vector<std::u16string> kNone;
+    auto it = lists_.find(id);
+    return it == lists_.end() ? kNone : it->second;
+  }
+
+  std::vector<std::string>& log_;
+  std::map<int, std::u16string> texts_;
+  std::map<int, std::vector<std::u16string>> lists_;
+  std::map<int, int> selection_;
+  std::map<int, int> checks_;
+  std::map<int, ui::FontHandle> controlFonts_;
+  std::map<ui::FontHandle, std::u16string> fontFaces_;
+  std::set<ui::FontHandle> liveFonts_;
+  std::u16string title_;
+  ui::FontHandle nextFont_ = 1;
+};
+
+// Services with an in-memory settings store (values kept as given, hex or not).
+class FakeServices : public ui::DialogServices {
+ public:
+  explicit FakeServices(std::vector<std::string>& log) : log_(log) {}
+
+  void CreateSettingsFolder() override { log_.push_back("svc CreateSettingsFolder"); }
+  std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
+  std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key,
+                                  const std::u16string& section, const std::u16string& defaultValue, std::size_t size,
+                                  bool hex) override {
+    log_.push_back("svc Read " + Show(section) + "/" + Show(key) + " default=" + Show(defaultValue) +
+                   " size=" + std::to_string(size) + (hex ? " hex" : " plain") + " file=" + Show(file));
+    auto it = store.find(key);
+    return it == store.end() ? defaultValue : it->second;
+  }
+  bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
+                         const std::u16string& section, bool hex) override {
+    log_.push_back("svc Write " + Show(section) + "/" + Show(key) + "=" + Show(value) + (hex ? " hex" : " plain") +
+                   " file=" + Show(file));
+    store[key] = value;
+    return true;
+  }
+  std::u16string TitleText() override {
+    log_.push_back("svc TitleText");
+    return u"Hexcribe v1.00";
+  }
+  std::vector<std::u16string> FontFaces() override {
+    log_.push_back("svc FontFaces");
+    return faces;
+  }
+  std::u16string CanonicalFaceName(const std::u16string& name) override {
+    log_.push_back("svc CanonicalFaceName " + Show(name));
+    auto it = aliases.find(name);
+    return it == aliases.end() ? name : it->second;
+  }
+  std::string ToClipboardBytes(std::u16string_view text) override {
+    std::string bytes;
+    for (char16_t unit : text) bytes += static_cast<char>(unit < 0x80 ? unit : '?');
+    return bytes;
+  }
+  bool PutTextOnClipboard(std::string_view bytes) override {
+    log_.push_back("svc Clipboard " + std::string(bytes));
+    clipboard = std::string(bytes);
+    ++clipboardCalls;
+    return true;
+  }
+
+  std::map<std::u16string, std::u16string> store;
+  std::map<std::u16string, std::u16string> aliases;
+  std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
+  std::string clipboard = "<untouched>";
+  int clipboardCalls = 0;
+
+ private:
+  std::vector<std::string>& log_;
+};
+
+}  // namespace hexcribe::test

@@ -1,0 +1,319 @@
+// The portable main dialog driven through an in-memory window: start-up and
+// shutdown order, the event table, regeneration, clipboard export, key filter.
+#include "ui/main_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "fake_window.h"
+#include "res/resource.h"
+
+namespace hexcribe::ui {
+namespace {
+
+using test::FakeServices;
+using test::FakeWindow;
+
+// Keeps the log entries that begin with one of the prefixes.
+std::vector<std::string> Only(const std::vector<std::string>& log, std::initializer_list<std::string_view> prefixes) {
+  std::vector<std::string> kept;
+  for (const std::string& entry : log) {
+    for (std::string_view prefix : prefixes) {
+      if (entry.starts_with(prefix)) {
+        kept.push_back(entry);
+        break;
+      }
+    }
+  }
+  return kept;
+}
+
+class MainDialogTest : public ::testing::Test {
+ protected:
+  void Start() {
+    ASSERT_TRUE(dialog.OnInitDialog());
+    log.clear();
+  }
+  std::u16string Result() const { return window.RawText(kResultBox); }
+
+  std::vector<std::string> log;
+  FakeWindow window{log};
+  FakeServices services{log};
+  MainDialog dialog{window, services};
+};
+
+TEST_F(MainDialogTest, StartupRunsEveryStepInOrder) {
+  services.store[u"mlang_text"] = u"A";
+  ASSERT_TRUE(dialog.OnInitDialog());
+  const std::vector<std::string> expected = {
+      "AddAboutMenuEntry 16 &About Hexcribe...",
+      "SetIcon 128 big",
+      "SetIcon 128 small",
+      "SetCheck 1003 1",
+      "SetCurSel 1004 0",
+      "svc CreateSettingsFolder",
+      "svc TitleText",
+      "SetTitle Hexcribe v1.00",
+      "svc FontFaces",
+      "svc Read gen/uni_font default=Tahoma size=0 plain file=/settings/setting.ini",
+      "svc CanonicalFaceName Tahoma",
+      "SelectString 1000 0 Tahoma",
+      "CreatePointFont 260 Tahoma",
+      "svc Read gen/mlang_text default= size=2048 hex file=/settings/setting.ini",
+      "SetText 1008 A",
+      "SetText 1002 Print 'U::41 00';",
+  };
+  EXPECT_EQ(Only(log, {"Add", "SetIcon", "SetCheck", "SetCurSel", "svc", "SetTitle", "SelectString", "CreatePointFont",
+                       "SetText"}),
+            expected);
+  EXPECT_EQ(window.InputFace(), u"Tahoma");
+  EXPECT_EQ(services.clipboardCalls, 0);
+}
+
+TEST_F(MainDialogTest, FirstRunShowsEmptyCommandAndSavesNothingUntilClosed) {
+  Start();
+  EXPECT_EQ(Result(), u"Print 'U::';");
+  EXPECT_EQ(window.RawText(kInputBox), u"");
+  EXPECT_TRUE(services.store.empty());
+}
+
+TEST_F(MainDialogTest, SavedFaceIsFoundByPrefixCaseAndLocaleName) {
+  struct Case {
+    std::u16string saved;
+    std::u16string selected;  // "" = no selection
+  };
+  const Case cases[] = {
+      {u"taho", u"Tahoma"},           // prefix, case ignored
+      {u"NanumGothic", u"Tahoma"},    // listed under its local name (alias below)
+      {u"Courier", u""},              // not installed: list left without selection
+      {u"DejaVu Sans", u"DejaVu Sans"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> caseLog;
+    FakeWindow w(caseLog);
+    FakeServices s(caseLog);
+    s.aliases[u"NanumGothic"] = u"Tahoma";
+    s.store[u"uni_font"] = c.saved;
+    MainDialog d(w, s);
+    d.OnInitDialog();
+    EXPECT_EQ(w.RawText(kFontList), c.selected) << test::Show(c.saved);
+    // The display font follows the list's text, empty when nothing is selected.
+    EXPECT_EQ(w.InputFace(), c.selected) << test::Show(c.saved);
+    d.OnDestroy();
+    EXPECT_EQ(s.store[u"uni_font"], c.selected) << test::Show(c.saved);
+  }
+}
+
+TEST_F(MainDialogTest, ShutdownSavesFaceThenTextThenReleasesFontOnce) {
+  services.store[u"mlang_text"] = u"old";
+  Start();
+  window.Select(kFontList, 1);
+  window.Type(kInputBox, u"new");
+  dialog.OnDestroy();
+  const std::vector<std::string> expected = {
+      "GetText 1000 0",
+      "svc Write gen/uni_font=DejaVu Sans plain file=/settings/setting.ini",
+      "GetText 1008 260",
+      "svc Write gen/mlang_text=new hex file=/settings/setting.ini",
+      "DestroyFont",
+  };
+  EXPECT_EQ(Only(log, {"GetText", "svc", "DestroyFont"}), expected);
+  EXPECT_TRUE(window.liveFonts().empty());
+
+  log.clear();
+  dialog.OnDestroy();  // a second destruction notice saves nothing
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(MainDialogTest, EveryEventTableRowRunsItsAction) {
+  struct Row {
+    const char* name;
+    int control;
+    int notification;
+    void (*prepare)(FakeWindow&);
+    std::u16string result;
+  };
+  const Row rows[] = {
+      {"input changed", kInputBox, kEditChange, [](FakeWindow& w) { w.Type(kInputBox, u"A"); }, u"Print 'U::41 00';"},
+      {"check box clicked", kWholeCommand, kButtonClicked,
+       [](FakeWindow& w) {
+         w.Type(kInputBox, u"A");
+         w.Check(kWholeCommand, 0);
+       },
+       u"41 00"},
+      {"separator chosen", kSeparationList, kSelectionChange,
+       [](FakeWindow& w) {
+         w.Type(kInputBox, u"A");
+         w.Select(kSeparationList, 3);
+       },
+       u"Print 'U::41-00';"},
+      {"font chosen", kFontList, kSelectionChange,
+       [](FakeWindow& w) {
+         w.Type(kInputBox, u"A");
+         w.Select(kFontList, 0);
+       },
+       u"Print 'U::41 00';"},
+      {"indeterminate check counts as checked", kWholeCommand, kButtonClicked,
+       [](FakeWindow& w) {
+         w.Type(kInputBox, u"A");
+         w.Check(kWholeCommand, 2);
+       },
+       u"Print 'U::41 00';"},
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> rowLog;
+    FakeWindow w(rowLog);
+    FakeServices s(rowLog);
+    MainDialog d(w, s);
+    d.OnInitDialog();
+    row.prepare(w);
+    EXPECT_TRUE(d.OnCommand(row.control, row.notification)) << row.name;
+    EXPECT_EQ(w.RawText(kResultBox), row.result) << row.name;
+  }
+}
+
+TEST_F(MainDialogTest, FontChangeAppliesTheNewFaceAndKeepsOneFontAlive) {
+  Start();
+  window.Select(kFontList, 0);
+  EXPECT_TRUE(dialog.OnCommand(kFontList, kSelectionChange));
+  EXPECT_EQ(window.InputFace(), u"Arial");
+  EXPECT_EQ(window.liveFonts().size(), 1u);
+  dialog.OnDestroy();
+  EXPECT_TRUE(window.liveFonts().empty());
+}
+
+TEST_F(MainDialogTest, CloseEndsTheDialogWithOk) {
+  Start();
+  EXPECT_TRUE(dialog.OnCommand(kCloseButton, kButtonClicked));
+  EXPECT_EQ(log, std::vector<std::string>{"EndDialog 1"});
+}
+
+TEST_F(MainDialogTest, NotificationsOutsideTheTableDoNothing) {
+  Start();
+  window.Type(kInputBox, u"A");
+  const std::pair<int, int> others[] = {
+      {kResultBox, kEditChange},          // typing into the result box does not regenerate
+      {kInputBox, kButtonClicked},        {kSeparationList, kButtonClicked}, {kCopyButton, kSelectionChange},
+      {kCloseButton, kEditChange},        {IDOK, kButtonClicked},            {IDCANCEL, kButtonClicked},
+  };
+  for (auto [control, notification] : others) {
+    EXPECT_FALSE(dialog.OnCommand(control, notification)) << control << "/" << notification;
+  }
+  EXPECT_TRUE(log.empty());
+  EXPECT_EQ(Result(), u"Print 'U::';");
+}
+
+TEST_F(MainDialogTest, CopyRegeneratesFirstAndIgnoresEditsInTheResultBox) {
+  Start();
+  window.Type(kInputBox, u"A");
+  window.Type(kResultBox, u"edited by hand");
+  EXPECT_TRUE(dialog.OnCommand(kCopyButton, kButtonClicked));
+  EXPECT_EQ(services.clipboard, "Print 'U::41 00';");
+  EXPECT_EQ(Result(), u"Print 'U::41 00';");
+}
+
+TEST_F(MainDialogTest, CopyOfAnEmptyCommandEmptiesTheClipboard) {
+  Start();
+  window.Check(kWholeCommand, 0);
+  dialog.OnCommand(kCopyButton, kButtonClicked);
+  EXPECT_EQ(services.clipboardCalls, 1);
+  EXPECT_EQ(services.clipboard, "");
+}
+
+TEST_F(MainDialogTest, RegenerationReadsAtMost1023UnitsWithoutSplittingAPair) {
+  const std::u16string emoji = u"\U0001F600";  // D83D DE00
+  struct Case {
+    const char* name;
+    std::u16string input;
+    std::size_t unitsConverted;
+    std::u16string tail;  // the last numbers of the result
+  };
+  const Case cases[] = {
+      {"short", u"AB", 2, u"41004200"},
+      {"exactly 1023", std::u16string(1023, u'A'), 1023, u"4100"},
+      {"longer", std::u16string(1100, u'B'), 1023, u"4200"},
+      {"pair ends at the cap", std::u16string(1021, u'A') + emoji, 1023, u"3DD800DE"},
+      {"pair cut by the cap", std::u16string(1022, u'A') + emoji, 1022, u"41004100"},
+  };
+  Start();
+  window.Check(kWholeCommand, 0);
+  window.Select(kSeparationList, 1);  // "No Space": four digits per unit
+  for (const Case& c : cases) {
+    window.Type(kInputBox, c.input);
+    dialog.Regenerate();
+    const std::u16string result = Result();
+    EXPECT_EQ(result.size(), c.unitsConverted * 4) << c.name;
+    EXPECT_TRUE(result.ends_with(c.tail)) << c.name;
+  }
+}
+
+TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPair) {
+  const std::u16string emoji = u"\U0001F600";
+  struct Case {
+    const char* name;
+    std::u16string input;
+    std::u16string saved;
+  };
+  const Case cases[] = {
+      {"short", u"\uD55C\uAD6D", u"\uD55C\uAD6D"},
+      {"300 units", std::u16string(300, u'x'), std::u16string(259, u'x')},
+      {"pair ends at the cap", std::u16string(257, u'x') + emoji, std::u16string(257, u'x') + emoji},
+      {"pair cut by the cap", std::u16string(258, u'x') + emoji + u"y", std::u16string(258, u'x')},
+      {"line break", u"a\r\nb", u"a\r\nb"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> caseLog;
+    FakeWindow w(caseLog);
+    FakeServices s(caseLog);
+    MainDialog d(w, s);
+    d.OnInitDialog();
+    w.Type(kInputBox, c.input);
+    d.OnDestroy();
+    EXPECT_EQ(s.store[u"mlang_text"], c.saved) << c.name;
+  }
+}
+
+TEST_F(MainDialogTest, SavedTextAndFaceComeBackAtTheNextStart) {
+  services.store[u"uni_font"] = u"DejaVu Sans";
+  services.store[u"mlang_text"] = u"\uD55C";
+  Start();
+  EXPECT_EQ(window.RawText(kFontList), u"DejaVu Sans");
+  EXPECT_EQ(window.RawText(kInputBox), u"\uD55C");
+  EXPECT_EQ(Result(), u"Print 'U::5C D5';");
+}
+
+TEST(MainDialogKeys, OnlyEnterAndEscapeAreSwallowed) {
+  const std::pair<int, bool> keys[] = {{kVirtualKeyReturn, true}, {kVirtualKeyEscape, true}, {0x09, false},
+                                       {0x20, false},             {0x41, false},             {0x73, false}};
+  for (auto [key, swallowed] : keys) EXPECT_EQ(MainDialog::PreTranslateKeyDown(key), swallowed) << key;
+}
+
+TEST_F(MainDialogTest, AboutEntryOpensTheAboutBoxWhateverTheLowBits) {
+  Start();
+  const std::pair<unsigned, bool> commands[] = {
+      {IDM_ABOUTBOX, true}, {IDM_ABOUTBOX | 0x3u, true}, {0xF060u, false}, {0x0020u, false}, {0u, false}};
+  for (auto [command, handled] : commands) {
+    log.clear();
+    EXPECT_EQ(dialog.OnSysCommand(command), handled) << command;
+    EXPECT_EQ(log.size(), handled ? 1u : 0u) << command;
+  }
+}
+
+TEST(MinimizedIcon, IsCentredWithTruncatingDivision) {
+  struct Case {
+    int cw, ch, iw, ih, x, y;
+  };
+  const Case cases[] = {{100, 50, 32, 32, 34, 9}, {33, 33, 32, 32, 1, 1}, {32, 32, 32, 32, 0, 0},
+                        {10, 20, 32, 32, -10, -5}};
+  for (const Case& c : cases) {
+    const IconOrigin origin = MinimizedIconOrigin(c.cw, c.ch, c.iw, c.ih);
+    EXPECT_EQ(origin.x, c.x);
+    EXPECT_EQ(origin.y, c.y);
+  }
+}
+
+}  // namespace
+}  // namespace hexcribe::ui
