@@ -115,6 +115,13 @@ TEST_F(PreeditTest, AbandonedCompositionLeavesTextAndCommandAlone) {
   EXPECT_EQ(input()->inputMethodQuery(Qt::ImSurroundingText).toString(), QStringLiteral("A"));
 }
 
+// Input methods commit the syllable being composed when the focus leaves the
+// box; a copy button that did not take the focus on click would copy the
+// command without it.
+TEST_F(PreeditTest, CopyButtonTakesTheFocusOnClick) {
+  EXPECT_TRUE(window.Control(ui::kCopyButton)->focusPolicy() & Qt::ClickFocus);
+}
+
 // One QApplication for the whole program, offscreen.
 class QtAppEnvironment : public ::testing::Environment {
  public:
