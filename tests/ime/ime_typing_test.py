@@ -18,6 +18,7 @@ import sys
 import tempfile
 import threading
 import time
+import traceback
 
 SKIP = 77
 WINDOW_TITLE = "Hexcribe v1.00"
@@ -81,9 +82,10 @@ class Processes:
 
 
 class KeyBarrier:
-    """Watches the session bus for the key events the program hands to the
-    input method, so the test waits until the typed keys have been composed
-    instead of sleeping a guessed time."""
+    """Watches the input method's bus (eavesdropping, which both daemons'
+    buses allow) for the key events the program hands to the input method, so
+    the test waits until the typed keys have been composed instead of sleeping
+    a guessed time."""
 
     # Calls from a client (unique name ":1.n"); the daemon's own calls to its
     # engines on the same bus are not counted.
@@ -586,6 +588,9 @@ def main():
         session.diagnostics()
     except Timeout:
         log(f"FAILED: the run exceeded its hard limit of {args.timeout:g} s")
+        session.diagnostics()
+    except Exception:  # noqa: BLE001 - any error is a failed run, still cleaned up
+        log("FAILED: unexpected error\n" + traceback.format_exc())
         session.diagnostics()
     finally:
         signal.setitimer(signal.ITIMER_REAL, 0)
