@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the release configuration and starts Hexcribe.
-# Needs root or sudo for apt-get.
+# Installs what is missing, builds the program (release configuration) and starts Hexcribe.
+# Needs root or sudo for apt-get, and a desktop session to show the window in.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
 bash scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release
-app="build/release/src/platform/qt/hexcribe"
-if [ -x "$app" ]; then
-  exec "$app" "$@"
+cmake --build --preset release --target hexcribe
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Built build/release/src/platform/qt/hexcribe; start it from a desktop session (no DISPLAY is set)." >&2
+  exit 1
 fi
-echo "Built the conversion core; the window is not part of this build yet."
+exec build/release/src/platform/qt/hexcribe "$@"

@@ -38,13 +38,28 @@ class Runner {
 
  private:
   void Error(const std::string& message) {
+    FlushReports();
     env_.err.Write(std::string(kProgram) + ": " + message + "\n");
   }
-  // Opens one input, or reports why it cannot be opened.
+  // Reports of characters outside the BMP may be millions: they are written in blocks.
+  void Report(const std::string& message) {
+    reports_ += kProgram;
+    reports_ += ": ";
+    reports_ += message;
+    reports_ += '\n';
+    if (reports_.size() >= (1 << 16)) FlushReports();
+  }
+  void FlushReports() {
+    if (!reports_.empty()) env_.err.Write(reports_);
+    reports_.clear();
+  }
+  // Opens one input; when it cannot, source stays null and openError_ says why.
   std::unique_ptr<ByteSource> Open(const InputSpec& input, ByteSource*& source);
 
   const CliOptions& options_;
   CliEnvironment& env_;
+  std::string reports_;
+  std::string openError_;
 };
 
 std::unique_ptr<ByteSource> Runner::Open(const InputSpec& input, ByteSource*& source) {
@@ -59,7 +74,7 @@ std::unique_ptr<ByteSource> Runner::Open(const InputSpec& input, ByteSource*& so
     case InputSpec::Kind::kFile: {
       std::string reason;
       owned = env_.openFile ? env_.openFile(input.value, reason) : nullptr;
-      if (!owned) Error("cannot open '" + input.value + "': " + (reason.empty() ? "cannot open" : reason));
+      if (!owned) openError_ = "cannot open '" + input.value + "': " + (reason.empty() ? "cannot open" : reason);
       source = owned.get();
       break;
     }
@@ -72,30 +87,34 @@ int Runner::Convert() {
   bool nonBmpFound = false;
   TextConverter converter(options_.convert, env_.out, [&](const NonBmpCharacter& found) {
     nonBmpFound = true;
-    Error(current + ":" + std::to_string(found.line) + ":" + std::to_string(found.column) + ": " +
+    Report(current + ":" + std::to_string(found.line) + ":" + std::to_string(found.column) + ": " +
           CodePointName(found.codePoint) + " is outside the Basic Multilingual Plane");
   });
 
+  // The output before an input error is complete commands: it is written first.
+  auto inputError = [&](const std::string& message) {
+    if (!converter.Flush()) {
+      Error("cannot write the output");
+      return kExitOutput;
+    }
+    Error(message);
+    return kExitInput;
+  };
   for (const InputSpec& input : options_.inputs) {
     current = SourceName(input);
     ByteSource* source = nullptr;
     const auto owned = Open(input, source);
-    if (source == nullptr) return converter.Flush() ? kExitInput : kExitOutput;
+    if (source == nullptr) return inputError(openError_);
     switch (converter.Convert(*source)) {
       case ConvertStatus::kOk: break;
       case ConvertStatus::kWriteFailed:
         Error("cannot write the output");
         return kExitOutput;
-      case ConvertStatus::kReadFailed:
-        if (!converter.Flush()) return kExitOutput;
-        Error("cannot read '" + current + "': " + source->ErrorText());
-        return kExitInput;
+      case ConvertStatus::kReadFailed: return inputError("cannot read '" + current + "': " + source->ErrorText());
       case ConvertStatus::kInvalidUtf8: {
-        if (!converter.Flush()) return kExitOutput;
         const Utf8Error& e = converter.utf8Error();
-        Error(current + ":" + std::to_string(e.line) + ": invalid UTF-8 at byte offset " + std::to_string(e.offset) +
-              ": " + e.reason);
-        return kExitInput;
+        return inputError(current + ":" + std::to_string(e.line) + ": invalid UTF-8 at byte offset " +
+                          std::to_string(e.offset) + ": " + e.reason);
       }
     }
   }
@@ -103,6 +122,7 @@ int Runner::Convert() {
     Error("cannot write the output");
     return kExitOutput;
   }
+  FlushReports();
   return nonBmpFound ? kExitNonBmp : kExitOk;
 }
 
@@ -113,7 +133,10 @@ int Runner::Decode() {
     ByteSource* source = nullptr;
     const auto owned = Open(input, source);
     CommandDecoder decoder(env_.out);
-    if (source == nullptr) return kExitInput;
+    if (source == nullptr) {
+      Error(openError_);
+      return kExitInput;
+    }
     bool ok = true;
     for (;;) {
       const std::size_t got = source->Read(buffer.data(), buffer.size());
@@ -124,7 +147,11 @@ int Runner::Decode() {
       }
     }
     if (ok && source->Failed()) {
-      if (!decoder.Flush()) return kExitOutput;
+      decoder.DropUnfinishedLine();
+      if (!decoder.Flush()) {
+        Error("cannot write the output");
+        return kExitOutput;
+      }
       Error("cannot read '" + name + "': " + source->ErrorText());
       return kExitInput;
     }

@@ -52,7 +52,7 @@ bool CommandDecoder::Fail(std::uint64_t column, std::string reason) {
   failed_ = true;
   error_ = {line_, column, std::move(reason)};
   // The bad line's text is dropped; the lines before it stay.
-  if (!linePartlyWritten_) text_.resize(lineStart_);
+  DropUnfinishedLine();
   return false;
 }
 
@@ -69,6 +69,10 @@ bool CommandDecoder::Flush() {
   text_.clear();
   lineStart_ = 0;
   return !writeFailed_;
+}
+
+void CommandDecoder::DropUnfinishedLine() {
+  if (!linePartlyWritten_) text_.resize(lineStart_);
 }
 
 bool CommandDecoder::AddByte(unsigned value) {

@@ -33,6 +33,8 @@ class CommandDecoder {
   // The end of the input: checks a last line that has no LF.
   bool Finish();
   bool Flush();
+  // After a read error: forgets the line read so far unless part of it was written already.
+  void DropUnfinishedLine();
 
   bool writeFailed() const { return writeFailed_; }
   const DecodeError& error() const { return error_; }

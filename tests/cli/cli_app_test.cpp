@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <map>
 #include <string>
 #include <vector>
@@ -15,6 +17,28 @@ namespace {
 class FailingSink final : public ByteSink {
  public:
   bool Write(std::string_view) override { return false; }
+};
+
+// Gives its text, then fails like a disk that went away.
+class BrokenSource final : public ByteSource {
+ public:
+  explicit BrokenSource(std::string_view text) : text_(text) {}
+  std::size_t Read(char* buffer, std::size_t size) override {
+    if (text_.empty()) {
+      failed_ = true;
+      return 0;
+    }
+    const std::size_t n = std::min(size, text_.size());
+    text_.copy(buffer, n);
+    text_.remove_prefix(n);
+    return n;
+  }
+  bool Failed() const override { return failed_; }
+  std::string ErrorText() const override { return "Input/output error"; }
+
+ private:
+  std::string_view text_;
+  bool failed_ = false;
 };
 
 struct RunResult {
@@ -30,6 +54,7 @@ RunResult RunWith(const std::vector<std::string>& args, std::string_view stdinTe
   StringSink err;
   CliEnvironment env{in, out != nullptr ? *out : stdoutSink, err,
                      [&files](const std::string& path, std::string& error) -> std::unique_ptr<ByteSource> {
+                       if (path.starts_with("broken:")) return std::make_unique<BrokenSource>(path.substr(7));
                        const auto it = files.find(path);
                        if (it == files.end()) {
                          error = "No such file or directory";
@@ -111,6 +136,11 @@ TEST(RunCli, ExitStatusesAndMessages) {
        "hexcribe-cli: <argument 2>:1:2: U+1F600 is outside the Basic Multilingual Plane\n"},
       {{"--bmp-only", "-"}, "\n\xF0\x9F\x98\x80", kExitNonBmp, "Print 'U::0A 00 3D D8 00 DE';\n", "<stdin>:2:1: U+1F600"},
       {{"--version"}, "", kExitOk, "hexcribe-cli v1.00\n", ""},
+      // A read error keeps the complete lines before it and nothing of the broken one.
+      {{"--lines", "-f", "broken:ok\npart"}, "", kExitInput, "Print 'U::6F 00 6B 00';\n",
+       "hexcribe-cli: cannot read 'broken:ok\npart': Input/output error\n"},
+      {{"-f", "broken:whole"}, "", kExitInput, "", "cannot read"},
+      {{"--decode", "-f", "broken:41 00\n42 0"}, "", kExitInput, "A\n", "cannot read"},
   };
   for (const Case& c : cases) {
     const RunResult r = RunWith(c.args, c.stdinText, files);

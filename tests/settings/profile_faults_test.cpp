@@ -1,6 +1,7 @@
 // Faults a user or the system can cause around the settings file: nothing crashes, nothing is lost.
 #include <fcntl.h>
-#include <signal.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -223,14 +224,14 @@ TEST(ProfileFaults, AnExistingUnreadableFileIsNeverTruncated) {
   EXPECT_EQ(dir.Listing(), "setting.ini");
 }
 
-TEST(ProfileFaults, ASaveThatFailsMidwayLeavesTheOldFileAndNoTemporaryFile) {
+TEST(ProfileFaults, ASaveOverTheFileSizeLimitFailsAndLeavesTheOldFile) {
   TempFolder dir;
   const std::string path = dir / "setting.ini";
   const std::string content = "[gen]\r\nuni_font=Arial\r\nmlang_text=" + std::string(2000, '4') + "\r\n";
   WriteBytes(path, content);
   const int status = RunInChild([&] {
-    // The file-size limit makes the write of the new content fail after 1 KiB.
-    ::signal(SIGXFSZ, SIG_IGN);
+    // Writing past the limit would end the process with SIGXFSZ: the save must
+    // see that coming and fail instead.
     const rlimit limit{1024, 1024};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 90;
     return WriteProfileValue(U16(path), u"uni_font", u"Courier New", u"gen", false) ? 1 : 0;
@@ -238,6 +239,35 @@ TEST(ProfileFaults, ASaveThatFailsMidwayLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadBytes(path), content);
   EXPECT_EQ(dir.Listing(), "setting.ini");
+}
+
+TEST(ProfileFaults, ADiskThatFillsUpMidwayLeavesTheOldFileAndNoTemporaryFile) {
+  TempFolder dir;
+  const std::string path = dir / "setting.ini";
+  const std::string content = "[gen]\r\nuni_font=Arial\r\nmlang_text=4100\r\n";
+  // A small file system of its own, mounted where only this child sees it.
+  const int status = RunInChild([&] {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", dir.path().c_str(), "tmpfs", 0, "size=64k") != 0) {
+      return 90;
+    }
+    WriteBytes(path, content);
+    // Fill the disk, then free 8 KiB: the new file of about 40 KB fails partway.
+    const std::string filler = dir / "filler";
+    const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT, 0600);
+    const std::string block(4096, 'f');
+    off_t size = 0;
+    for (ssize_t n; (n = ::write(fd, block.data(), block.size())) > 0;) size += n;
+    if (size < 8192 || ::ftruncate(fd, size - 8192) != 0) return 91;
+    ::close(fd);
+    const std::u16string text(10000, u'\uD55C');
+    if (WriteProfileValue(U16(path), u"mlang_text", text, u"gen", true)) return 1;
+    if (ReadBytes(path) != content) return 2;
+    if (dir.Listing() != "filler setting.ini") return 3;
+    return 0;
+  });
+  if (status == 90) GTEST_SKIP() << "cannot mount a small file system here (needs root)";
+  EXPECT_EQ(status, 0);
 }
 
 TEST(ProfileFaults, ConcurrentSavesLoseNothingAndReadersNeverSeeATornFile) {

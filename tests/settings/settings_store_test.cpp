@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+#include "profile_contract_cases.h"
 #include "settings/file_probes.h"
 #include "settings/profile_values.h"
 #include "settings/settings_location.h"
@@ -108,6 +110,24 @@ TEST(FileProbes, ExistenceAndCreation) {
   EXPECT_FALSE(PathExists(U16(dir / "nowhere")));
   EXPECT_TRUE(CreateEmptyFile(U16(dir / "new")));
   EXPECT_EQ(ReadBytes(dir / "new"), "");
+}
+
+TEST(ProfileContract, HoldsOnRealFiles) {
+  TempFolder dir;
+  const std::string path = dir / "setting.ini";
+  const std::u16string file = U16(path);
+  for (const auto& c : testing::ReadContractCases()) {
+    WriteBytes(path, c.file);
+    EXPECT_EQ(platform::GetProfileString(c.section, c.key, c.def, c.capacity, file), c.expected) << c.name;
+  }
+  for (const auto& c : testing::WriteContractCases()) {
+    std::filesystem::remove(path);
+    // An empty starting file is left out, so the first write has to create it.
+    if (!c.before.empty()) WriteBytes(path, c.before);
+    for (const auto& w : c.writes) EXPECT_TRUE(platform::WriteProfileString(w.section, w.key, w.value, file)) << c.name;
+    EXPECT_EQ(ReadBytes(path), c.after) << c.name;
+  }
+  EXPECT_EQ(dir.Listing(), "setting.ini");
 }
 
 // One settings file in a temporary folder.

@@ -149,11 +149,21 @@ bool ReplaceContent(const std::string& path, const struct stat& st, std::string_
   return true;
 }
 
+// Some network file systems offer no locks. Saving unlocked there still never
+// tears the file; only two instances saving at the same moment could then
+// lose one of their updates.
+bool LockingUnsupported(int error) { return error == ENOLCK || error == EOPNOTSUPP || error == ENOSYS || error == EINVAL; }
+
 // Opens the file (creating it when missing) and takes the exclusive lock that
 // serialises every read-modify-write of it. A save renames a new file over the
 // old one, so a lock won on a file that has meanwhile been replaced is worthless:
 // then start over on the new file.
-UniqueFd OpenLocked(const std::string& path) {
+struct LockedFile {
+  UniqueFd fd;
+  bool locked = false;  // false on file systems without locks
+};
+
+LockedFile OpenLocked(const std::string& path) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
     if (!fd && errno == ENOENT) {
@@ -163,10 +173,11 @@ UniqueFd OpenLocked(const std::string& path) {
     if (!fd) return {};
     struct stat held {};
     if (::fstat(fd.get(), &held) != 0 || !S_ISREG(held.st_mode)) return {};
-    if (RetryOnInterrupt([&] { return ::flock(fd.get(), LOCK_EX); }) != 0) return {};
+    const bool locked = RetryOnInterrupt([&] { return ::flock(fd.get(), LOCK_EX); }) == 0;
+    if (!locked && !LockingUnsupported(errno)) return {};
     struct stat current {};
     if (::stat(path.c_str(), &current) == 0 && current.st_dev == held.st_dev && current.st_ino == held.st_ino) {
-      return fd;
+      return {std::move(fd), locked};
     }
   }
   return {};
@@ -192,7 +203,8 @@ bool WriteProfileString(const std::u16string& section, const std::u16string& key
   // Saving through a symlink updates the file it points to and keeps the link.
   const std::string path = FollowSymlinks(posix::ToNativePath(file));
   if (path.empty()) return false;
-  const UniqueFd fd = OpenLocked(path);
+  const LockedFile target = OpenLocked(path);
+  const UniqueFd& fd = target.fd;
   if (!fd) return false;
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0) return false;
@@ -201,7 +213,8 @@ bool WriteProfileString(const std::u16string& section, const std::u16string& key
   const std::string after = WriteProfileEntry(*before, section, key, value);
   if (after == *before) return true;
   if (!MayReplace(path, st)) return false;
-  RemoveStaleTemporaries(path);
+  // Without the lock a temporary file may belong to a save still running.
+  if (target.locked) RemoveStaleTemporaries(path);
   // The lock is released with fd, after the new file is in place.
   return ReplaceContent(path, st, after);
 }

@@ -1,0 +1,356 @@
+// The Win32 front end driven in-process: a real dialog 102 with recording services; every event
+// row, the start-up and shutdown orders, the key filter, the window menu, the icon and the clipboard.
+#include "platform/win32/windows_api.h"
+
+#include <gtest/gtest.h>
+
+#include <cwchar>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/win32/main_window.h"
+#include "res/resource.h"
+#include "ui/dialog_services.h"
+
+namespace hexcribe {
+namespace {
+
+using platform::win32::MainWindow;
+
+// Services that record every call and keep the settings in memory; the
+// clipboard goes to the real one.
+class RecordingServices final : public ui::DialogServices {
+ public:
+  std::vector<std::string> log;
+  std::u16string savedFace = u"tahoma";
+  std::u16string savedText = u"AB";
+  std::vector<std::u16string> faces = {u"Arial", u"Arial Black", u"NanumGothic", u"Tahoma"};
+  std::u16string writtenFace;
+  std::optional<std::u16string> writtenText;
+
+  void CreateSettingsFolder() override { log.push_back("create folder"); }
+  std::u16string SettingsFilePath() override { return u"C:\\settings\\setting.ini"; }
+  std::u16string ReadProfileValue(const std::u16string& /*file*/, const std::u16string& key,
+                                  const std::u16string& section, const std::u16string& defaultValue,
+                                  std::size_t size, bool hex) override {
+    log.push_back("read " + Narrow(section) + "/" + Narrow(key) + " default=" + Narrow(defaultValue) +
+                  " size=" + std::to_string(size) + (hex ? " hex" : ""));
+    return key == u"uni_font" ? savedFace : savedText;
+  }
+  bool WriteProfileValue(const std::u16string& /*file*/, const std::u16string& key, const std::u16string& value,
+                         const std::u16string& section, bool hex) override {
+    log.push_back("write " + Narrow(section) + "/" + Narrow(key) + (hex ? " hex" : ""));
+    if (key == u"uni_font") writtenFace = value;
+    if (key == u"mlang_text") writtenText = value;
+    return true;
+  }
+  std::u16string TitleText() override {
+    log.push_back("title");
+    return u"Hexcribe v1.00";
+  }
+  std::vector<std::u16string> FontFaces() override {
+    log.push_back("font faces");
+    return faces;
+  }
+  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
+  std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
+  bool PutTextOnClipboard(std::string_view bytes) override {
+    log.push_back("clipboard");
+    return platform::PutTextOnClipboard(bytes);
+  }
+
+  static std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
+};
+
+std::u16string Text(HWND window) {
+  std::wstring buffer(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
+  buffer.resize(static_cast<std::size_t>(::GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()))));
+  return std::u16string(buffer.begin(), buffer.end());
+}
+
+std::u16string ItemText(HWND combo, int index) {
+  const LRESULT length = ::SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return u"<none>";
+  std::wstring buffer(static_cast<std::size_t>(length) + 1, L'\0');
+  ::SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  buffer.resize(static_cast<std::size_t>(length));
+  return std::u16string(buffer.begin(), buffer.end());
+}
+
+// Delivers everything posted so far through the dialog's own message handling.
+void Pump(MainWindow& window) {
+  MSG message{};
+  while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) window.ProcessMessage(message);
+}
+
+// A change a user makes, reported by the control as it would be after a click or a keystroke.
+void SelectListItem(HWND dialog, int id, int index) {
+  ::SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+void Click(HWND dialog, int id) { ::SendDlgItemMessageW(dialog, id, BM_CLICK, 0, 0); }
+
+// Replaces the input box's text the way typing does (the box reports EN_CHANGE).
+void Type(HWND dialog, const wchar_t* text) {
+  ::SendDlgItemMessageW(dialog, IDC_INPUT_EDIT, EM_SETSEL, 0, -1);
+  ::SendDlgItemMessageW(dialog, IDC_INPUT_EDIT, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+}
+
+std::optional<std::string> ClipboardTextBlock() {
+  if (!::OpenClipboard(nullptr)) return std::nullopt;
+  std::optional<std::string> result;
+  if (const HANDLE block = ::GetClipboardData(CF_TEXT)) {
+    if (const auto* bytes = static_cast<const char*>(::GlobalLock(block))) {
+      result = std::string(bytes, ::GlobalSize(block));
+      ::GlobalUnlock(block);
+    }
+  }
+  ::CloseClipboard();
+  return result;
+}
+
+std::u16string FaceOf(HFONT font) {
+  LOGFONTW logFont{};
+  if (font == nullptr || ::GetObjectW(font, sizeof logFont, &logFont) == 0) return u"<no font>";
+  const std::wstring face = logFont.lfFaceName;
+  return std::u16string(face.begin(), face.end());
+}
+
+class Win32MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(window.Create()) << "no dialog window (is there a display?), error " << ::GetLastError();
+    dialog = window.hwnd();
+  }
+
+  RecordingServices services;
+  MainWindow window{::GetModuleHandleW(nullptr), services};
+  HWND dialog = nullptr;
+};
+
+TEST_F(Win32MainWindowTest, StartUpRunsInOrderAndRestoresTheSettings) {
+  const std::vector<std::string> expected = {
+      "create folder",
+      "title",
+      "font faces",
+      "read gen/uni_font default=Tahoma size=0",
+      "read gen/mlang_text default= size=2048 hex",
+  };
+  EXPECT_EQ(services.log, expected);
+  EXPECT_EQ(Text(dialog), u"Hexcribe v1.00");
+
+  const HWND separation = ::GetDlgItem(dialog, IDC_SEPARATION_COMBO);
+  ASSERT_EQ(::SendMessageW(separation, CB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(ItemText(separation, 0), u"Space");
+  EXPECT_EQ(ItemText(separation, 1), u"No Space");
+  EXPECT_EQ(ItemText(separation, 2), u"Comma");
+  EXPECT_EQ(ItemText(separation, 3), u"Hyphen");
+  EXPECT_EQ(::SendMessageW(separation, CB_GETCURSEL, 0, 0), 0);
+  EXPECT_EQ(::IsDlgButtonChecked(dialog, IDC_WHOLE_COMMAND), BST_CHECKED);
+
+  // The faces in order; the saved "tahoma" selects "Tahoma" (prefix, any case).
+  const HWND fonts = ::GetDlgItem(dialog, IDC_FONT_COMBO);
+  ASSERT_EQ(::SendMessageW(fonts, CB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(ItemText(fonts, 2), u"NanumGothic");
+  EXPECT_EQ(Text(fonts), u"Tahoma");
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  EXPECT_EQ(FaceOf(reinterpret_cast<HFONT>(::SendMessageW(input, WM_GETFONT, 0, 0))), u"Tahoma");
+
+  EXPECT_EQ(Text(input), u"AB");
+  EXPECT_EQ(Text(::GetDlgItem(dialog, IDC_RESULT_EDIT)), u"Print 'U::41 00 42 00';");
+}
+
+TEST_F(Win32MainWindowTest, SavedFaceSearchStartsAfterTheFirstItem) {
+  // "Arial" is item 0; the search from item 1 finds "Arial Black" first.
+  services.savedFace = u"Arial";
+  window.Destroy();
+  ASSERT_TRUE(window.Create());
+  EXPECT_EQ(Text(::GetDlgItem(window.hwnd(), IDC_FONT_COMBO)), u"Arial Black");
+}
+
+TEST_F(Win32MainWindowTest, EveryEventRowRegeneratesTheResult) {
+  const HWND result = ::GetDlgItem(dialog, IDC_RESULT_EDIT);
+  struct Step {
+    const char* what;
+    void (*act)(HWND);
+    const char16_t* expected;
+  };
+  const std::vector<Step> steps = {
+      {"typing", [](HWND d) { Type(d, L"A"); }, u"Print 'U::41 00';"},
+      {"unchecking Whole Command", [](HWND d) { Click(d, IDC_WHOLE_COMMAND); }, u"41 00"},
+      {"choosing Hyphen", [](HWND d) { SelectListItem(d, IDC_SEPARATION_COMBO, 3); }, u"41-00"},
+      {"choosing No Space", [](HWND d) { SelectListItem(d, IDC_SEPARATION_COMBO, 1); }, u"4100"},
+      {"checking Whole Command", [](HWND d) { Click(d, IDC_WHOLE_COMMAND); }, u"Print 'U::4100';"},
+      {"typing Hangul", [](HWND d) { Type(d, L"\uD55C"); }, u"Print 'U::5CD5';"},
+      {"choosing Comma", [](HWND d) { SelectListItem(d, IDC_SEPARATION_COMBO, 2); }, u"Print 'U::5C,D5';"},
+      {"choosing a face", [](HWND d) { SelectListItem(d, IDC_FONT_COMBO, 2); }, u"Print 'U::5C,D5';"},
+  };
+  for (const Step& step : steps) {
+    ::SetWindowTextW(result, L"edited by hand");
+    step.act(dialog);
+    EXPECT_EQ(Text(result), step.expected) << step.what;
+  }
+  // The face change reached the input box only.
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  EXPECT_EQ(FaceOf(reinterpret_cast<HFONT>(::SendMessageW(input, WM_GETFONT, 0, 0))), u"NanumGothic");
+  EXPECT_NE(::SendMessageW(result, WM_GETFONT, 0, 0), ::SendMessageW(input, WM_GETFONT, 0, 0));
+  EXPECT_FALSE(window.ended());
+}
+
+TEST_F(Win32MainWindowTest, CopyPutsTheRegeneratedCommandOnTheClipboardWithItsZero) {
+  Type(dialog, L"A");
+  ::SetDlgItemTextW(dialog, IDC_RESULT_EDIT, L"typed into the result box");
+  Click(dialog, IDC_COPY_CLIPBOARD);
+  const std::string command = "Print 'U::41 00';";
+  EXPECT_EQ(Text(::GetDlgItem(dialog, IDC_RESULT_EDIT)), u"Print 'U::41 00';");
+  const std::optional<std::string> block = ClipboardTextBlock();
+  ASSERT_TRUE(block.has_value());
+  ASSERT_GE(block->size(), command.size() + 1);
+  EXPECT_EQ(block->substr(0, command.size() + 1), command + '\0');
+
+  // An empty command (no text, numbers only) empties the clipboard.
+  Type(dialog, L"");
+  Click(dialog, IDC_WHOLE_COMMAND);
+  Click(dialog, IDC_COPY_CLIPBOARD);
+  EXPECT_FALSE(::IsClipboardFormatAvailable(CF_TEXT));
+}
+
+TEST_F(Win32MainWindowTest, EnterAndEscapeAreSwallowedBeforeAnyControl) {
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  ::SetFocus(input);
+  ::SendMessageW(input, EM_SETSEL, 2, 2);
+  for (const WPARAM key : {WPARAM{VK_RETURN}, WPARAM{VK_ESCAPE}}) {
+    MSG message{input, WM_KEYDOWN, key, 1, 0, {}};
+    EXPECT_TRUE(window.PreTranslateMessage(message));
+    message.hwnd = dialog;
+    EXPECT_TRUE(window.PreTranslateMessage(message));
+    ::PostMessageW(input, WM_KEYDOWN, key, 1);
+    ::PostMessageW(input, WM_KEYUP, key, 0xC0000001);
+  }
+  // A letter goes through, which shows that the posted keys were delivered.
+  ::PostMessageW(input, WM_KEYDOWN, 'C', 1);
+  ::PostMessageW(input, WM_KEYUP, 'C', 0xC0000001);
+  Pump(window);
+  EXPECT_FALSE(window.ended());
+  EXPECT_EQ(Text(input), u"ABc");
+  EXPECT_FALSE(window.PreTranslateMessage(MSG{input, WM_KEYDOWN, 'C', 1, 0, {}}));
+  EXPECT_FALSE(window.PreTranslateMessage(MSG{input, WM_CHAR, VK_RETURN, 1, 0, {}}));
+}
+
+TEST_F(Win32MainWindowTest, WindowMenuEndsWithASeparatorAndTheAboutEntry) {
+  const HMENU menu = ::GetSystemMenu(dialog, FALSE);
+  ASSERT_NE(menu, nullptr);
+  const int count = ::GetMenuItemCount(menu);
+  ASSERT_GE(count, 2);
+  MENUITEMINFOW separator{};
+  separator.cbSize = sizeof separator;
+  separator.fMask = MIIM_FTYPE;
+  ASSERT_TRUE(::GetMenuItemInfoW(menu, static_cast<UINT>(count - 2), TRUE, &separator));
+  EXPECT_TRUE(separator.fType & MFT_SEPARATOR);
+  EXPECT_EQ(::GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+  wchar_t text[64] = {};
+  ::GetMenuStringW(menu, static_cast<UINT>(count - 1), text, 64, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"&About Hexcribe...");
+}
+
+// While the About box runs its own modal loop, a timer looks at it and presses Enter there.
+HWND g_aboutSeen = nullptr;
+std::u16string g_aboutText;
+void CALLBACK CloseAboutBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  const HWND about = ::FindWindowW(nullptr, L"About Hexcribe");
+  if (about == nullptr) return;
+  ::KillTimer(nullptr, timer);
+  g_aboutSeen = about;
+  wchar_t line[64] = {};
+  ::GetWindowTextW(::GetWindow(::GetWindow(about, GW_CHILD), GW_HWNDNEXT), line, 64);
+  g_aboutText = std::u16string(line, line + std::wcslen(line));
+  // Enter on the About box presses its default button, OK.
+  ::PostMessageW(::GetDlgItem(about, IDOK), WM_KEYDOWN, VK_RETURN, 1);
+}
+
+TEST_F(Win32MainWindowTest, AboutEntryOpensTheAboutBoxWhichEnterCloses) {
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 50, CloseAboutBox);
+  ASSERT_NE(timer, 0u);
+  const UINT_PTR safety = ::SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR t, DWORD) {
+    ::KillTimer(nullptr, t);
+    if (const HWND about = ::FindWindowW(nullptr, L"About Hexcribe")) ::EndDialog(about, IDCANCEL);
+  });
+  ::SendMessageW(dialog, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+  ::KillTimer(nullptr, safety);
+  EXPECT_NE(g_aboutSeen, nullptr);
+  EXPECT_EQ(g_aboutText, u"Hexcribe Version 1.0");
+  EXPECT_FALSE(::IsWindow(g_aboutSeen));
+  EXPECT_FALSE(window.ended());
+}
+
+TEST_F(Win32MainWindowTest, AnswersTheDragIconAndCarriesBothIcons) {
+  const auto dragIcon = reinterpret_cast<HICON>(::SendMessageW(dialog, WM_QUERYDRAGICON, 0, 0));
+  EXPECT_NE(dragIcon, nullptr);
+  EXPECT_NE(::SendMessageW(dialog, WM_GETICON, ICON_BIG, 0), 0);
+  EXPECT_NE(::SendMessageW(dialog, WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(Win32MainWindowTest, ShutdownSavesFaceAndTextThenReleasesTheFont) {
+  SelectListItem(dialog, IDC_FONT_COMBO, 2);
+  std::wstring longText(300, L'x');
+  Type(dialog, longText.c_str());
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  const auto font = reinterpret_cast<HFONT>(::SendMessageW(input, WM_GETFONT, 0, 0));
+  ASSERT_NE(font, nullptr);
+  services.log.clear();
+
+  window.Destroy();
+  const std::vector<std::string> expected = {"write gen/uni_font", "write gen/mlang_text hex"};
+  EXPECT_EQ(services.log, expected);
+  EXPECT_EQ(services.writtenFace, u"NanumGothic");
+  ASSERT_TRUE(services.writtenText.has_value());
+  EXPECT_EQ(*services.writtenText, std::u16string(259, u'x'));
+  EXPECT_EQ(::GetObjectType(font), 0u) << "display font still alive";
+  EXPECT_TRUE(window.ended());
+  EXPECT_EQ(window.hwnd(), nullptr);
+}
+
+// The real loop: keys posted as a user's would arrive; the closing action comes
+// from a timer, once the queue is empty, so that anything the keys set off
+// (a control closing its dialog) would have happened before it.
+MSG g_closingAction{};
+void CALLBACK PostClosingAction(HWND, UINT, UINT_PTR timer, DWORD) {
+  ::KillTimer(nullptr, timer);
+  ::PostMessageW(g_closingAction.hwnd, g_closingAction.message, g_closingAction.wParam, g_closingAction.lParam);
+}
+
+TEST_F(Win32MainWindowTest, ModalLoopEndsOnlyThroughCloseOrTheCloseBox) {
+  struct LoopCase {
+    const char* name;
+    WPARAM key;
+    UINT closeMessage;
+    WPARAM closeParam;
+    int expectedResult;
+  };
+  const std::vector<LoopCase> cases = {
+      {"Escape, then Close", VK_ESCAPE, WM_COMMAND, MAKEWPARAM(IDC_CLOSE, BN_CLICKED), IDOK},
+      {"Enter, then the close box", VK_RETURN, WM_SYSCOMMAND, SC_CLOSE, IDCANCEL},
+  };
+  for (const LoopCase& c : cases) {
+    if (window.hwnd() == nullptr) {
+      ASSERT_TRUE(window.Create());
+    }
+    services.writtenText.reset();
+    const HWND input = ::GetDlgItem(window.hwnd(), IDC_INPUT_EDIT);
+    ::SetFocus(input);
+    ::PostMessageW(input, WM_KEYDOWN, c.key, 1);
+    ::PostMessageW(input, WM_KEYUP, c.key, 0xC0000001);
+    g_closingAction = MSG{window.hwnd(), c.closeMessage, c.closeParam, 0, 0, {}};
+    ASSERT_NE(::SetTimer(nullptr, 0, 100, PostClosingAction), 0u);
+    EXPECT_EQ(window.RunModal(), c.expectedResult) << c.name;
+    EXPECT_EQ(services.writtenText, std::optional<std::u16string>(u"AB")) << c.name;
+    EXPECT_EQ(window.hwnd(), nullptr) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace hexcribe

@@ -1,0 +1,204 @@
+// The compiled resources of Hexcribe.exe (hexcribe.rc, linked into this test program too) agree
+// with the shared tables: dialog templates, initial list items, string, icon, version data, manifest.
+#include "platform/win32/windows_api.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dialog_resource.h"
+#include "platform/platform.h"
+#include "platform/win32/dialog_init_data.h"
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+#include "res/version_info.h"
+#include "res/window_styles.h"
+
+namespace hexcribe {
+namespace {
+
+using testing::CompiledControl;
+using testing::CompiledDialog;
+
+std::span<const std::uint8_t> ResourceBytes(const wchar_t* type, int id) {
+  const HMODULE self = ::GetModuleHandleW(nullptr);
+  const HRSRC info = ::FindResourceW(self, MAKEINTRESOURCEW(id), type);
+  if (info == nullptr) return {};
+  const HGLOBAL loaded = ::LoadResource(self, info);
+  const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
+  if (data == nullptr) return {};
+  return {static_cast<const std::uint8_t*>(data), ::SizeofResource(self, info)};
+}
+
+// The predefined window class ordinals of dialog templates.
+std::uint16_t ClassOrdinal(res::ControlClass controlClass) {
+  switch (controlClass) {
+    case res::ControlClass::kButton:
+      return 0x0080;
+    case res::ControlClass::kEdit:
+      return 0x0081;
+    case res::ControlClass::kStatic:
+      return 0x0082;
+    case res::ControlClass::kComboBox:
+      return 0x0085;
+  }
+  return 0;
+}
+
+std::string Narrow(std::u16string_view text) {
+  std::string out;
+  for (char16_t unit : text) out.push_back(unit < 0x80 ? static_cast<char>(unit) : '?');
+  return out;
+}
+
+void ExpectTemplateMatches(const res::DialogTemplate& table) {
+  SCOPED_TRACE("dialog " + std::to_string(table.id));
+  const std::optional<CompiledDialog> compiled = testing::ParseDialogTemplate(ResourceBytes(RT_DIALOG, table.id));
+  ASSERT_TRUE(compiled.has_value());
+  EXPECT_EQ(compiled->extended, table.extended);
+  EXPECT_EQ(compiled->style, table.style);
+  EXPECT_EQ(compiled->exStyle, table.exStyle);
+  EXPECT_EQ(compiled->x, table.x);
+  EXPECT_EQ(compiled->y, table.y);
+  EXPECT_EQ(compiled->width, table.width);
+  EXPECT_EQ(compiled->height, table.height);
+  EXPECT_FALSE(compiled->menu.ordinal.has_value());
+  EXPECT_TRUE(compiled->menu.name.empty());
+  EXPECT_TRUE(compiled->windowClass.name.empty());
+  EXPECT_EQ(compiled->caption, table.caption);
+  EXPECT_EQ(compiled->fontFace, table.fontFace);
+  EXPECT_EQ(compiled->pointSize, table.pointSize);
+  if (table.extended) {
+    EXPECT_EQ(compiled->weight, table.fontWeight);
+    EXPECT_EQ(compiled->italic, table.italic);
+    EXPECT_EQ(compiled->charset, table.charset);
+  }
+  ASSERT_EQ(compiled->controls.size(), table.controls.size());
+  for (std::size_t i = 0; i < table.controls.size(); ++i) {
+    const res::ControlTemplate& want = table.controls[i];
+    const CompiledControl& got = compiled->controls[i];
+    SCOPED_TRACE("control " + std::to_string(i) + " id " + std::to_string(want.id) + " " + Narrow(want.text));
+    EXPECT_EQ(got.id, want.id);
+    EXPECT_EQ(got.windowClass.ordinal, std::optional<std::uint16_t>(ClassOrdinal(want.controlClass)));
+    EXPECT_EQ(got.style, res::kWsChild | res::kWsVisible | want.style);
+    EXPECT_EQ(got.exStyle, 0u);
+    EXPECT_EQ(got.x, want.x);
+    EXPECT_EQ(got.y, want.y);
+    EXPECT_EQ(got.width, want.width);
+    EXPECT_EQ(got.height, want.height);
+    if (want.iconId != 0) {
+      EXPECT_EQ(got.text.ordinal, std::optional<std::uint16_t>(static_cast<std::uint16_t>(want.iconId)));
+    } else {
+      EXPECT_FALSE(got.text.ordinal.has_value());
+      EXPECT_EQ(got.text.name, want.text);
+    }
+    EXPECT_EQ(got.extraBytes, 0);
+  }
+}
+
+TEST(Win32Resources, MainDialogTemplateMatchesTheSharedTable) { ExpectTemplateMatches(res::MainDialogTemplate()); }
+
+TEST(Win32Resources, AboutBoxTemplateMatchesTheSharedTable) { ExpectTemplateMatches(res::AboutBoxTemplate()); }
+
+TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
+  const std::vector<platform::win32::DialogInitEntry> entries =
+      platform::win32::ParseDialogInitData(ResourceBytes(MAKEINTRESOURCEW(platform::win32::kDialogInitType),
+                                                         IDD_CONVERTER_DIALOG));
+  std::vector<platform::win32::DialogInitEntry> expected;
+  for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
+    for (std::u16string_view item : items.items) expected.push_back({items.controlId, 0x0403, Narrow(item)});
+  }
+  ASSERT_EQ(entries.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(entries[i].controlId, expected[i].controlId);
+    EXPECT_EQ(entries[i].message, expected[i].message);
+    EXPECT_EQ(entries[i].text, expected[i].text);
+  }
+  // The About box has no initial data.
+  EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(platform::win32::kDialogInitType), IDD_ABOUTBOX).empty());
+}
+
+TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {
+  wchar_t buffer[128] = {};
+  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, buffer, 128);
+  EXPECT_EQ(std::u16string(buffer, buffer + length), res::LoadResourceString(IDS_ABOUTBOX));
+}
+
+TEST(Win32Resources, IconGroupHoldsA32And16PixelImageIn16Colours) {
+  const std::span<const std::uint8_t> group = ResourceBytes(RT_GROUP_ICON, IDR_MAINFRAME);
+  // GRPICONDIR: reserved, type 1, count; then 14-byte entries.
+  ASSERT_GE(group.size(), 6u);
+  const int count = group[4] | (group[5] << 8);
+  ASSERT_EQ(count, 2);
+  ASSERT_GE(group.size(), 6u + 14u * 2);
+  struct Image {
+    int width, height, colours, bits;
+  };
+  std::vector<Image> images;
+  for (int i = 0; i < count; ++i) {
+    const std::uint8_t* entry = group.data() + 6 + 14 * i;
+    images.push_back({entry[0], entry[1], entry[2], entry[6] | (entry[7] << 8)});
+    const int imageId = entry[12] | (entry[13] << 8);
+    EXPECT_FALSE(ResourceBytes(RT_ICON, imageId).empty()) << "image " << imageId;
+  }
+  EXPECT_EQ(images[0].width, 32);
+  EXPECT_EQ(images[0].height, 32);
+  EXPECT_EQ(images[1].width, 16);
+  EXPECT_EQ(images[1].height, 16);
+  for (const Image& image : images) {
+    EXPECT_EQ(image.colours, 16);
+    EXPECT_EQ(image.bits, 4);
+  }
+  EXPECT_NE(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)), nullptr);
+}
+
+TEST(Win32Resources, VersionDataMatchesTheVersionSource) {
+  const std::u16string self = platform::GetOwnModulePath();
+  for (const res::VersionStringEntry& entry : res::kVersionStrings) {
+    EXPECT_EQ(platform::QueryVersionString(self, res::kVersionLanguage, entry.name), std::u16string(entry.value))
+        << Narrow(entry.name);
+  }
+  EXPECT_EQ(platform::QueryVersionString(self, u"040904b0", u"ProductVersion"), u"1, 0, 0, 1");
+
+  const std::wstring path(self.begin(), self.end());
+  DWORD ignored = 0;
+  std::vector<std::uint8_t> data(::GetFileVersionInfoSizeW(path.c_str(), &ignored));
+  ASSERT_FALSE(data.empty());
+  ASSERT_TRUE(::GetFileVersionInfoW(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()));
+  void* value = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(::VerQueryValueW(data.data(), L"\\", &value, &length));
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+  const std::uint32_t ms = (std::uint32_t{res::kVersionNumbers[0]} << 16) | res::kVersionNumbers[1];
+  const std::uint32_t ls = (std::uint32_t{res::kVersionNumbers[2]} << 16) | res::kVersionNumbers[3];
+  EXPECT_EQ(fixed->dwFileVersionMS, ms);
+  EXPECT_EQ(fixed->dwFileVersionLS, ls);
+  EXPECT_EQ(fixed->dwProductVersionMS, ms);
+  EXPECT_EQ(fixed->dwProductVersionLS, ls);
+  EXPECT_EQ(fixed->dwFileFlagsMask, res::kVersionFlagsMask);
+  EXPECT_EQ(fixed->dwFileFlags, res::kVersionFlags);
+  EXPECT_EQ(fixed->dwFileOS, res::kVersionOs);
+  EXPECT_EQ(fixed->dwFileType, res::kVersionType);
+  EXPECT_EQ(fixed->dwFileSubtype, res::kVersionSubtype);
+  ASSERT_TRUE(::VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &value, &length));
+  ASSERT_GE(length, 4u);
+  const auto* translation = static_cast<const WORD*>(value);
+  EXPECT_EQ(translation[0], res::kVersionTranslationLanguage);
+  EXPECT_EQ(translation[1], res::kVersionTranslationCodePage);
+}
+
+TEST(Win32Resources, ManifestAsksForCommonControls6AndDpiAwareness) {
+  const std::span<const std::uint8_t> bytes = ResourceBytes(RT_MANIFEST, 1);
+  const std::string manifest(bytes.begin(), bytes.end());
+  for (const char* needle : {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"", "<dpiAware", "<dpiAwareness",
+                             "asInvoker"}) {
+    EXPECT_NE(manifest.find(needle), std::string::npos) << needle;
+  }
+}
+
+}  // namespace
+}  // namespace hexcribe
