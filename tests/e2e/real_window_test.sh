@@ -40,16 +40,20 @@ wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
   done
 }
 
-# A display nobody uses: no socket and no lock file; Xvfb itself refuses a taken one.
+# A display nobody uses: no socket and no lock file. The server is ours only when
+# its lock file names our Xvfb (two runs racing for one number cannot both win).
 for n in $(seq 140 199); do
-  [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+  { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
   Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
-  if wait_for 10 xdotool getdisplaygeometry && kill -0 "$xvfb_pid" 2>/dev/null; then break; fi
+  if wait_for 10 xdotool getdisplaygeometry && kill -0 "$xvfb_pid" 2>/dev/null &&
+     [ "$(tr -dc '0-9' <"/tmp/.X$n-lock" 2>/dev/null)" == "$xvfb_pid" ]; then
+    break
+  fi
   kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; xvfb_pid=""
 done
-[ -n "$xvfb_pid" ] || { echo "FAIL: no X server could be started"; exit 1; }
+[ -n "$xvfb_pid" ] || { echo "FAIL: no X server could be started"; cat "$work/xvfb.log"; exit 1; }
 echo "# Xvfb on $DISPLAY"
 
 export LC_ALL=C.UTF-8 LANG=C.UTF-8   # xdotool types non-ASCII text only in a UTF-8 locale
@@ -73,12 +77,15 @@ start_app() {
 }
 key() { xdotool key --clearmodifiers --delay 40 "$@"; }
 clipboard() { xclip -o -selection clipboard 2>/dev/null; }
+clipboard_is() { [ "$(clipboard)" == "$1" ]; }
+clipboard_is_not() { [ "$(clipboard)" != "$1" ]; }
 copy_expect() {  # copy_expect NAME EXPECTED: presses the focused "Copy to Clipboard" and reads the clipboard
+  # A marker of our own first, so that a stale clipboard cannot pass for the copy.
   printf 'stale' | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
   local stale=$!
-  wait_for 5 test "$(clipboard)" == stale
+  wait_for 5 clipboard_is stale || echo "# the clipboard marker did not arrive"
   key space
-  wait_for 5 test "$(clipboard)" != stale
+  wait_for 10 clipboard_is_not stale
   check "$1" "$2" "$(clipboard)"
   kill "$stale" 2>/dev/null; wait "$stale" 2>/dev/null
 }
