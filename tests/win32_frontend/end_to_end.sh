@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# End to end: Hexcribe.exe under Wine on the X display, driven with xdotool like a user, the
+# clipboard read with xclip while it runs, the settings file read from the prefix's AppData.
+# Usage: end_to_end.sh HEXCRIBE_EXE WINE_RUN_SCRIPT   (needs DISPLAY, xdotool, xclip)
+set -uo pipefail
+exe=$1
+runner=$2
+
+[ -n "${DISPLAY:-}" ] || { echo "needs an X display (scripts/test.d/windows.sh starts Xvfb)"; exit 1; }
+for tool in xdotool xclip iconv; do
+  command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 1; }
+done
+
+export HEXCRIBE_WINE_ROOT=${HEXCRIBE_WINE_ROOT:-${TMPDIR:-/tmp}/hexcribe-wine-$(id -u)}
+appdata="$HEXCRIBE_WINE_ROOT/prefix/drive_c/users/$(id -un)/AppData/Roaming"
+settings="$appdata/Hexcribe/setting.ini"
+
+failures=0
+check() {  # check DESCRIPTION ACTUAL EXPECTED
+  if [ "$2" == "$3" ]; then
+    echo "ok: $1"
+  else
+    echo "FAILED: $1: got '$2', expected '$3'"
+    failures=$((failures + 1))
+  fi
+}
+
+group=""
+window=""
+stop_program() {
+  [ -n "$group" ] && kill -- "-$group" 2>/dev/null
+  group=""
+}
+trap stop_program EXIT
+
+# Starts the program in a process group of its own and waits for its window.
+start_program() {
+  setsid "$runner" "$exe" >/dev/null 2>&1 &
+  group=$!
+  window=""
+  for _ in $(seq 1 600); do
+    window=$(xdotool search --name '^Hexcribe v1\.00$' 2>/dev/null | head -n 1)
+    [ -n "$window" ] && break
+    sleep 0.1
+  done
+  [ -n "$window" ] || { echo "FAILED: no window titled 'Hexcribe v1.00'"; exit 1; }
+  echo "ok: the title reads 'Hexcribe v1.00'"
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
+
+# The tab order ends ... Copy, Close, input box; the Font list has the focus at start.
+copy_from_input() { keys shift+Tab shift+Tab space; }
+
+clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+
+# Waits until the program has ended by itself (closing saves the settings).
+wait_for_exit() {
+  for _ in $(seq 1 100); do
+    kill -0 "$group" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$group" 2>/dev/null; then
+    echo "FAILED: the program did not end after Close"
+    failures=$((failures + 1))
+    stop_program
+  fi
+  group=""
+}
+
+setting() {  # the value of a key of section gen in the UTF-16LE settings file
+  iconv -f UTF-16 -t UTF-8 "$settings" 2>/dev/null | tr -d '\r' | sed -n "s/^$1=//p"
+}
+
+rm -rf "$appdata/Hexcribe"
+
+# First run: a clean profile. Pick another face ("N": the first Nanum face),
+# type into the input box, copy, close.
+start_program
+keys n
+keys shift+Tab
+xdotool type --delay 80 "Hi"
+sleep 0.4
+copy_from_input
+check "typed text gives the command on the clipboard" "$(clipboard)" "Print 'U::48 00 69 00';"
+keys Tab space
+wait_for_exit
+
+[ -f "$settings" ] || { echo "FAILED: no $settings after closing"; exit 1; }
+check "settings file is UTF-16LE with a byte-order mark" "$(head -c 2 "$settings" | od -An -tx1 | tr -d ' ')" "fffe"
+face=$(setting uni_font)
+check "saved text" "$(setting mlang_text)" "48006900"
+case "$face" in
+  Nanum*) echo "ok: saved face '$face'" ;;
+  *) echo "FAILED: saved face '$face', expected a Nanum face"; failures=$((failures + 1)) ;;
+esac
+
+# Second run: face and text come back; the command shows at once.
+start_program
+keys shift+Tab
+copy_from_input
+check "restored text gives the command at once" "$(clipboard)" "Print 'U::48 00 69 00';"
+keys Tab space
+wait_for_exit
+check "face restored and saved again" "$(setting uni_font)" "$face"
+check "text restored and saved again" "$(setting mlang_text)" "48006900"
+
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+echo "end to end: all checks passed"
