@@ -7,6 +7,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_options.h"
@@ -22,7 +23,7 @@ class FailingSink final : public ByteSink {
 // Gives its text, then fails like a disk that went away.
 class BrokenSource final : public ByteSource {
  public:
-  explicit BrokenSource(std::string_view text) : text_(text) {}
+  explicit BrokenSource(std::string text) : storage_(std::move(text)), text_(storage_) {}
   std::size_t Read(char* buffer, std::size_t size) override {
     if (text_.empty()) {
       failed_ = true;
@@ -37,6 +38,7 @@ class BrokenSource final : public ByteSource {
   std::string ErrorText() const override { return "Input/output error"; }
 
  private:
+  std::string storage_;
   std::string_view text_;
   bool failed_ = false;
 };
