@@ -7,7 +7,6 @@
 
 #include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "cli/cli_options.h"
@@ -23,7 +22,8 @@ class FailingSink final : public ByteSink {
 // Gives its text, then fails like a disk that went away.
 class BrokenSource final : public ByteSource {
  public:
-  explicit BrokenSource(std::string text) : storage_(std::move(text)), text_(storage_) {}
+  // Owns its text: callers pass temporaries (path.substr).
+  explicit BrokenSource(std::string_view text) : storage_(text), text_(storage_) {}
   std::size_t Read(char* buffer, std::size_t size) override {
     if (text_.empty()) {
       failed_ = true;
