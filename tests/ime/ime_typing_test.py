@@ -18,6 +18,7 @@ import sys
 import tempfile
 import threading
 import time
+import traceback
 
 SKIP = 77
 WINDOW_TITLE = "Hexcribe v1.00"
@@ -81,9 +82,10 @@ class Processes:
 
 
 class KeyBarrier:
-    """Watches the session bus for the key events the program hands to the
-    input method, so the test waits until the typed keys have been composed
-    instead of sleeping a guessed time."""
+    """Watches the input method's bus (eavesdropping, which both daemons'
+    buses allow) for the key events the program hands to the input method, so
+    the test waits until the typed keys have been composed instead of sleeping
+    a guessed time."""
 
     # Calls from a client (unique name ":1.n"); the daemon's own calls to its
     # engines on the same bus are not counted.
@@ -455,7 +457,7 @@ class Session:
     def back_to_input_end(self):
         """Returns to the input box (caret after the text) and waits for the
         input method's focus there."""
-        self.focus_input_box(max_retries=0)
+        self.focus_input_box()
         self.type_keys(["End"])
 
     # --- the scenario -------------------------------------------------
@@ -559,6 +561,7 @@ def main():
                         help="the input method daemon to type through")
     parser.add_argument("--timeout", type=float, default=90, help="hard limit for the whole run, s")
     parser.add_argument("--keep", action="store_true", help="keep the private folder")
+    parser.add_argument("--report", help="append the result line to this file")
     args = parser.parse_args()
 
     tools = REQUIRED_TOOLS + INPUT_METHODS[args.im].tools
@@ -586,6 +589,9 @@ def main():
     except Timeout:
         log(f"FAILED: the run exceeded its hard limit of {args.timeout:g} s")
         session.diagnostics()
+    except Exception:  # noqa: BLE001 - any error is a failed run, still cleaned up
+        log("FAILED: unexpected error\n" + traceback.format_exc())
+        session.diagnostics()
     finally:
         signal.setitimer(signal.ITIMER_REAL, 0)
         session.stop()
@@ -594,8 +600,12 @@ def main():
         else:
             shutil.rmtree(workdir, ignore_errors=True)
     elapsed = time.monotonic() - START
-    print(f"ime-result: {'passed' if status == 0 else 'FAILED'} "
-          f"focus_retries={session.focus_retries} seconds={elapsed:.2f}", flush=True)
+    line = (f"ime-result: {args.im} {'passed' if status == 0 else 'FAILED'} "
+            f"focus_retries={session.focus_retries} seconds={elapsed:.2f}")
+    print(line, flush=True)
+    if args.report:
+        with open(args.report, "a", encoding="utf-8") as f:
+            f.write(time.strftime("%Y-%m-%dT%H:%M:%S ") + line + "\n")
     return status
 
 

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -234,6 +235,29 @@ TEST_F(MainWindowTest, AboutEntryOpensTheAboutBoxWhichEnterCloses) {
   EXPECT_TRUE(dialog.OnSysCommand(IDM_ABOUTBOX));
   EXPECT_TRUE(shown);
   EXPECT_TRUE(window.isVisible());
+}
+
+TEST_F(MainWindowTest, ContextMenusOfTheWindowAndTheTextBoxesOfferTheAboutEntry) {
+  QWidget* targets[] = {&window, window.Control(ui::kInputBox), window.Control(ui::kResultBox)};
+  for (QWidget* target : targets) {
+    QWidget* receiver = target == &window ? target : static_cast<QPlainTextEdit*>(target)->viewport();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), receiver->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(receiver, &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << target->objectName().toStdString();
+    QAction* about = menu->actions().isEmpty() ? nullptr : menu->actions().back();
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text(), QStringLiteral("&About Hexcribe..."));
+    menu->close();
+    bool shown = false;
+    QTimer::singleShot(0, [&shown] {
+      QWidget* box = QApplication::activeModalWidget();
+      shown = box != nullptr && box->objectName() == QStringLiteral("aboutBox");
+      if (box) QTest::keyClick(box, Qt::Key_Escape);  // the About box keeps its usual keys
+    });
+    about->trigger();
+    EXPECT_TRUE(shown);
+  }
 }
 
 }  // namespace

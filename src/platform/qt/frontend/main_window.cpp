@@ -220,25 +220,20 @@ void MainWindow::ShowAboutBox() { qt::ShowAboutBox(this); }
 
 void MainWindow::EndDialog(int result) { done(result); }
 
-QMenu* MainWindow::CreateWindowMenu(QWidget* parent) {
-  auto* menu = new QMenu(parent);
-  menu->setAttribute(Qt::WA_DeleteOnClose);
-  if (!aboutText_.isEmpty()) {
-    QAction* about = menu->addAction(aboutText_);
-    const int command = aboutCommand_;
-    connect(about, &QAction::triggered, this, [this, command] {
-      if (dialog_) dialog_->OnSysCommand(static_cast<unsigned>(command));
-    });
-  }
-  return menu;
+void MainWindow::AddAboutEntry(QMenu& menu) {
+  if (aboutText_.isEmpty()) return;
+  QAction* about = menu.addAction(aboutText_);
+  const int command = aboutCommand_;
+  connect(about, &QAction::triggered, this, [this, command] {
+    if (dialog_) dialog_->OnSysCommand(static_cast<unsigned>(command));
+  });
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-  QMenu* menu = CreateWindowMenu(this);
-  if (menu->isEmpty()) {
-    delete menu;
-    return;
-  }
+  if (aboutText_.isEmpty()) return;
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  AddAboutEntry(*menu);
   menu->popup(event->globalPos());
 }
 
@@ -247,11 +242,7 @@ void MainWindow::ShowEditMenu(QPlainTextEdit* edit, const QPoint& position) {
   menu->setAttribute(Qt::WA_DeleteOnClose);
   if (!aboutText_.isEmpty()) {
     menu->addSeparator();
-    QAction* about = menu->addAction(aboutText_);
-    const int command = aboutCommand_;
-    connect(about, &QAction::triggered, this, [this, command] {
-      if (dialog_) dialog_->OnSysCommand(static_cast<unsigned>(command));
-    });
+    AddAboutEntry(*menu);
   }
   menu->popup(edit->viewport()->mapToGlobal(position));
 }

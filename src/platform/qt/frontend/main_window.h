@@ -38,8 +38,6 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
 
   QWidget* Control(int id) const;
   const BuiltDialog& built() const { return built_; }
-  // The entries the window's context menu offers (the About entry).
-  QMenu* CreateWindowMenu(QWidget* parent);
 
   // ui::DialogWindow
   std::u16string GetText(int id, std::size_t capacity) const override;
@@ -69,6 +67,8 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   QPlainTextEdit* Edit(int id) const;
   QCheckBox* CheckBox(int id) const;
   void ShowEditMenu(QPlainTextEdit* edit, const QPoint& position);
+  // Appends the About entry, which the window's menu stands in for, when it was added.
+  void AddAboutEntry(QMenu& menu);
 
   BuiltDialog built_;
   ui::MainDialog* dialog_ = nullptr;

@@ -1,0 +1,145 @@
+// Composition in the real window on the offscreen platform: text an input
+// method is still composing (preedit) is not part of the input box's text and
+// never reaches the command; only committed text does, exactly once.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <cstdlib>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+#include "platform/qt/frontend/main_window.h"
+#include "ui/dialog_services.h"
+#include "ui/main_dialog.h"
+
+namespace hexcribe::platform::qt {
+namespace {
+
+// Settings in memory, a fixed title and faces; the clipboard is the real one.
+class Services : public ui::DialogServices {
+ public:
+  void CreateSettingsFolder() override {}
+  std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
+  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
+                                  const std::u16string& defaultValue, std::size_t, bool) override {
+    auto it = store.find(key);
+    return it == store.end() ? defaultValue : it->second;
+  }
+  bool WriteProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& value,
+                         const std::u16string&, bool) override {
+    store[key] = value;
+    return true;
+  }
+  std::u16string TitleText() override { return u"Hexcribe v1.00"; }
+  std::vector<std::u16string> FontFaces() override { return {u"DejaVu Sans"}; }
+  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
+  std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
+  bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
+
+  std::map<std::u16string, std::u16string> store;
+};
+
+// One input-method event: a preedit (possibly empty) and a commit string.
+struct ImeStep {
+  QString preedit;
+  QString commit;
+};
+
+class PreeditTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Attach(dialog);
+    window.Start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    input()->setFocus();
+  }
+  void TearDown() override { dialog.OnDestroy(); }
+
+  QPlainTextEdit* input() { return static_cast<QPlainTextEdit*>(window.Control(ui::kInputBox)); }
+  QString result() { return static_cast<QPlainTextEdit*>(window.Control(ui::kResultBox))->toPlainText(); }
+  void Send(const ImeStep& step) {
+    QList<QInputMethodEvent::Attribute> attributes;
+    if (!step.preedit.isEmpty()) {
+      attributes << QInputMethodEvent::Attribute(QInputMethodEvent::Cursor, static_cast<int>(step.preedit.size()), 1);
+    }
+    QInputMethodEvent event(step.preedit, attributes);
+    event.setCommitString(step.commit);
+    QApplication::sendEvent(input(), &event);
+  }
+
+  Services services;
+  MainWindow window;
+  ui::MainDialog dialog{window, services};
+};
+
+// How a 2-set Hangul input method types "한글 ": every key updates the preedit;
+// a jamo that starts a new syllable commits the previous one; space commits
+// the last one and is inserted itself.
+TEST_F(PreeditTest, OnlyCommittedSyllablesReachTheTextAndTheCommand) {
+  struct Expect {
+    ImeStep step;
+    std::u16string text;
+    QString command;
+  };
+  const std::vector<Expect> steps = {
+      {{u"ㅎ"_qs, {}}, u"", "Print 'U::';"},
+      {{u"하"_qs, {}}, u"", "Print 'U::';"},
+      {{u"한"_qs, {}}, u"", "Print 'U::';"},
+      {{u"ㄱ"_qs, u"한"_qs}, u"한", "Print 'U::5C D5';"},  // ㄴㄱ is no final pair: 한 ends
+      {{u"그"_qs, {}}, u"한", "Print 'U::5C D5';"},
+      {{u"글"_qs, {}}, u"한", "Print 'U::5C D5';"},
+      {{{}, u"글 "_qs}, u"한글 ", "Print 'U::5C D5 00 AE 20 00';"},
+  };
+  for (const Expect& e : steps) {
+    SCOPED_TRACE(e.step.preedit.toStdString() + " / " + e.step.commit.toStdString());
+    Send(e.step);
+    EXPECT_EQ(window.GetText(ui::kInputBox, 1024), e.text);
+    EXPECT_EQ(result(), e.command);
+  }
+}
+
+// An input method that gives up its composition (Escape in some engines,
+// reset by the program) sends an empty preedit and no commit: nothing stays.
+TEST_F(PreeditTest, AbandonedCompositionLeavesTextAndCommandAlone) {
+  Send({{}, u"A"_qs});
+  Send({u"ㅎ"_qs, {}});
+  Send({{}, {}});
+  EXPECT_EQ(window.GetText(ui::kInputBox, 1024), u"A");
+  EXPECT_EQ(result(), "Print 'U::41 00';");
+  EXPECT_EQ(input()->inputMethodQuery(Qt::ImSurroundingText).toString(), QStringLiteral("A"));
+}
+
+// Input methods commit the syllable being composed when the focus leaves the
+// box; a copy button that did not take the focus on click would copy the
+// command without it.
+TEST_F(PreeditTest, CopyButtonTakesTheFocusOnClick) {
+  EXPECT_TRUE(window.Control(ui::kCopyButton)->focusPolicy() & Qt::ClickFocus);
+}
+
+// One QApplication for the whole program, offscreen.
+class QtAppEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+  }
+  void TearDown() override { app_.reset(); }
+
+ private:
+  int argc_ = 1;
+  char name_[20] = "ime_preedit_tests";
+  char* argv_[2] = {name_, nullptr};
+  std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const g_environment =
+    ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
+
+}  // namespace
+}  // namespace hexcribe::platform::qt
