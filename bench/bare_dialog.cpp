@@ -2,11 +2,14 @@
 // With --content it also shows what Hexcribe's window shows, in plain Qt widgets (a
 // list of every font family, a 26-point text box in a chosen face, a second text box),
 // which tells the toolkit's own cost of that content apart from Hexcribe's.
-// Usage: bare_dialog WIDTH HEIGHT [--content FACE TEXT]
+// With --label it shows one line of text, the floor of any window that draws text
+// (the toolkit then loads its font configuration).
+// Usage: bare_dialog WIDTH HEIGHT [--label | --content FACE TEXT]
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include <cstdlib>
@@ -17,6 +20,10 @@ int main(int argc, char** argv) {
   QDialog dialog;
   dialog.setWindowTitle(QStringLiteral("bare dialog"));
   if (argc >= 3) dialog.setFixedSize(std::atoi(argv[1]), std::atoi(argv[2]));
+  if (argc >= 4 && std::strcmp(argv[3], "--label") == 0) {
+    auto* label = new QLabel(QStringLiteral("Font"), &dialog);
+    label->move(10, 10);
+  }
   if (argc >= 6 && std::strcmp(argv[3], "--content") == 0) {
     auto* faces = new QComboBox(&dialog);
     faces->addItems(QFontDatabase::families());

@@ -8,7 +8,8 @@ before it shows, so the first paint already shows the first command -- then
 closes the window with WM_DELETE_WINDOW and reads the peak RSS from wait4().
 The bare dialog (bench/bare_dialog.cpp, built here) is the toolkit's floor; the same
 program with --content shows Hexcribe's content in plain Qt widgets, which separates
-the toolkit's cost of that content (a CJK face at 26 points, the font list) from ours.
+the toolkit's cost of that content (a CJK face at 26 points, the font list) from ours;
+with --label it is the floor of any window that draws text.
 
 With --instructions each program also runs once under callgrind: its instruction
 count (whole run, start to exit) is a start-up measure that a busy machine does not
@@ -148,7 +149,7 @@ def main():
             size = [first["width"], first["height"]]
             print(f"Hexcribe window: {size[0]}x{size[1]} px, title {first['title']!r}")
             measure(driver, [bare, *size], env)
-            programs = {"hexcribe": [program], "bare": [bare, *size],
+            programs = {"hexcribe": [program], "bare": [bare, *size], "one-label": [bare, *size, "--label"],
                         "same-content": [bare, *size, "--content", FACE, "한국인 Hexcribe"]}
             times = {name: [] for name in programs}
             rss = {name: [] for name in programs}
@@ -186,6 +187,10 @@ def main():
     print(f"peak RSS ratio {rss_ratio:.2f} (target <= {RSS_TARGET}): {'met' if ok_rss else 'MISSED'}")
     print(f"peak RSS against plain Qt widgets showing the same content ({FACE} at 26 pt, the font list): "
           f"{content_rss_ratio:.2f}")
+    for ref in ("one-label", "same-content"):
+        print(f"against {ref}: start-up {result['hexcribe']['startup_ms']['median'] / result[ref]['startup_ms']['median']:.2f} "
+              f"(medians), {result['hexcribe']['startup_ms']['min'] / result[ref]['startup_ms']['min']:.2f} (minimums); "
+              f"peak RSS {result['hexcribe']['peak_rss_mb']['median'] / result[ref]['peak_rss_mb']['median']:.2f}")
     if args.json:
         Path(args.json).write_text(json.dumps(result, indent=2, ensure_ascii=False) + "\n")
     return 1 if args.check and not (ok_startup and ok_rss) else 0

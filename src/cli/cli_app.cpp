@@ -213,10 +213,13 @@ Exit status:
   4  the output could not be written
 
 Examples:
-  hexcribe-cli 'Hello'                      Print 'U::48 00 65 00 6C 00 6C 00 6F 00';
-  hexcribe-cli --separator comma --numbers-only 'A'     41,00
-  hexcribe-cli --lines -f menu-ko.txt > menu-ko.cmd
-  hexcribe-cli --decode "Print 'U::5C D5';"            (prints the Hangul syllable U+D55C)
+  hexcribe-cli 'Hello'
+      Print 'U::48 00 65 00 6C 00 6C 00 6F 00';
+  hexcribe-cli --separator comma --numbers-only 'A'
+      41,00
+  hexcribe-cli --lines --count -f menu-ko.txt > menu-ko.cmd
+  hexcribe-cli --decode "Print 'U::5C D5';"
+      (the Hangul syllable U+D55C, in UTF-8)
 )";
 }
 

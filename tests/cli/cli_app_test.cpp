@@ -22,7 +22,8 @@ class FailingSink final : public ByteSink {
 // Gives its text, then fails like a disk that went away.
 class BrokenSource final : public ByteSource {
  public:
-  explicit BrokenSource(std::string_view text) : text_(text) {}
+  // Owns its text: callers pass temporaries (path.substr).
+  explicit BrokenSource(std::string_view text) : storage_(text), text_(storage_) {}
   std::size_t Read(char* buffer, std::size_t size) override {
     if (text_.empty()) {
       failed_ = true;
@@ -37,6 +38,7 @@ class BrokenSource final : public ByteSource {
   std::string ErrorText() const override { return "Input/output error"; }
 
  private:
+  std::string storage_;
   std::string_view text_;
   bool failed_ = false;
 };

@@ -10,6 +10,7 @@
 
 #include "fonts/face_list.h"
 #include "platform/platform.h"
+#include "win32_test_files.h"
 
 namespace hexcribe {
 namespace {
@@ -37,6 +38,24 @@ TEST(Win32Fonts, CanonicalNameOfAListedFaceIsItself) {
   for (const std::u16string name : {u"", u"Taho", u"No Such Face Anywhere", u"A face name far too long for GDI"}) {
     EXPECT_EQ(platform::CanonicalFaceName(name), name);
   }
+}
+
+// A face saved under its name in another language (a Korean system lists
+// NanumGothic under its Hangul name) maps to the face that carries that name,
+// and never to the stand-in face GDI picks for a name it does not know. Wine
+// knows other-language names only under the matching locale, so there the
+// name stays as it is.
+TEST(Win32Fonts, AnOtherLanguageNameMapsOnlyToTheFaceCarryingIt) {
+  const std::vector<std::u16string> faces = BuildFaceList(platform::EnumerateRawFontFaces());
+  if (!Contains(faces, u"NanumGothic")) GTEST_SKIP() << "NanumGothic is not installed";
+  const std::u16string korean = u"\uB098\uB214\uACE0\uB515";
+  const std::u16string canonical = platform::CanonicalFaceName(korean);
+  if (testing::RunningUnderWine()) {
+    EXPECT_EQ(canonical, korean);
+  } else {
+    EXPECT_TRUE(canonical == korean || canonical == u"NanumGothic");
+  }
+  EXPECT_EQ(platform::CanonicalFaceName(u"Tahoma Missing"), u"Tahoma Missing");
 }
 
 // The CF_TEXT block on the clipboard, terminator included; nullopt when there is none.

@@ -27,11 +27,25 @@ check() {  # check DESCRIPTION ACTUAL EXPECTED
 
 group=""
 window=""
+marker_pid=""
 stop_program() {
   [ -n "$group" ] && kill -- "-$group" 2>/dev/null
   group=""
 }
-trap stop_program EXIT
+cleanup() {
+  stop_program
+  [ -n "$marker_pid" ] && kill "$marker_pid" 2>/dev/null
+}
+trap cleanup EXIT
+
+# Puts a marker on the clipboard, so that a later read proves a fresh copy.
+# xclip serves it until the program takes the clipboard over.
+mark_clipboard() {
+  [ -n "$marker_pid" ] && kill "$marker_pid" 2>/dev/null
+  printf 'marker' | timeout 120 xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+  marker_pid=$!
+  sleep 0.3
+}
 
 # Starts the program in a process group of its own and waits for its window.
 start_program() {
@@ -54,7 +68,17 @@ keys() { xdotool key --delay 80 "$@"; sleep 0.4; }
 # The tab order ends ... Copy, Close, input box; the Font list has the focus at start.
 copy_from_input() { keys shift+Tab shift+Tab space; }
 
-clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
+# The clipboard's text once it equals $1 (or what it holds after ~5 s): a
+# loaded machine may take a moment to process the keys.
+clipboard_once() {
+  local text=""
+  for _ in $(seq 1 25); do
+    text=$(timeout 5 xclip -o -selection clipboard 2>/dev/null)
+    [ "$text" == "$1" ] && break
+    sleep 0.2
+  done
+  printf '%s' "$text"
+}
 
 # Waits until the program has ended by itself (closing saves the settings).
 wait_for_exit() {
@@ -78,13 +102,15 @@ rm -rf "$appdata/Hexcribe"
 
 # First run: a clean profile. Pick another face ("N": the first Nanum face),
 # type into the input box, copy, close.
+mark_clipboard
 start_program
 keys n
 keys shift+Tab
 xdotool type --delay 80 "Hi"
 sleep 0.4
 copy_from_input
-check "typed text gives the command on the clipboard" "$(clipboard)" "Print 'U::48 00 69 00';"
+expected="Print 'U::48 00 69 00';"
+check "typed text gives the command on the clipboard" "$(clipboard_once "$expected")" "$expected"
 keys Tab space
 wait_for_exit
 
@@ -98,10 +124,11 @@ case "$face" in
 esac
 
 # Second run: face and text come back; the command shows at once.
+mark_clipboard
 start_program
 keys shift+Tab
 copy_from_input
-check "restored text gives the command at once" "$(clipboard)" "Print 'U::48 00 69 00';"
+check "restored text gives the command at once" "$(clipboard_once "$expected")" "$expected"
 keys Tab space
 wait_for_exit
 check "face restored and saved again" "$(setting uni_font)" "$face"

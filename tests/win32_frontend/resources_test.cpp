@@ -17,6 +17,7 @@
 #include "res/resource.h"
 #include "res/version_info.h"
 #include "res/window_styles.h"
+#include "version/product_version.h"
 
 namespace hexcribe {
 namespace {
@@ -189,6 +190,11 @@ TEST(Win32Resources, VersionDataMatchesTheVersionSource) {
   const auto* translation = static_cast<const WORD*>(value);
   EXPECT_EQ(translation[0], res::kVersionTranslationLanguage);
   EXPECT_EQ(translation[1], res::kVersionTranslationCodePage);
+}
+
+TEST(Win32Resources, TitleComesFromTheProgramsOwnVersionData) {
+  EXPECT_EQ(GetVersionNumber(u""), 100);
+  EXPECT_EQ(MakeTitleText(), u"Hexcribe v1.00");
 }
 
 TEST(Win32Resources, ManifestAsksForCommonControls6AndDpiAwareness) {

@@ -33,7 +33,8 @@ std::string ToClipboardBytes(std::u16string_view text) {
   const int unitCount = static_cast<int>(text.size());
   // The size first, then the conversion into a buffer of exactly that size
   // (a fixed 2 bytes per unit would be too small for a multi-byte code page).
-  const int byteCount = ::WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK, units, unitCount, nullptr, 0, nullptr, nullptr);
+  const int byteCount =
+      ::WideCharToMultiByte(CP_ACP, WC_COMPOSITECHECK, units, unitCount, nullptr, 0, nullptr, nullptr);
   if (byteCount <= 0) return {};
   std::string bytes(static_cast<std::size_t>(byteCount), '\0');
   const int converted =

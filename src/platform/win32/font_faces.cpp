@@ -1,6 +1,8 @@
 // Win32 font faces: every face GDI enumerates for the display, once per character set.
 #include "platform/win32/windows_api.h"
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -30,6 +32,66 @@ std::vector<std::u16string> EnumerateDisplayFonts(const std::wstring& face) {
   return faces;
 }
 
+// Big-endian fields of an OpenType table.
+std::uint16_t ReadBigEndian16(const std::vector<std::uint8_t>& table, std::size_t offset) {
+  return static_cast<std::uint16_t>((table[offset] << 8) | table[offset + 1]);
+}
+
+// True when the OpenType "name" table lists name as a family name (ids 1 and
+// 16) in any language, compared without regard to case.
+bool NameTableHasFamily(const std::vector<std::uint8_t>& table, const std::u16string& name) {
+  if (table.size() < 6) return false;
+  const std::size_t count = ReadBigEndian16(table, 2);
+  const std::size_t strings = ReadBigEndian16(table, 4);
+  const std::wstring wanted = win32::ToWide(name);
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::size_t record = 6 + 12 * i;
+    if (record + 12 > table.size()) break;
+    const std::uint16_t platformId = ReadBigEndian16(table, record);
+    const std::uint16_t nameId = ReadBigEndian16(table, record + 6);
+    const std::size_t length = ReadBigEndian16(table, record + 8);
+    const std::size_t offset = strings + ReadBigEndian16(table, record + 10);
+    // Unicode and Windows platform names are UTF-16BE.
+    if ((platformId != 0 && platformId != 3) || (nameId != 1 && nameId != 16)) continue;
+    if (offset + length > table.size() || length / 2 != wanted.size()) continue;
+    std::wstring family(length / 2, L'\0');
+    for (std::size_t unit = 0; unit < family.size(); ++unit) {
+      family[unit] = static_cast<wchar_t>(ReadBigEndian16(table, offset + 2 * unit));
+    }
+    if (::CompareStringOrdinal(family.c_str(), static_cast<int>(family.size()), wanted.c_str(),
+                               static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The face GDI chooses for name, when that face really carries the name as
+// one of its family names (in any language) rather than being a stand-in.
+std::optional<std::u16string> FaceCarryingName(const std::u16string& name) {
+  win32::UniqueDc dc(::CreateCompatibleDC(nullptr));
+  if (dc.get() == nullptr) return std::nullopt;
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  win32::ToWide(name).copy(wanted.lfFaceName, LF_FACESIZE - 1);
+  const HFONT font = ::CreateFontIndirectW(&wanted);
+  if (font == nullptr) return std::nullopt;
+  const HGDIOBJ previous = ::SelectObject(dc.get(), font);
+  std::optional<std::u16string> result;
+  wchar_t face[LF_FACESIZE] = {};
+  constexpr DWORD kNameTable = 0x656D616E;  // "name" as GDI expects the tag
+  const DWORD size = ::GetFontData(dc.get(), kNameTable, 0, nullptr, 0);
+  if (::GetTextFaceW(dc.get(), LF_FACESIZE, face) > 0 && size != GDI_ERROR && size > 0) {
+    std::vector<std::uint8_t> table(size);
+    if (::GetFontData(dc.get(), kNameTable, 0, table.data(), size) == size && NameTableHasFamily(table, name)) {
+      result = FromWide(face);
+    }
+  }
+  ::SelectObject(dc.get(), previous);
+  ::DeleteObject(font);
+  return result;
+}
+
 }  // namespace
 
 std::vector<std::u16string> EnumerateRawFontFaces() { return EnumerateDisplayFonts(L""); }
@@ -37,10 +99,13 @@ std::vector<std::u16string> EnumerateRawFontFaces() { return EnumerateDisplayFon
 std::u16string CanonicalFaceName(const std::u16string& name) {
   // Only whole names GDI can look up; a longer one is no installed face.
   if (name.empty() || name.size() >= LF_FACESIZE) return name;
-  // GDI finds an installed face also by its name in another language and
-  // reports it under the name the face list shows.
+  // A name the enumeration knows is reported the way the face list shows it.
   const std::vector<std::u16string> reported = EnumerateDisplayFonts(win32::ToWide(name));
-  return reported.empty() ? name : reported.front();
+  if (!reported.empty()) return reported.front();
+  // A family name in another language (a face saved on a system with another
+  // language): the face that carries it. Anything else stays as it is rather
+  // than becoming GDI's stand-in face.
+  return FaceCarryingName(name).value_or(name);
 }
 
 }  // namespace hexcribe::platform
