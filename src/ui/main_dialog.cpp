@@ -95,13 +95,15 @@ void MainDialog::OnDestroy() {
   destroyed_ = true;
   const std::u16string face = window_.GetText(kFontList, 0);
   services_.WriteProfileValue(services_.SettingsFilePath(), kFaceKey, face, kSettingsSection, false);
-  const std::u16string text = ReadInput(kSaveCapacity);
+  const std::u16string text = ReadSavedText();
   services_.WriteProfileValue(services_.SettingsFilePath(), kTextKey, text, kSettingsSection, true);
   font_.Release();
 }
 
 void MainDialog::Regenerate() {
-  const std::u16string text = ReadInput(kRegenerateCapacity);
+  // The command shows exactly the units read: a pair cut by the cap leaves its
+  // high surrogate converted as a unit of its own, as the LCD would receive it.
+  const std::u16string text = window_.GetText(kInputBox, kRegenerateCapacity);
   const int separator = window_.GetCurSel(kSeparationList);
   const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
   window_.SetText(kResultBox, Widen(BuildCommand(text, separator, wholeCommand)));
@@ -120,11 +122,11 @@ void MainDialog::ApplyFontAndRegenerate() {
 
 void MainDialog::Close() { window_.EndDialog(IDOK); }
 
-std::u16string MainDialog::ReadInput(std::size_t capacity) const {
-  std::u16string text = window_.GetText(kInputBox, capacity);
+std::u16string MainDialog::ReadSavedText() const {
+  std::u16string text = window_.GetText(kInputBox, kSaveCapacity);
   // A capped read that ends in a high surrogate has cut a character in two;
-  // keeping the half would save or convert a character that does not exist.
-  if (capacity > 0 && !text.empty() && text.size() == capacity - 1 && IsHighSurrogate(text.back())) text.pop_back();
+  // saving the half would bring back a broken character at the next start.
+  if (!text.empty() && text.size() == kSaveCapacity - 1 && IsHighSurrogate(text.back())) text.pop_back();
   return text;
 }
 

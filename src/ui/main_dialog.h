@@ -71,9 +71,9 @@ class MainDialog {
   friend struct MainDialogEvents;
   void ApplyFontAndRegenerate();
   void Close();
-  // The input box's text read with capacity, without a high surrogate left
-  // dangling where the capacity cut a pair in two.
-  std::u16string ReadInput(std::size_t capacity) const;
+  // The input box's text as saved at shutdown (at most 259 units), without a
+  // high surrogate left dangling where the cap cut a pair in two.
+  std::u16string ReadSavedText() const;
 
   DialogWindow& window_;
   DialogServices& services_;
