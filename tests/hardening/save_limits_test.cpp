@@ -1,4 +1,4 @@
-// Saving the settings file at the file-size limit and after earlier saves were killed midway.
+// Saving the settings file at the file-size limit, after earlier saves were killed midway, and beside a busy writer.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,6 +75,35 @@ TEST(StaleTemporaries, NextSaveRemovesThemAndNothingElse) {
   ASSERT_TRUE(platform::WriteProfileString(u"gen", u"mlang_text", u"42004300", U16(file)));
   EXPECT_EQ(ReadBytes(file), "[gen]\r\nmlang_text=42004300\r\n");
   EXPECT_EQ(dir.Listing(), ".other.ini.tmp-AbC123 .setting.ini.tmp-toolong1 setting.ini setting.ini.bak");
+}
+
+// One instance saving in a tight loop must not starve another one's save: every
+// save of the second instance succeeds and its key is there afterwards.
+TEST(ConcurrentSaves, ABusyWriterDoesNotMakeAnotherSaveGiveUp) {
+  TempFolder dir;
+  const std::string file = dir / "setting.ini";
+  WriteBytes(file, kOld);
+  const pid_t busy = fork();
+  ASSERT_GE(busy, 0);
+  if (busy == 0) {
+    for (int i = 0; i < 3000; ++i) {
+      if (!platform::WriteProfileString(u"gen", u"busy", U16(std::to_string(i)), U16(file))) _exit(1);
+    }
+    _exit(0);
+  }
+  int failures = 0;
+  for (int i = 0; i < 200; ++i) {
+    const std::u16string key = u"k" + U16(std::to_string(i));
+    if (!platform::WriteProfileString(u"gen", key, u"1", U16(file))) ++failures;
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(busy, &status, 0), busy);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(failures, 0) << "saves gave up while another instance was saving";
+  for (int i = 0; i < 200; ++i) {
+    const std::u16string key = u"k" + U16(std::to_string(i));
+    EXPECT_EQ(platform::GetProfileString(u"gen", key, u"lost", 10, U16(file)), u"1");
+  }
 }
 
 }  // namespace

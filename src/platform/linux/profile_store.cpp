@@ -163,8 +163,14 @@ struct LockedFile {
   bool locked = false;  // false on file systems without locks
 };
 
+// Every lap that finds the file replaced means another save has just finished,
+// so the loop makes progress; its bound is only a guard against a writer that
+// never stops. A small bound made a save give up (and its update get lost) when
+// another instance saved in a tight loop and kept winning the new file's lock.
+constexpr int kMaxLockLaps = 100000;
+
 LockedFile OpenLocked(const std::string& path) {
-  for (int attempt = 0; attempt < 100; ++attempt) {
+  for (int attempt = 0; attempt < kMaxLockLaps; ++attempt) {
     UniqueFd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW));
     if (!fd && errno == ENOENT) {
       fd = UniqueFd(::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW, 0600));
