@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QRegularExpression>
 #include <memory>
 
 #include "platform/platform.h"
@@ -32,12 +31,20 @@ bool FontDatabaseAvailable() { return qobject_cast<QGuiApplication*>(QCoreApplic
 
 // The family part of "Family [Foundry]", or the whole name.
 QString FamilyPart(const QString& name) {
-  static const QRegularExpression foundrySuffix(QStringLiteral("^(.*) \\[[^\\]]*\\]$"));
-  const QRegularExpressionMatch match = foundrySuffix.match(name);
-  return match.hasMatch() ? match.captured(1) : name;
+  if (!name.endsWith(u']')) return name;
+  const qsizetype open = name.lastIndexOf(QStringLiteral(" ["));
+  return open > 0 ? name.left(open) : name;
 }
 
-QStringList NonGenericFamilies() { return DropGenericAliases(QFontDatabase::families(), FontconfigFamilyNames()); }
+// The installed families without generic aliases. Asking the font database and
+// fontconfig costs a few milliseconds (much more with thousands of fonts), and
+// start-up needs the list twice (the Font list and the saved face's listed
+// name), so it is built once per process; the Font list is filled only once
+// per run anyway.
+const QStringList& NonGenericFamilies() {
+  static const QStringList families = DropGenericAliases(QFontDatabase::families(), FontconfigFamilyNames());
+  return families;
+}
 
 }  // namespace
 
