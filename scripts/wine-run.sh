@@ -48,7 +48,19 @@ wineserver -p 30 </dev/null >/dev/null 2>&1 || true
 # rather than our stdout, or whoever reads our output (CTest) waits for them.
 out=$(mktemp "${TMPDIR:-/tmp}/hexcribe-wine-out.XXXXXX")
 trap 'rm -f "$out"' EXIT
-status=0
-timeout -k 5 "${HEXCRIBE_WINE_TIMEOUT:-120}" wine "$@" </dev/null >"$out" 2>&1 || status=$?
+run_once() {
+  status=0
+  timeout -k 5 "${HEXCRIBE_WINE_TIMEOUT:-120}" wine "$@" </dev/null >"$out" 2>&1 || status=$?
+}
+run_once "$@"
+# Now and then the Wine server goes away just as a program connects to it
+# ("wine client error: ... Connection reset by peer"): the program never ran.
+# That is Wine's own failure, not the program's, so start it once more.
+if [ "$status" -ne 0 ] && grep -q '^wine client error' "$out"; then
+  echo "wine-run: the Wine server dropped the connection; running the program again" >&2
+  sleep 1
+  wineserver -p 30 </dev/null >/dev/null 2>&1 || true
+  run_once "$@"
+fi
 cat "$out"
 exit "$status"
