@@ -1,5 +1,5 @@
 // Conversions between UTF-8 bytes and UTF-16 text for settings files and file names.
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 #include <cstdint>
 
