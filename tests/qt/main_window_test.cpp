@@ -21,6 +21,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QFontDatabase>
+#include <QAbstractItemView>
+#include <csignal>
 #include <cmath>
 #include <iostream>
 #include <map>
@@ -29,6 +31,9 @@
 #include "platform/platform.h"
 #include "platform/qt/frontend/about_box.h"
 #include "platform/qt/frontend/dialog_units.h"
+#include "platform/qt/frontend/limited_text_edit.h"
+#include "platform/qt/frontend/session_end.h"
+#include "ui/input_limit.h"
 #include "res/dialog_templates.h"
 #include "ui/main_dialog.h"
 
@@ -265,6 +270,112 @@ TEST_F(MainWindowTest, ContextMenusOfTheWindowAndTheTextBoxesOfferTheAboutEntry)
     });
     about->trigger();
     EXPECT_TRUE(shown);
+  }
+}
+
+TEST_F(MainWindowTest, IsATopLevelWindowWhoseAboutBoxIsADialog) {
+  EXPECT_EQ(window.windowType(), Qt::Window);
+  EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  bool dialogType = false;
+  QTimer::singleShot(0, [&dialogType] {
+    QWidget* box = QApplication::activeModalWidget();
+    dialogType = box != nullptr && box->windowType() == Qt::Dialog && box->parentWidget() != nullptr;
+    if (box) QTest::keyClick(box, Qt::Key_Escape);
+  });
+  dialog.OnSysCommand(IDM_ABOUTBOX);
+  EXPECT_TRUE(dialogType);
+}
+
+TEST_F(MainWindowTest, ContextMenuKeysOfferTheAboutEntryOnEveryControl) {
+  struct Key {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  const Key keys[] = {{"Shift+F10", Qt::Key_F10, Qt::ShiftModifier}, {"Menu", Qt::Key_Menu, Qt::NoModifier}};
+  for (const Key& key : keys) {
+    for (QWidget* control : window.built().tabStops) {
+      control->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(QApplication::focusWidget(), key.key, key.modifiers);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      const std::string where = std::string(key.name) + " on " + control->metaObject()->className();
+      ASSERT_NE(menu, nullptr) << where;
+      ASSERT_FALSE(menu->actions().isEmpty()) << where;
+      EXPECT_EQ(menu->actions().back()->text(), QStringLiteral("&About Hexcribe...")) << where;
+      menu->close();
+    }
+  }
+  // The open Font list's popup answers for the list.
+  QComboBox* fonts = Combo(ui::kFontList);
+  fonts->showPopup();
+  QTest::keyClick(fonts->view(), Qt::Key_F10, Qt::ShiftModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_FALSE(fonts->view()->isVisible());
+  menu->close();
+}
+
+TEST_F(MainWindowTest, OpenListIsBoundedWhateverItsLength) {
+  QComboBox* fonts = Combo(ui::kFontList);
+  for (int i = 0; i < 500; ++i) fonts->addItem(QStringLiteral("Face %1").arg(i));
+  fonts->showPopup();
+  const int rowHeight = fonts->view()->sizeHintForRow(0);
+  EXPECT_LE(fonts->view()->height(), (fonts->maxVisibleItems() + 1) * rowHeight);
+  fonts->hidePopup();
+}
+
+TEST_F(MainWindowTest, InputIsCutAtTheLimitWithoutSplittingAPair) {
+  auto* input = static_cast<LimitedTextEdit*>(Edit(ui::kInputBox));
+  input->setFocus();
+  const QString emoji = QStringLiteral("\U0001F600");
+  struct Case {
+    const char* name;
+    QString before;  // already in the box
+    QString pasted;
+    QString tail;  // how the box ends afterwards
+  };
+  const Case cases[] = {
+      {"2 MB on one line", QString(), QString(2'000'000, u'x'), QStringLiteral("xxx")},
+      {"pair across the limit", QString(32'766, u'a'), emoji, QStringLiteral("a")},
+      {"line break across the limit", QString(32'766, u'a'), QStringLiteral("\nb"), QStringLiteral("a")},
+  };
+  for (const Case& c : cases) {
+    input->setPlainText(c.before);
+    input->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(c.pasted);
+    input->paste();
+    EXPECT_LE(input->Units(), ui::kInputLimit) << c.name;
+    EXPECT_TRUE(input->toPlainText().endsWith(c.tail)) << c.name;
+  }
+  // A full box refuses typed characters and input-method commits; editing still works.
+  input->setPlainText(QString(32'767, u'x'));
+  input->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(input, "ab");
+  Commit(input, QStringLiteral("\uD55C"));
+  EXPECT_EQ(input->Units(), ui::kInputLimit);
+  EXPECT_TRUE(input->toPlainText().startsWith(u'x'));
+  QTest::keyClick(input, Qt::Key_Delete);
+  QTest::keyClicks(input, "a");
+  EXPECT_TRUE(input->toPlainText().startsWith(u'a'));
+  EXPECT_EQ(Result().size(), QStringLiteral("Print 'U::").size() + 1023 * 6 - 1 + 2);
+}
+
+TEST_F(MainWindowTest, SessionEndSignalsSaveOnceAndEndTheRun) {
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    Services s;
+    MainWindow w;
+    ui::MainDialog d(w, s);
+    w.Attach(d);
+    SessionEndWatcher watcher([&w] { w.EndSession(); });
+    QTimer::singleShot(0, &w, [&w, signal] {
+      static_cast<QPlainTextEdit*>(w.Control(ui::kInputBox))->setPlainText(QStringLiteral("\uD55C"));
+      // The About box is open when the session ends: it closes too.
+      QTimer::singleShot(0, [signal] { std::raise(signal); });
+      w.ShowAboutBox();
+    });
+    w.Run();
+    EXPECT_EQ(s.store[u"mlang_text"], u"\uD55C") << signal;
+    EXPECT_EQ(s.writes, 2) << signal;
   }
 }
 
