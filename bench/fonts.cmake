@@ -9,6 +9,6 @@ endif()
 if(TARGET hexcribe_qt_frontend)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)  # Qt's imported targets are per folder
   add_executable(keystroke_bench "${CMAKE_CURRENT_LIST_DIR}/keystroke_bench.cpp")
-  target_link_libraries(keystroke_bench PRIVATE ${HEXCRIBE_QT_PROGRAM_LIBS} benchmark::benchmark)
+  target_link_libraries(keystroke_bench PRIVATE hexcribe_qt_frontend benchmark::benchmark)
   hexcribe_set_warnings(keystroke_bench)
 endif()

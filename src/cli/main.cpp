@@ -6,23 +6,15 @@
 #include "cli/cli_app.h"
 #include "cli/file_io.h"
 #include "cli/utf8_decoder.h"
-
-#ifdef HEXCRIBE_CLI_VERSION_DATA
 #include "version/product_version.h"
-#endif
 
 namespace {
 
+// Read from the program's own version data, like the dialog's title.
 std::string VersionText() {
-#ifdef HEXCRIBE_CLI_VERSION_DATA
-  // Read from the program's own version data, like the dialog's title.
   std::string text = "v";
   text += hexcribe::cli::Utf16ToUtf8(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
   return text;
-#else
-  // Built without a platform layer that reads version data.
-  return "v" HEXCRIBE_CLI_PROJECT_VERSION " (no version data)";
-#endif
 }
 
 int Run(const std::vector<std::string>& args) {

@@ -1,6 +1,6 @@
 # Dialog templates, strings and ids (hexcribe_res), and the icon files.
 add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp")
-target_include_directories(hexcribe_res PUBLIC "${PROJECT_SOURCE_DIR}/src")
+target_link_libraries(hexcribe_res PUBLIC hexcribe_includes)
 hexcribe_set_warnings(hexcribe_res)
 
 # The icon in every size a desktop asks for (and as a Windows icon file and an SVG),

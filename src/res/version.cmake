@@ -65,4 +65,5 @@ configure_file("${CMAKE_CURRENT_LIST_DIR}/version_info.h.in" "${HEXCRIBE_GENERAT
 set(HEXCRIBE_VERSION_RC "${HEXCRIBE_GENERATED_DIR}/res/version.rc" CACHE INTERNAL "Generated VERSIONINFO fragment")
 
 add_library(hexcribe_version_data INTERFACE)
-target_include_directories(hexcribe_version_data INTERFACE "${HEXCRIBE_GENERATED_DIR}" "${PROJECT_SOURCE_DIR}/src")
+target_include_directories(hexcribe_version_data INTERFACE "${HEXCRIBE_GENERATED_DIR}")
+target_link_libraries(hexcribe_version_data INTERFACE hexcribe_includes)
