@@ -23,6 +23,7 @@ inline constexpr std::uint32_t kDsSetFont = 0x0040u;
 inline constexpr std::uint32_t kDsModalFrame = 0x0080u;
 
 // Static controls.
+inline constexpr std::uint32_t kSsTypeMask = 0x001Fu;  // the bits that say which kind of static control
 inline constexpr std::uint32_t kSsLeft = 0x0000u;
 inline constexpr std::uint32_t kSsIcon = 0x0003u;
 inline constexpr std::uint32_t kSsNoPrefix = 0x0080u;

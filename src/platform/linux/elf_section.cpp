@@ -1,30 +1,51 @@
 // Finds a named section in an ELF file and reads its bytes, checking every header field against the file's bounds.
 #include "platform/linux/elf_section.h"
 
+#include <elf.h>
+
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <span>
 
 namespace hexcribe::platform {
 
 namespace {
 
-constexpr std::size_t kIdentSize = 16;
-constexpr std::uint32_t kSectionNoBits = 8;       // SHT_NOBITS: occupies no bytes in the file
-constexpr std::uint32_t kExtendedIndex = 0xFFFF;  // SHN_XINDEX: real string-table index in section 0
+// SHT_NOBITS: the section occupies no bytes in the file. SHN_XINDEX: the real string-table
+// index is in section 0.
+constexpr std::uint32_t kSectionNoBits = SHT_NOBITS;
+constexpr std::uint32_t kExtendedIndex = SHN_XINDEX;
 // Upper bounds for what is read into memory; real executables stay far below.
 constexpr std::uint64_t kMaxSectionTableBytes = 16u << 20;
 constexpr std::uint64_t kMaxNameTableBytes = 4u << 20;
 
-// Where the fields this reader needs sit, for one ELF class.
+// Where the fields this reader needs sit, for one ELF class. The fields are read byte by byte in
+// the file's own byte order, so only their offsets and widths come from the structures.
 struct Layout {
   std::size_t header_size;
   std::size_t shoff, shoff_width, shentsize, shnum, shstrndx;
   std::size_t section_size;  // minimum section header size
   std::size_t sh_name, sh_type, sh_offset, sh_size, sh_link, word;
 };
-constexpr Layout kElf32{52, 0x20, 4, 0x2E, 0x30, 0x32, 40, 0, 4, 16, 20, 24, 4};
-constexpr Layout kElf64{64, 0x28, 8, 0x3A, 0x3C, 0x3E, 64, 0, 4, 24, 32, 40, 8};
+template <typename Header, typename SectionHeader>
+constexpr Layout LayoutOf() {
+  return {sizeof(Header),
+          offsetof(Header, e_shoff),
+          sizeof(Header::e_shoff),
+          offsetof(Header, e_shentsize),
+          offsetof(Header, e_shnum),
+          offsetof(Header, e_shstrndx),
+          sizeof(SectionHeader),
+          offsetof(SectionHeader, sh_name),
+          offsetof(SectionHeader, sh_type),
+          offsetof(SectionHeader, sh_offset),
+          offsetof(SectionHeader, sh_size),
+          offsetof(SectionHeader, sh_link),
+          sizeof(SectionHeader::sh_size)};
+}
+constexpr Layout kElf32 = LayoutOf<Elf32_Ehdr, Elf32_Shdr>();
+constexpr Layout kElf64 = LayoutOf<Elf64_Ehdr, Elf64_Shdr>();
 
 // An unsigned field of `width` bytes at offset; the caller keeps offset + width inside bytes.
 std::uint64_t Field(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t width, bool big_endian) {
@@ -62,14 +83,16 @@ std::optional<std::vector<std::uint8_t>> ReadElfSection(const ReadOnlyFile& file
                                                         std::size_t max_size) {
   if (!file.IsOpen()) return std::nullopt;
 
-  std::array<std::uint8_t, kIdentSize> ident{};
+  std::array<std::uint8_t, EI_NIDENT> ident{};
   if (!file.ReadAt(0, ident)) return std::nullopt;
-  if (ident[0] != 0x7F || ident[1] != 'E' || ident[2] != 'L' || ident[3] != 'F') return std::nullopt;
-  if (ident[4] != 1 && ident[4] != 2) return std::nullopt;  // class: 32 or 64 bit
-  if (ident[5] != 1 && ident[5] != 2) return std::nullopt;  // data: little or big endian
-  if (ident[6] != 1) return std::nullopt;                   // ELF version
-  const Layout& layout = ident[4] == 1 ? kElf32 : kElf64;
-  const bool big = ident[5] == 2;
+  if (ident[EI_MAG0] != ELFMAG0 || ident[EI_MAG1] != ELFMAG1 || ident[EI_MAG2] != ELFMAG2 || ident[EI_MAG3] != ELFMAG3) {
+    return std::nullopt;
+  }
+  if (ident[EI_CLASS] != ELFCLASS32 && ident[EI_CLASS] != ELFCLASS64) return std::nullopt;
+  if (ident[EI_DATA] != ELFDATA2LSB && ident[EI_DATA] != ELFDATA2MSB) return std::nullopt;
+  if (ident[EI_VERSION] != EV_CURRENT) return std::nullopt;
+  const Layout& layout = ident[EI_CLASS] == ELFCLASS32 ? kElf32 : kElf64;
+  const bool big = ident[EI_DATA] == ELFDATA2MSB;
 
   const auto header = ReadRange(file, 0, layout.header_size);
   if (!header) return std::nullopt;
@@ -89,8 +112,8 @@ std::optional<std::vector<std::uint8_t>> ReadElfSection(const ReadOnlyFile& file
     return s;
   };
 
-  // More than 0xFEFF sections, or a string-table index beyond that: the real
-  // values live in section 0 (size and link).
+  // At least SHN_LORESERVE sections, or a string-table index beyond that: the
+  // real values live in section 0 (size and link).
   if (count == 0 || names_index == kExtendedIndex) {
     const auto first = ReadRange(file, shoff, layout.section_size);
     if (!first) return std::nullopt;

@@ -164,9 +164,8 @@ struct LockedFile {
 };
 
 // Every lap that finds the file replaced means another save has just finished,
-// so the loop makes progress; its bound is only a guard against a writer that
-// never stops. A small bound made a save give up (and its update get lost) when
-// another instance saved in a tight loop and kept winning the new file's lock.
+// so the loop makes progress and a save waits while others keep finishing; the
+// bound only guards against a writer that never stops.
 constexpr int kMaxLockLaps = 100000;
 
 LockedFile OpenLocked(const std::string& path) {

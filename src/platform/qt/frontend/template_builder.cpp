@@ -19,7 +19,7 @@ namespace {
 
 QWidget* MakeStatic(QWidget& parent, const res::ControlTemplate& control) {
   auto* label = new QLabel(&parent);
-  if ((control.style & 0x1Fu) == res::kSsIcon) {
+  if ((control.style & res::kSsTypeMask) == res::kSsIcon) {
     label->setPixmap(ProgramIcon().pixmap(32, 32));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
