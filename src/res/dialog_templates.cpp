@@ -1,6 +1,7 @@
 // The dialog templates and the string table of the program.
 #include "res/dialog_templates.h"
 
+#include "res/version_info.h"
 #include "res/window_styles.h"
 
 namespace hexcribe::res {
@@ -48,7 +49,7 @@ constexpr DialogTemplate kMainDialog = {
 
 constexpr ControlTemplate kAboutControls[] = {
     {IDC_STATIC, ControlClass::kStatic, u"", kSsIcon, 11, 17, 20, 20, IDR_MAINFRAME},
-    {IDC_STATIC, ControlClass::kStatic, u"Hexcribe Version 1.0", kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
+    {IDC_STATIC, ControlClass::kStatic, kAboutVersionText, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
     {IDC_STATIC, ControlClass::kStatic, u"Text to LCD print commands", kSsLeft | kWsGroup, 40, 25, 119, 8},
     {IDOK, ControlClass::kButton, u"OK", kBsDefPushButton | kWsGroup | kWsTabStop, 178, 7, 50, 14},
 };
@@ -92,7 +93,9 @@ const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
 }
 
 std::u16string_view LoadResourceString(int id) {
-  if (id == IDS_ABOUTBOX) return kAboutMenuText;
+  for (const StringEntry& entry : kStringTable) {
+    if (entry.id == id) return entry.text;
+  }
   return {};
 }
 

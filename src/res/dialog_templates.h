@@ -64,6 +64,13 @@ inline constexpr std::u16string_view kSeparationItems[] = {u"Space", u"No Space"
 // String IDS_ABOUTBOX, the About entry of the window's menu.
 inline constexpr std::u16string_view kAboutMenuText = u"&About Hexcribe...";
 
+// The string table.
+struct StringEntry {
+  int id;
+  std::u16string_view text;
+};
+inline constexpr StringEntry kStringTable[] = {{IDS_ABOUTBOX, kAboutMenuText}};
+
 // The main dialog's caption before the version is added to it.
 inline constexpr std::u16string_view kMainCaption = u"Hexcribe";
 

@@ -28,6 +28,9 @@ foreach(n IN LISTS version_numbers)
   endif()
   list(APPEND numbers "${n}")
 endforeach()
+list(GET numbers 0 major)
+list(GET numbers 1 minor)
+set(HEXCRIBE_VERSION_MAJOR_MINOR "${major}.${minor}")    # 1.0, the About box's version line
 list(JOIN numbers "," HEXCRIBE_VERSION_RC_NUMBERS)        # 1,0,0,1
 list(JOIN numbers ", " HEXCRIBE_VERSION_TEXT)             # "1, 0, 0, 1"
 list(JOIN numbers ", " HEXCRIBE_VERSION_CXX_NUMBERS)

@@ -1,0 +1,20 @@
+// Build tool: writes the dialogs' resource script (see rc_writer.h) to the file named by its argument.
+#include <cstdio>
+
+#include "res/rc_writer.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fputs("usage: dialog_rc_tool OUTPUT.rc\n", stderr);
+    return 2;
+  }
+  const auto text = hexcribe::res::WriteDialogResources();
+  if (!text) {
+    std::fputs("dialog_rc_tool: an initial list item is not plain ASCII\n", stderr);
+    return 1;
+  }
+  std::FILE* out = std::fopen(argv[1], "wb");
+  if (out == nullptr) return 1;
+  const bool written = std::fwrite(text->data(), 1, text->size(), out) == text->size();
+  return std::fclose(out) == 0 && written ? 0 : 1;
+}
