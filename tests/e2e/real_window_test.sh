@@ -7,9 +7,9 @@
 # Then: the window is a normal top-level window, Shift+F10 on the initial focus
 # reaches About, a 2 MB one-line paste is cut at the box's limit and typing stays
 # quick, and SIGTERM (the end of a session) saves as closing does.
-# Usage: real_window_test.sh PROGRAM WM_CLOSE_HELPER OUTPUT_FOLDER
+# Usage: real_window_test.sh PROGRAM X_WINDOW_TOOL OUTPUT_FOLDER
 set -uo pipefail
-app=$1 wm_close=$2 out=$3
+app=$1 x_tool=$2 out=$3
 mkdir -p "$out"
 
 for tool in Xvfb xdotool xclip xprop; do
@@ -93,7 +93,7 @@ copy_expect() {  # copy_expect NAME EXPECTED: presses the focused "Copy to Clipb
   kill "$stale" 2>/dev/null; wait "$stale" 2>/dev/null
 }
 close_app() {
-  "$wm_close" "$window"
+  "$x_tool" close "$window"
   local i
   for i in $(seq 1 100); do kill -0 "$app_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app_pid" 2>/dev/null; then

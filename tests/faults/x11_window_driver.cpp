@@ -33,6 +33,8 @@
 #include <thread>
 #include <vector>
 
+#include "x_close_window.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -96,18 +98,6 @@ std::string WindowTitle(Display* display, Window window) {
   }
   if (data != nullptr) XFree(data);
   return title;
-}
-
-void SendDeleteWindow(Display* display, Window window) {
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = static_cast<long>(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &event);
-  XFlush(display);
 }
 
 struct Shown {
@@ -205,7 +195,7 @@ int main(int argc, char** argv) {
     if (std::system(options.beforeClose.c_str()) != 0) std::fprintf(stderr, "--before-close command failed\n");
   }
   if (options.close) {
-    SendDeleteWindow(display, shown.window);
+    hexcribe::test::SendDeleteWindow(display, shown.window);
     if (options.killAfterCloseUs >= 0) {
       std::this_thread::sleep_for(std::chrono::microseconds(options.killAfterCloseUs));
       kill(child, SIGKILL);

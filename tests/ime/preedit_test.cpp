@@ -122,24 +122,5 @@ TEST_F(PreeditTest, CopyButtonTakesTheFocusOnClick) {
   EXPECT_TRUE(window.Control(ui::kCopyButton)->focusPolicy() & Qt::ClickFocus);
 }
 
-// One QApplication for the whole program, offscreen.
-class QtAppEnvironment : public ::testing::Environment {
- public:
-  void SetUp() override {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    app_ = std::make_unique<QApplication>(argc_, argv_);
-  }
-  void TearDown() override { app_.reset(); }
-
- private:
-  int argc_ = 1;
-  char name_[20] = "ime_preedit_tests";
-  char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QApplication> app_;
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
-
 }  // namespace
 }  // namespace hexcribe::platform::qt

@@ -1,9 +1,14 @@
-// Runs every test of the program inside one QGuiApplication started under a fixed locale.
+// Runs every test of a program inside one QApplication on the offscreen platform, under a fixed
+// locale (HEXCRIBE_TEST_LOCALE, C.UTF-8 unless the program names another).
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <cstdlib>
 #include <memory>
+
+#ifndef HEXCRIBE_TEST_LOCALE
+#define HEXCRIBE_TEST_LOCALE "C.UTF-8"
+#endif
 
 namespace {
 
@@ -17,15 +22,15 @@ class QtAppEnvironment : public ::testing::Environment {
     unsetenv("LANGUAGE");
     unsetenv("FC_LANG");
     setenv("QT_QPA_PLATFORM", "offscreen", 0);  // headless unless the caller chose otherwise
-    app_ = std::make_unique<QGuiApplication>(argc_, argv_);
+    app_ = std::make_unique<QApplication>(argc_, argv_);
   }
   void TearDown() override { app_.reset(); }
 
  private:
   int argc_ = 1;
-  char name_[16] = "fonts_qt_tests";
+  char name_[16] = "hexcribe_tests";
   char* argv_[2] = {name_, nullptr};
-  std::unique_ptr<QGuiApplication> app_;
+  std::unique_ptr<QApplication> app_;
 };
 
 [[maybe_unused]] ::testing::Environment* const g_environment =
