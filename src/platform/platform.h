@@ -70,6 +70,11 @@ std::vector<std::u16string> EnumerateRawFontFaces();
 // localized family name under another locale); `name` itself when unknown.
 std::u16string CanonicalFaceName(const std::u16string& name);
 
+// The listed face that text set in the program's default face `face` really
+// shows: `face` itself where it is installed (always on Windows, where the
+// font mapper keeps the name), otherwise the platform's substitute.
+std::u16string FaceShownForDefault(const std::u16string& face);
+
 // ---- Clipboard ---------------------------------------------------------------
 
 // The text in the platform's 8-bit clipboard encoding (the ANSI code page on

@@ -26,6 +26,9 @@ class SystemDialogServices final : public DialogServices {
   std::u16string TitleText() override { return MakeTitleText(); }
   std::vector<std::u16string> FontFaces() override { return EnumerateFontFaces(); }
   std::u16string CanonicalFaceName(const std::u16string& name) override { return platform::CanonicalFaceName(name); }
+  std::u16string FaceShownForDefault(const std::u16string& face) override {
+    return platform::FaceShownForDefault(face);
+  }
   std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
   bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
 };

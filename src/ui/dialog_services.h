@@ -29,6 +29,9 @@ class DialogServices {
   // The Font list's faces, and the listed name of a saved face.
   virtual std::vector<std::u16string> FontFaces() = 0;
   virtual std::u16string CanonicalFaceName(const std::u16string& name) = 0;
+  // The face a first start shows and saves for the default face: the face
+  // itself, or the face the platform shows in its place when it is missing.
+  virtual std::u16string FaceShownForDefault(const std::u16string& face) { return face; }
 
   // The platform's 8-bit clipboard text, and handing it to the clipboard.
   virtual std::string ToClipboardBytes(std::u16string_view text) = 0;

@@ -54,8 +54,10 @@ bool MainDialog::OnInitDialog() {
   window_.SetTitle(services_.TitleText());
 
   FillComboBox(window_, kFontList, services_.FontFaces());
-  std::u16string face =
-      services_.ReadProfileValue(services_.SettingsFilePath(), kFaceKey, kSettingsSection, kDefaultFace, 0, false);
+  // Without a saved face the list shows the face the input box really uses,
+  // which is the default face only where that is installed.
+  std::u16string face = services_.ReadProfileValue(services_.SettingsFilePath(), kFaceKey, kSettingsSection,
+                                                   services_.FaceShownForDefault(kDefaultFace), 0, false);
   // A face saved under another locale may be listed under another name.
   if (!face.empty()) face = services_.CanonicalFaceName(face);
   window_.SelectString(kFontList, 0, face);
@@ -124,9 +126,12 @@ void MainDialog::Close() { window_.EndDialog(IDOK); }
 
 std::u16string MainDialog::ReadSavedText() const {
   std::u16string text = window_.GetText(kInputBox, kSaveCapacity);
-  // A capped read that ends in a high surrogate has cut a character in two;
-  // saving the half would bring back a broken character at the next start.
-  if (!text.empty() && text.size() == kSaveCapacity - 1 && IsHighSurrogate(text.back())) text.pop_back();
+  // A capped read that ends in a high surrogate has cut a character in two,
+  // one that ends in CR has cut a CR LF line break; saving the half would bring
+  // back a broken character or a stray line break at the next start.
+  if (!text.empty() && text.size() == kSaveCapacity - 1 && (IsHighSurrogate(text.back()) || text.back() == u'\r')) {
+    text.pop_back();
+  }
   return text;
 }
 

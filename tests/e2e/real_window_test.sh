@@ -4,12 +4,15 @@
 # the clipboard with xclip, changes the separator and the check box by keyboard,
 # presses Enter and Escape, closes with WM_DELETE_WINDOW, checks setting.ini,
 # starts again and checks that face and text come back. Takes a screenshot.
+# Then: the window is a normal top-level window, Shift+F10 on the initial focus
+# reaches About, a 2 MB one-line paste is cut at the box's limit and typing stays
+# quick, and SIGTERM (the end of a session) saves as closing does.
 # Usage: real_window_test.sh PROGRAM WM_CLOSE_HELPER OUTPUT_FOLDER
 set -uo pipefail
 app=$1 wm_close=$2 out=$3
 mkdir -p "$out"
 
-for tool in Xvfb xdotool xclip; do
+for tool in Xvfb xdotool xclip xprop; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/deps/gui.txt)"; exit 1; }
 done
 
@@ -144,6 +147,46 @@ close_app
 check "restored face saved again unchanged" "$saved_face" "$(grep -a '^uni_font=' "$settings" | tr -d '\r')"
 check "restored text saved again unchanged" "mlang_text=480069005CD53DD800DE" \
   "$(grep -a '^mlang_text=' "$settings" | tr -d '\r')"
+
+# ---- Third run: window type, keyboard menu, huge paste, end of session -------
+start_app
+props=$(xprop -id "$window" _NET_WM_WINDOW_TYPE WM_TRANSIENT_FOR)
+check "normal window type" "yes" "$(grep -q '_NET_WM_WINDOW_TYPE_NORMAL' <<<"$props" && echo yes || echo "$props")"
+check "transient for no window" "yes" "$(grep -q 'WM_TRANSIENT_FOR.*not found' <<<"$props" && echo yes || echo "$props")"
+key shift+F10                    # on the Font list, which has the focus at start
+sleep 0.3
+key Up Return                    # the menu's one entry: About
+check "Shift+F10 on the initial focus reaches About" "yes" \
+  "$(wait_for 10 xdotool search --onlyvisible --name '^About Hexcribe$' && echo yes || echo no)"
+key Escape
+wait_for 10 bash -c "! xdotool search --onlyvisible --name '^About Hexcribe$'" || echo "# the About box stayed open"
+xdotool windowfocus --sync "$window"
+
+head -c 2000000 /dev/zero | tr '\0' x >"$work/paste.txt"
+xclip -i -selection clipboard -quiet <"$work/paste.txt" >/dev/null 2>&1 &
+paster=$!
+wait_for 10 bash -c '[ "$(xclip -o -selection clipboard | head -c 5)" == xxxxx ]'
+key shift+Tab ctrl+a ctrl+v      # the input box: the paste replaces the restored text
+sleep 1
+typing_started=$SECONDS
+key ctrl+Home
+xdotool key --delay 40 Delete Delete Delete Delete Delete   # (--clearmodifiers can leave Ctrl down here)
+xdotool type --delay 40 'abcde'
+kill "$paster" 2>/dev/null; wait "$paster" 2>/dev/null
+key ctrl+a ctrl+c
+wait_for 20 bash -c '[ "$(xclip -o -selection clipboard | head -c 5)" == abcde ]'
+typed=$(clipboard)
+check "a 2 MB paste is cut at 32767 units, typing at its start works" "32767 abcdexxx" \
+  "$(printf '%s %s' "${#typed}" "${typed:0:8}")"
+check "typing in the full box stays quick" "yes" \
+  "$([ $((SECONDS - typing_started)) -le 15 ] && echo yes || echo "no: $((SECONDS - typing_started)) s")"
+kill -TERM "$app_pid"
+wait "$app_pid"; status=$?
+app_pid=""
+check "exit status after SIGTERM" 0 "$status"
+want="mlang_text=6100620063006400650078"
+check "SIGTERM saved the text" "$want" "$(grep -a '^mlang_text=' "$settings" | tr -d '\r' | head -c ${#want})"
+check "SIGTERM saved the cut text, 259 units" "$((11 + 259 * 4))" "$(grep -a '^mlang_text=' "$settings" | tr -d '\r\n' | wc -c)"
 
 if [ "$failures" -ne 0 ]; then
   echo "--- program output"; cat "$work/app.log"

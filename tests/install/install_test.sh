@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the desktop integration:
-# programs, a valid .desktop entry that starts it, the icon in both sizes, manual pages,
-# AppStream data and shell completion.
+# programs, a valid .desktop entry that starts it, the icon in every size and as SVG, manual
+# pages, AppStream data and shell completion.
 set -uo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -19,8 +19,10 @@ expect_file share/man/man1/hexcribe-cli.1.gz
 expect_file share/metainfo/org.hexcribe.Hexcribe.metainfo.xml
 expect_file share/bash-completion/completions/hexcribe-cli
 expect_file share/applications/hexcribe.desktop
-expect_file share/icons/hicolor/16x16/apps/hexcribe.png
-expect_file share/icons/hicolor/32x32/apps/hexcribe.png
+sizes="16 24 32 48 64 128 256"
+for size in $sizes; do expect_file "share/icons/hicolor/${size}x${size}/apps/hexcribe.png"; done
+expect_file share/icons/hicolor/scalable/apps/hexcribe.svg
+grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/hexcribe.svg" 2>/dev/null || { echo "FAIL - the scalable icon is no SVG"; status=1; }
 for program in hexcribe hexcribe-cli; do
   [ -x "$prefix/bin/$program" ] || { echo "FAIL - bin/$program is not executable"; status=1; }
 done
@@ -33,7 +35,7 @@ if command -v desktop-file-validate >/dev/null; then
 else
   echo "FAIL - desktop-file-validate is not installed (scripts/deps/gui.txt)"; status=1
 fi
-for size in 16 32; do
+for size in $sizes; do
   header=$(od -An -tx1 -N24 "$prefix/share/icons/hicolor/${size}x${size}/apps/hexcribe.png" | tr -d ' \n')
   # PNG signature, then IHDR with width and height.
   want=$(printf '89504e470d0a1a0a0000000d49484452%08x%08x' "$size" "$size")

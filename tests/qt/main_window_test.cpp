@@ -15,13 +15,25 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QTimer>
+#include <QFontDatabase>
+#include <QAbstractItemView>
+#include <csignal>
+#include <cmath>
+#include <iostream>
 #include <map>
 
+#include "fonts/face_list.h"
 #include "platform/platform.h"
 #include "platform/qt/frontend/about_box.h"
 #include "platform/qt/frontend/dialog_units.h"
+#include "platform/qt/frontend/limited_text_edit.h"
+#include "platform/qt/frontend/session_end.h"
+#include "ui/input_limit.h"
 #include "res/dialog_templates.h"
 #include "ui/main_dialog.h"
 
@@ -45,12 +57,13 @@ class Services : public ui::DialogServices {
     return true;
   }
   std::u16string TitleText() override { return u"Hexcribe v1.00"; }
-  std::vector<std::u16string> FontFaces() override { return {u"DejaVu Sans", u"DejaVu Serif", u"NanumGothic"}; }
+  std::vector<std::u16string> FontFaces() override { return faces; }
   std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
   std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
   bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
 
   std::map<std::u16string, std::u16string> store;
+  std::vector<std::u16string> faces{u"DejaVu Sans", u"DejaVu Serif", u"NanumGothic"};
   int writes = 0;
 };
 
@@ -258,6 +271,219 @@ TEST_F(MainWindowTest, ContextMenusOfTheWindowAndTheTextBoxesOfferTheAboutEntry)
     about->trigger();
     EXPECT_TRUE(shown);
   }
+}
+
+TEST_F(MainWindowTest, IsATopLevelWindowWhoseAboutBoxIsADialog) {
+  EXPECT_EQ(window.windowType(), Qt::Window);
+  EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+  bool dialogType = false;
+  QTimer::singleShot(0, [&dialogType] {
+    QWidget* box = QApplication::activeModalWidget();
+    dialogType = box != nullptr && box->windowType() == Qt::Dialog && box->parentWidget() != nullptr;
+    if (box) QTest::keyClick(box, Qt::Key_Escape);
+  });
+  dialog.OnSysCommand(IDM_ABOUTBOX);
+  EXPECT_TRUE(dialogType);
+}
+
+TEST_F(MainWindowTest, ContextMenuKeysOfferTheAboutEntryOnEveryControl) {
+  struct Key {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+  };
+  const Key keys[] = {{"Shift+F10", Qt::Key_F10, Qt::ShiftModifier}, {"Menu", Qt::Key_Menu, Qt::NoModifier}};
+  for (const Key& key : keys) {
+    for (QWidget* control : window.built().tabStops) {
+      control->setFocus(Qt::TabFocusReason);
+      QTest::keyClick(QApplication::focusWidget(), key.key, key.modifiers);
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      const std::string where = std::string(key.name) + " on " + control->metaObject()->className();
+      ASSERT_NE(menu, nullptr) << where;
+      ASSERT_FALSE(menu->actions().isEmpty()) << where;
+      EXPECT_EQ(menu->actions().back()->text(), QStringLiteral("&About Hexcribe...")) << where;
+      menu->close();
+    }
+  }
+  // The open Font list's popup answers for the list.
+  QComboBox* fonts = Combo(ui::kFontList);
+  fonts->showPopup();
+  QTest::keyClick(fonts->view(), Qt::Key_F10, Qt::ShiftModifier);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr);
+  EXPECT_FALSE(fonts->view()->isVisible());
+  menu->close();
+}
+
+TEST_F(MainWindowTest, OpenListIsBoundedWhateverItsLength) {
+  QComboBox* fonts = Combo(ui::kFontList);
+  for (int i = 0; i < 500; ++i) fonts->addItem(QStringLiteral("Face %1").arg(i));
+  fonts->showPopup();
+  const int rowHeight = fonts->view()->sizeHintForRow(0);
+  EXPECT_LE(fonts->view()->height(), (fonts->maxVisibleItems() + 1) * rowHeight);
+  fonts->hidePopup();
+}
+
+TEST_F(MainWindowTest, InputIsCutAtTheLimitWithoutSplittingAPair) {
+  auto* input = static_cast<LimitedTextEdit*>(Edit(ui::kInputBox));
+  input->setFocus();
+  const QString emoji = QStringLiteral("\U0001F600");
+  struct Case {
+    const char* name;
+    QString before;  // already in the box
+    QString pasted;
+    QString tail;  // how the box ends afterwards
+  };
+  const Case cases[] = {
+      {"2 MB on one line", QString(), QString(2'000'000, u'x'), QStringLiteral("xxx")},
+      {"pair across the limit", QString(32'766, u'a'), emoji, QStringLiteral("a")},
+      {"line break across the limit", QString(32'766, u'a'), QStringLiteral("\nb"), QStringLiteral("a")},
+  };
+  for (const Case& c : cases) {
+    input->setPlainText(c.before);
+    input->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(c.pasted);
+    input->paste();
+    EXPECT_LE(input->Units(), ui::kInputLimit) << c.name;
+    EXPECT_GE(input->Units(), ui::kInputLimit - 1) << c.name;  // only a pair or a line break is dropped whole
+    EXPECT_TRUE(input->toPlainText().endsWith(c.tail)) << c.name;
+  }
+  // A full box refuses typed characters and input-method commits; editing still works.
+  input->setPlainText(QString(32'767, u'x'));
+  input->moveCursor(QTextCursor::Start);
+  QTest::keyClicks(input, "ab");
+  Commit(input, QStringLiteral("\uD55C"));
+  EXPECT_EQ(input->Units(), ui::kInputLimit);
+  EXPECT_TRUE(input->toPlainText().startsWith(u'x'));
+  QTest::keyClick(input, Qt::Key_Delete);
+  QTest::keyClicks(input, "a");
+  EXPECT_TRUE(input->toPlainText().startsWith(u'a'));
+  EXPECT_EQ(Result().size(), QStringLiteral("Print 'U::").size() + 1023 * 6 - 1 + 2);
+}
+
+TEST_F(MainWindowTest, SessionEndSignalsSaveOnceAndEndTheRun) {
+  for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+    Services s;
+    MainWindow w;
+    ui::MainDialog d(w, s);
+    w.Attach(d);
+    SessionEndWatcher watcher([&w] { w.EndSession(); });
+    QTimer::singleShot(0, &w, [&w, signal] {
+      static_cast<QPlainTextEdit*>(w.Control(ui::kInputBox))->setPlainText(QStringLiteral("\uD55C"));
+      // The About box is open when the session ends: it closes too.
+      QTimer::singleShot(0, [signal] { std::raise(signal); });
+      w.ShowAboutBox();
+    });
+    w.Run();
+    EXPECT_EQ(s.store[u"mlang_text"], u"\uD55C") << signal;
+    EXPECT_EQ(s.writes, 2) << signal;
+  }
+}
+
+// Whether a control shows its text uncut, judged by the style's own content
+// rectangles (not by the sizes the builder asked for). Empty when it does.
+// `installedFaces` is a list filled from the system: only its shown item must fit.
+std::string TextCut(const QWidget& widget, const QWidget* installedFaces) {
+  const QFontMetrics metrics(widget.font());
+  const QRect area = widget.rect();
+  auto tooSmall = [](const char* what, int have, int need) {
+    return have >= need ? std::string() : std::string(what) + " " + std::to_string(have) + " < " + std::to_string(need);
+  };
+  if (const auto* label = qobject_cast<const QLabel*>(&widget)) {
+    if (label->text().isEmpty()) return {};
+    const QRect bound = metrics.boundingRect(area, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, label->text());
+    return tooSmall("width", area.width(), bound.width()) + tooSmall("height", area.height(), bound.height());
+  }
+  if (const auto* button = qobject_cast<const QAbstractButton*>(&widget)) {
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    const bool check = qobject_cast<const QCheckBox*>(button) != nullptr;
+    const QRect contents =
+        button->style()->subElementRect(check ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option,
+                                        button);
+    return tooSmall("width", contents.width(), metrics.horizontalAdvance(button->text())) +
+           tooSmall("height", contents.height(), metrics.height());
+  }
+  if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    int widest = metrics.horizontalAdvance(combo->currentText());
+    // Fixed items must fit; the Font list's installed names are only as long as the list allows.
+    if (combo != installedFaces) {
+      for (int i = 0; i < combo->count(); ++i) widest = std::max(widest, metrics.horizontalAdvance(combo->itemText(i)));
+    }
+    return tooSmall("width", field.width(), widest) + tooSmall("height", field.height(), metrics.height());
+  }
+  return {};
+}
+
+// Every control inside the window, none over another, each with room for its text.
+void ExpectEveryTextFits(const QWidget& window, const QWidget* installedFaces) {
+  const QList<QWidget*> controls = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+  ASSERT_FALSE(controls.isEmpty());
+  for (const QWidget* control : controls) {
+    const std::string name = control->metaObject()->className() + std::string(" ") +
+                             (qobject_cast<const QLabel*>(control) ? qobject_cast<const QLabel*>(control)->text()
+                              : qobject_cast<const QAbstractButton*>(control)
+                                  ? qobject_cast<const QAbstractButton*>(control)->text()
+                                  : QString())
+                                 .left(20)
+                                 .toStdString();
+    EXPECT_TRUE(window.rect().contains(control->geometry())) << name << " leaves the window";
+    EXPECT_EQ(TextCut(*control, installedFaces), "") << name;
+    for (const QWidget* other : controls) {
+      if (other != control) {
+        EXPECT_FALSE(control->geometry().intersects(other->geometry())) << name << " overlaps";
+      }
+    }
+  }
+}
+
+// Run once per font set and scale (see CMakeLists.txt): whatever the fonts, nothing is cut.
+// HEXCRIBE_FIT_SCALE scales the templates' point sizes as a higher dpi does.
+TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
+  ASSERT_FALSE(QFontDatabase::families().isEmpty()) << "the font set is empty";
+  const double scale = qEnvironmentVariable("HEXCRIBE_FIT_SCALE", QStringLiteral("1")).toDouble();
+  ASSERT_GE(scale, 1.0);
+  Services services;
+  services.faces = EnumerateFontFaces();
+  MainWindow window;
+  ui::MainDialog dialog(window, services);
+  window.Attach(dialog);
+  window.Start();
+  ExpectEveryTextFits(window, window.Control(ui::kFontList));
+
+  for (const res::DialogTemplate* base : {&res::MainDialogTemplate(), &res::AboutBoxTemplate()}) {
+    res::DialogTemplate scaled = *base;
+    scaled.pointSize = static_cast<int>(std::lround(base->pointSize * scale));
+    QWidget widget;
+    const BuiltDialog built = BuildDialog(widget, scaled);
+    std::cout << QString::fromUtf16(scaled.caption.data(), scaled.caption.size()).toStdString()
+              << ": " << built.font.family().toStdString() << " " << built.font.pixelSize() << " px, units "
+              << built.units.cx << "x" << built.units.cy << ", " << widget.width() << "x" << widget.height() << "\n";
+    auto* fonts = qobject_cast<QComboBox*>(built.controls.count(ui::kFontList) ? built.controls.at(ui::kFontList) : nullptr);
+    if (fonts != nullptr) {
+      for (const std::u16string& face : services.faces) fonts->addItem(ToQString(face));
+      fonts->setCurrentIndex(0);
+    }
+    ExpectEveryTextFits(widget, fonts);
+    // A label in a drop-down list's row stands on the list's text baseline.
+    for (const QLabel* label : widget.findChildren<QLabel*>()) {
+      for (const QComboBox* combo : widget.findChildren<QComboBox*>()) {
+        if (label->geometry().bottom() < combo->y() || combo->geometry().bottom() < label->y()) continue;
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        const QRect field =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        const QFontMetrics metrics(combo->font());
+        const int comboBaseline = combo->y() + field.top() + (field.height() - metrics.height()) / 2 + metrics.ascent();
+        EXPECT_NEAR(label->y() + QFontMetrics(label->font()).ascent(), comboBaseline, 1) << label->text().toStdString();
+      }
+    }
+  }
+  dialog.OnDestroy();
 }
 
 }  // namespace

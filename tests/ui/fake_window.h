@@ -182,6 +182,10 @@ class FakeServices : public ui::DialogServices {
     auto it = aliases.find(name);
     return it == aliases.end() ? name : it->second;
   }
+  std::u16string FaceShownForDefault(const std::u16string& face) override {
+    log_.push_back("svc FaceShownForDefault " + Show(face));
+    return defaultShownAs.empty() ? face : defaultShownAs;
+  }
   std::string ToClipboardBytes(std::u16string_view text) override {
     std::string bytes;
     for (char16_t unit : text) bytes += static_cast<char>(unit < 0x80 ? unit : '?');
@@ -196,6 +200,7 @@ class FakeServices : public ui::DialogServices {
 
   std::map<std::u16string, std::u16string> store;
   std::map<std::u16string, std::u16string> aliases;
+  std::u16string defaultShownAs;  // the platform's stand-in for a missing default face
   std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
   std::string clipboard = "<untouched>";
   int clipboardCalls = 0;

@@ -58,6 +58,7 @@ TEST_F(MainDialogTest, StartupRunsEveryStepInOrder) {
       "svc TitleText",
       "SetTitle Hexcribe v1.00",
       "svc FontFaces",
+      "svc FaceShownForDefault Tahoma",
       "svc Read gen/uni_font default=Tahoma size=0 plain file=/settings/setting.ini",
       "svc CanonicalFaceName Tahoma",
       "SelectString 1000 0 Tahoma",
@@ -90,13 +91,15 @@ TEST_F(MainDialogTest, SavedFaceIsFoundByPrefixCaseAndLocaleName) {
       {u"NanumGothic", u"Tahoma"},    // listed under its local name (alias below)
       {u"Courier", u""},              // not installed: list left without selection
       {u"DejaVu Sans", u"DejaVu Sans"},
+      {u"<none>", u"Arial"},          // first start: the face shown in place of the default
   };
   for (const Case& c : cases) {
     std::vector<std::string> caseLog;
     FakeWindow w(caseLog);
     FakeServices s(caseLog);
     s.aliases[u"NanumGothic"] = u"Tahoma";
-    s.store[u"uni_font"] = c.saved;
+    s.defaultShownAs = u"Arial";
+    if (c.saved != u"<none>") s.store[u"uni_font"] = c.saved;
     MainDialog d(w, s);
     d.OnInitDialog();
     EXPECT_EQ(w.RawText(kFontList), c.selected) << test::Show(c.saved);
@@ -251,7 +254,7 @@ TEST_F(MainDialogTest, RegenerationReadsAtMost1023Units) {
   }
 }
 
-TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPair) {
+TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPairOrALineBreak) {
   const std::u16string emoji = u"\U0001F600";
   struct Case {
     const char* name;
@@ -264,6 +267,8 @@ TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPair) {
       {"pair ends at the cap", std::u16string(257, u'x') + emoji, std::u16string(257, u'x') + emoji},
       {"pair cut by the cap", std::u16string(258, u'x') + emoji + u"y", std::u16string(258, u'x')},
       {"line break", u"a\r\nb", u"a\r\nb"},
+      {"line break cut by the cap", std::u16string(258, u'x') + u"\r\ny", std::u16string(258, u'x')},
+      {"line break ends at the cap", std::u16string(257, u'x') + u"\r\ny", std::u16string(257, u'x') + u"\r\n"},
   };
   for (const Case& c : cases) {
     std::vector<std::string> caseLog;

@@ -129,32 +129,31 @@ TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {
   EXPECT_EQ(std::u16string(buffer, buffer + length), res::LoadResourceString(IDS_ABOUTBOX));
 }
 
-TEST(Win32Resources, IconGroupHoldsA32And16PixelImageIn16Colours) {
+TEST(Win32Resources, IconGroupHoldsLargeFullColourAndSmall16ColourImages) {
   const std::span<const std::uint8_t> group = ResourceBytes(RT_GROUP_ICON, IDR_MAINFRAME);
-  // GRPICONDIR: reserved, type 1, count; then 14-byte entries.
+  // GRPICONDIR: reserved, type 1, count; then 14-byte entries (a width of 0 means 256).
+  struct Image {
+    int size, colours, bits;
+    bool operator==(const Image&) const = default;
+  };
+  const std::vector<Image> want{{256, 0, 32}, {48, 0, 32}, {32, 16, 4}, {16, 16, 4}};
   ASSERT_GE(group.size(), 6u);
   const int count = group[4] | (group[5] << 8);
-  ASSERT_EQ(count, 2);
-  ASSERT_GE(group.size(), 6u + 14u * 2);
-  struct Image {
-    int width, height, colours, bits;
-  };
-  std::vector<Image> images;
+  ASSERT_EQ(count, static_cast<int>(want.size()));
+  ASSERT_GE(group.size(), 6u + 14u * want.size());
   for (int i = 0; i < count; ++i) {
     const std::uint8_t* entry = group.data() + 6 + 14 * i;
-    images.push_back({entry[0], entry[1], entry[2], entry[6] | (entry[7] << 8)});
+    EXPECT_EQ(entry[0], entry[1]) << "image " << i << " is square";
+    const Image got{entry[0] == 0 ? 256 : entry[0], entry[2], entry[6] | (entry[7] << 8)};
+    EXPECT_EQ(got, want[static_cast<std::size_t>(i)]) << "image " << i << " is " << got.size << " px";
     const int imageId = entry[12] | (entry[13] << 8);
     EXPECT_FALSE(ResourceBytes(RT_ICON, imageId).empty()) << "image " << imageId;
   }
-  EXPECT_EQ(images[0].width, 32);
-  EXPECT_EQ(images[0].height, 32);
-  EXPECT_EQ(images[1].width, 16);
-  EXPECT_EQ(images[1].height, 16);
-  for (const Image& image : images) {
-    EXPECT_EQ(image.colours, 16);
-    EXPECT_EQ(image.bits, 4);
-  }
   EXPECT_NE(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)), nullptr);
+  const auto large = static_cast<HICON>(
+      ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 48, 48, 0));
+  EXPECT_NE(large, nullptr);
+  if (large != nullptr) ::DestroyIcon(large);
 }
 
 TEST(Win32Resources, VersionDataMatchesTheVersionSource) {

@@ -93,7 +93,10 @@ std::vector<std::u16string> EnumerateRawFontFaces() {
   if (!FontDatabaseAvailable()) return faces;
   const QStringList families = NonGenericFamilies();
   faces.reserve(static_cast<std::size_t>(families.size()));
-  for (const QString& family : families) faces.push_back(family.toStdU16String());
+  // One entry per family: the font database lists a family shipped by several
+  // foundries as "Family [Foundry]" once per foundry, and the face list drops
+  // the repeats. The plain family name selects the family's best match.
+  for (const QString& family : families) faces.push_back(FamilyPart(family).toStdU16String());
   return faces;
 }
 
@@ -101,15 +104,33 @@ std::u16string CanonicalFaceName(const std::u16string& name) {
   // Empty stays empty: Qt would resolve it to the first family it knows.
   if (name.empty() || !FontDatabaseAvailable()) return name;
   const QString requested = QString::fromStdU16String(name);
-  const QStringList listed = NonGenericFamilies();
-  if (listed.contains(requested)) return name;
+  QSet<QString> listed;
+  for (const QString& family : NonGenericFamilies()) listed.insert(FamilyPart(family));
+  // "Family [Foundry]" (as earlier versions saved it) is listed as its family.
+  if (listed.contains(FamilyPart(requested)) && QFontDatabase::hasFamily(requested)) {
+    return FamilyPart(requested).toStdU16String();
+  }
   // hasFamily knows the other-language names of installed fonts; a name it
   // does not know stays as it is rather than becoming some substitute face.
   if (!QFontDatabase::hasFamily(requested)) return name;
   QFont font;
   font.setFamilies({requested});
-  const QString resolved = QFontInfo(font).family();
+  const QString resolved = FamilyPart(QFontInfo(font).family());
   return listed.contains(resolved) ? resolved.toStdU16String() : name;
+}
+
+std::u16string FaceShownForDefault(const std::u16string& face) {
+  if (!FontDatabaseAvailable()) return face;
+  QSet<QString> listed;
+  for (const QString& family : NonGenericFamilies()) listed.insert(FamilyPart(family));
+  const QString requested = QString::fromStdU16String(face);
+  if (listed.contains(requested)) return face;
+  // Not installed: the desktop's sans-serif face stands in (left to itself the
+  // font database would take whatever face comes first, even a symbol face).
+  QFont font;
+  font.setFamilies({requested, QStringLiteral("Sans Serif")});
+  const QString resolved = FamilyPart(QFontInfo(font).family());
+  return listed.contains(resolved) ? resolved.toStdU16String() : face;
 }
 
 }  // namespace hexcribe::platform

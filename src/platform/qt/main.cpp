@@ -1,10 +1,24 @@
 // Hexcribe on Linux: the application starts, runs the main dialog modally and ends when it closes.
 #include <QApplication>
 #include <csignal>
+#include <cstdlib>
 
 #include "platform/qt/frontend/main_window.h"
+#include "platform/qt/frontend/session_end.h"
 #include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
+
+namespace {
+
+// The running dialog, for a save when the program is made to exit without
+// returning through main (the X connection dropped: the platform calls exit()).
+hexcribe::ui::MainDialog* runningDialog = nullptr;
+
+void SaveAtExit() {
+  if (runningDialog != nullptr) runningDialog->OnDestroy();  // saves once, however often called
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Past a file-size limit a write must fail (and the settings save with it),
@@ -16,6 +30,11 @@ int main(int argc, char** argv) {
   hexcribe::platform::qt::MainWindow window;
   hexcribe::ui::MainDialog dialog(window, hexcribe::ui::SystemServices());
   window.Attach(dialog);
+  // The end of the session (signals, the session manager) saves as closing does.
+  const hexcribe::platform::qt::SessionEndWatcher sessionEnd([&window] { window.EndSession(); });
+  runningDialog = &dialog;
+  std::atexit(SaveAtExit);
   window.Run();  // the dialog's result does not matter
+  runningDialog = nullptr;
   return 0;
 }

@@ -108,4 +108,6 @@ std::u16string CanonicalFaceName(const std::u16string& name) {
   return FaceCarryingName(name).value_or(name);
 }
 
+std::u16string FaceShownForDefault(const std::u16string& face) { return face; }
+
 }  // namespace hexcribe::platform

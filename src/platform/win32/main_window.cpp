@@ -121,6 +121,12 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/
     case WM_DESTROY:
       if (dialog_) dialog_->OnDestroy();
       return FALSE;
+    case WM_ENDSESSION:
+      // The session ends and the process with it, no WM_DESTROY follows: save
+      // now exactly as closing does (the later destruction, if any, saves no more).
+      if (wParam != FALSE && dialog_) dialog_->OnDestroy();
+      ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
+      return TRUE;
     case WM_NCDESTROY:
       // The window is gone: the loop ends with whatever result was set.
       ::SetWindowLongPtrW(hwnd_, DWLP_USER, 0);

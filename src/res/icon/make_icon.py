@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Draws the program icon (a small LCD showing the hex of "A") in the 16-colour
-palette and writes hexcribe.ico (32x32 and 16x16, 4 bits per pixel) and the two
-PNG files the Linux front end and the desktop entry use. Standard library only.
-Run from this folder: python3 make_icon.py"""
+palette and writes hexcribe.ico (256 and 48 px in full colour, 32 and 16 px at 4
+bits per pixel), the PNG files of every size the Linux front end and the desktop
+integration use, and a scalable SVG. The 16 px image is drawn by hand; every
+other size comes from the 32 px drawing: whole multiples are enlarged pixel for
+pixel (crisp), 24 and 48 px are averaged down from its triple size. Standard
+library only. Run from this folder: python3 make_icon.py"""
 import struct
 import zlib
 
@@ -82,23 +85,6 @@ def draw16():
     return img
 
 
-def png(img):
-    size = len(img)
-    raw = bytearray()
-    for row in img:
-        raw.append(0)
-        for p in row:
-            raw += bytes(PALETTE[p]) + b"\xff" if p is not None else b"\0\0\0\0"
-
-    def chunk(tag, data):
-        body = tag + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
-
-    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
-            + chunk(b"IEND", b""))
-
-
 def dib(img):
     size = len(img)
     info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 4, 0, 0, 0, 0, 16, 0)
@@ -120,22 +106,112 @@ def dib(img):
     return info + palette + bytes(xor) + bytes(mask)
 
 
-def ico(images):
-    blobs = [dib(img) for img in images]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for img, blob in zip(images, blobs):
-        size = len(img)
-        out += struct.pack("<BBBBHHII", size, size, 16, 0, 1, 4, len(blob), offset)
-        offset += len(blob)
-    return out + b"".join(blobs)
+def enlarge(img, factor):
+    return [[p for p in row for _ in range(factor)] for row in img for _ in range(factor)]
 
+
+def rgba(img):
+    """Palette indexes to (r, g, b, a) tuples."""
+    return [[(0, 0, 0, 0) if p is None else PALETTE[p] + (255,) for p in row] for row in img]
+
+
+def shrink(pixels, factor):
+    """Averages factor x factor blocks, weighting colour by coverage."""
+    size = len(pixels) // factor
+    out = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            block = [pixels[y * factor + dy][x * factor + dx] for dy in range(factor) for dx in range(factor)]
+            alpha = sum(p[3] for p in block)
+            if alpha == 0:
+                row.append((0, 0, 0, 0))
+                continue
+            colour = tuple((sum(p[c] * p[3] for p in block) + alpha // 2) // alpha for c in range(3))
+            row.append(colour + ((alpha + len(block) // 2) // len(block),))
+        out.append(row)
+    return out
+
+
+def sized(big, small, size):
+    """The icon at one size as rows of (r, g, b, a)."""
+    if size == 16:
+        return rgba(small)
+    if size % 32 == 0:
+        return rgba(enlarge(big, size // 32))
+    return shrink(rgba(enlarge(big, 3)), 96 // size)
+
+
+def png(pixels):
+    size = len(pixels)
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)
+        for p in row:
+            raw += bytes(p)
+
+    def chunk(tag, data):
+        body = tag + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body) & 0xFFFFFFFF)
+
+    header = struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
+def dib32(pixels):
+    """A 32-bit BGRA icon image with its AND mask."""
+    size = len(pixels)
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
+    and_stride = ((size + 31) // 32) * 4
+    xor = bytearray()
+    mask = bytearray()
+    for row in reversed(pixels):  # bottom-up
+        bits = bytearray(and_stride)
+        for x, (r, g, b, a) in enumerate(row):
+            xor += bytes((b, g, r, a))
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    return info + bytes(xor) + bytes(mask)
+
+
+def ico(entries):
+    """entries: (size, colours, bits, image bytes); a 256 px size is written as 0."""
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, colours, bits, blob in entries:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, colours, 0, 1, bits, len(blob), offset)
+        offset += len(blob)
+    return out + b"".join(entry[3] for entry in entries)
+
+
+def svg(img):
+    """The 32 px drawing as one rectangle per horizontal run of a colour."""
+    rects = []
+    for y, row in enumerate(img):
+        x = 0
+        while x < len(row):
+            end = x
+            while end + 1 < len(row) and row[end + 1] == row[x]:
+                end += 1
+            if row[x] is not None:
+                r, g, b = PALETTE[row[x]]
+                rects.append(f'<rect x="{x}" y="{y}" width="{end - x + 1}" height="1" fill="#{r:02x}{g:02x}{b:02x}"/>')
+            x = end + 1
+    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 32 32" '
+            'shape-rendering="crispEdges">\n' + "\n".join(rects) + "\n</svg>\n")
+
+
+SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 if __name__ == "__main__":
     big, small = draw32(), draw16()
     with open("hexcribe.ico", "wb") as f:
-        f.write(ico([big, small]))
-    with open("hexcribe-32.png", "wb") as f:
-        f.write(png(big))
-    with open("hexcribe-16.png", "wb") as f:
-        f.write(png(small))
+        f.write(ico([(256, 0, 32, png(sized(big, small, 256))), (48, 0, 32, dib32(sized(big, small, 48))),
+                     (32, 16, 4, dib(big)), (16, 16, 4, dib(small))]))
+    for size in SIZES:
+        with open(f"hexcribe-{size}.png", "wb") as f:
+            f.write(png(sized(big, small, size)))
+    with open("hexcribe.svg", "w", encoding="ascii") as f:
+        f.write(svg(big))

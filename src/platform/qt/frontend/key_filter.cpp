@@ -1,4 +1,4 @@
-// Enter and Escape swallowed before any control of the main window sees them.
+// Enter and Escape swallowed, context-menu keys answered, before any control of the main window sees them.
 #include "platform/qt/frontend/key_filter.h"
 
 #include <QComboBox>
@@ -17,6 +17,11 @@ int KeyFilter::VirtualKeyOf(int qtKey) {
   }
 }
 
+bool KeyFilter::IsContextMenuKey(int qtKey, Qt::KeyboardModifiers modifiers) {
+  const Qt::KeyboardModifiers held = modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  return (qtKey == Qt::Key_Menu && held == Qt::NoModifier) || (qtKey == Qt::Key_F10 && held == Qt::ShiftModifier);
+}
+
 bool KeyFilter::BelongsToWindow(const QWidget* widget) const {
   const QWidget* top = widget->window();
   if (top == &window_) return true;
@@ -28,8 +33,13 @@ bool KeyFilter::BelongsToWindow(const QWidget* widget) const {
 bool KeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (BelongsToWindow(static_cast<QWidget*>(watched)) &&
-        ui::MainDialog::PreTranslateKeyDown(VirtualKeyOf(key->key()))) {
+    auto* widget = static_cast<QWidget*>(watched);
+    if (!BelongsToWindow(widget)) return QObject::eventFilter(watched, event);
+    if (ui::MainDialog::PreTranslateKeyDown(VirtualKeyOf(key->key()))) return true;
+    // Controls answer these keys unevenly (a closed drop-down list ignores
+    // them), so the window answers them for every control alike.
+    if (IsContextMenuKey(key->key(), key->modifiers()) && contextMenu_) {
+      contextMenu_(widget);
       return true;
     }
   }

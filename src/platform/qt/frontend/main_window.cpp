@@ -37,12 +37,15 @@ std::u16string EditText(const QPlainTextEdit& edit) {
 }  // namespace
 
 MainWindow::MainWindow()
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    // A normal top-level window (not a dialog type), so taskbars, docks and
+    // the window switcher list it; the About box is the dialog.
+    : QDialog(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint) {
   const res::DialogTemplate& main = res::MainDialogTemplate();
   setObjectName(QStringLiteral("mainDialog"));
   setWindowTitle(ToQString(main.caption));
   built_ = BuildDialog(*this, main);
-  keyFilter_ = std::make_unique<KeyFilter>(*this);
+  keyFilter_ = std::make_unique<KeyFilter>(*this, [this](QWidget* widget) { ShowKeyboardContextMenu(widget); });
   qApp->installEventFilter(keyFilter_.get());
   for (int id : {ui::kInputBox, ui::kResultBox}) {
     QPlainTextEdit* edit = Edit(id);
@@ -86,7 +89,10 @@ void MainWindow::Attach(ui::MainDialog& dialog) {
 void MainWindow::Start() {
   const bool platformSetsFocus = dialog_->OnInitDialog();
   show();
-  if (platformSetsFocus && !built_.tabStops.empty()) built_.tabStops.front()->setFocus(Qt::OtherFocusReason);
+  // The first control gets the focus as if tabbed to, so the style draws its
+  // focus indication: typing at once changes that control, and shows where.
+  setAttribute(Qt::WA_KeyboardFocusChange);
+  if (platformSetsFocus && !built_.tabStops.empty()) built_.tabStops.front()->setFocus(Qt::TabFocusReason);
   raise();
   activateWindow();
 }
@@ -96,6 +102,21 @@ int MainWindow::Run() {
   const int result = exec();
   dialog_->OnDestroy();
   return result;
+}
+
+void MainWindow::EndSession() {
+  while (QWidget* popup = QApplication::activePopupWidget()) {
+    if (!popup->close()) break;
+  }
+  while (QWidget* modal = QApplication::activeModalWidget()) {
+    if (modal == this) break;
+    if (auto* box = qobject_cast<QDialog*>(modal)) {
+      box->reject();
+    } else if (!modal->close()) {
+      break;
+    }
+  }
+  done(QDialog::Rejected);
 }
 
 std::u16string MainWindow::GetText(int id, std::size_t capacity) const {
@@ -235,6 +256,27 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   menu->setAttribute(Qt::WA_DeleteOnClose);
   AddAboutEntry(*menu);
   menu->popup(event->globalPos());
+}
+
+void MainWindow::ShowKeyboardContextMenu(QWidget* widget) {
+  // A key in an open drop-down list's popup: close it and answer for the list.
+  if (auto* combo = qobject_cast<QComboBox*>(widget->window()->parentWidget()); combo && widget->window() != this) {
+    combo->hidePopup();
+    widget = combo;
+  }
+  for (int id : {ui::kInputBox, ui::kResultBox}) {
+    QPlainTextEdit* edit = Edit(id);
+    if (widget == edit || widget == edit->viewport()) {
+      ShowEditMenu(edit, edit->cursorRect().bottomLeft());
+      return;
+    }
+  }
+  if (aboutText_.isEmpty()) return;
+  auto* menu = new QMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  AddAboutEntry(*menu);
+  const QRect area = widget->rect();
+  menu->popup(widget->mapToGlobal(QPoint(area.left() + area.width() / 2, area.top() + area.height() / 2)));
 }
 
 void MainWindow::ShowEditMenu(QPlainTextEdit* edit, const QPoint& position) {

@@ -35,6 +35,9 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   // Start, the modal loop, and once the loop has ended on any path (Close,
   // the close box, Alt+F4), the shutdown sequence. Gives the dialog's result.
   int Run();
+  // Ends the session's run as closing does: open menus and the About box
+  // close, then the modal loop ends and Run saves.
+  void EndSession();
 
   QWidget* Control(int id) const;
   const BuiltDialog& built() const { return built_; }
@@ -67,6 +70,9 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   QPlainTextEdit* Edit(int id) const;
   QCheckBox* CheckBox(int id) const;
   void ShowEditMenu(QPlainTextEdit* edit, const QPoint& position);
+  // The context menu a context-menu key asks for on `widget` (a control, a
+  // text box's viewport or a drop-down list's popup), placed at that control.
+  void ShowKeyboardContextMenu(QWidget* widget);
   // Appends the About entry, which the window's menu stands in for, when it was added.
   void AddAboutEntry(QMenu& menu);
 
