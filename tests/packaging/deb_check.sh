@@ -37,7 +37,8 @@ done
 # --- contents: every file under /usr, owned by root ---
 listing=$(dpkg-deb -c "$deb")
 for path in usr/bin/hexcribe usr/bin/hexcribe-cli usr/share/applications/hexcribe.desktop \
-  usr/share/icons/hicolor/16x16/apps/hexcribe.png usr/share/icons/hicolor/32x32/apps/hexcribe.png \
+  usr/share/icons/hicolor/16x16/apps/hexcribe.png usr/share/icons/hicolor/256x256/apps/hexcribe.png \
+  usr/share/icons/hicolor/scalable/apps/hexcribe.svg \
   usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml usr/share/man/man1/hexcribe.1.gz \
   usr/share/man/man1/hexcribe-cli.1.gz usr/share/bash-completion/completions/hexcribe-cli \
   usr/share/doc/hexcribe/copyright usr/share/doc/hexcribe/changelog.gz; do

@@ -85,9 +85,17 @@ cmp -s "$install_dir/Hexcribe.exe" "$files/Hexcribe.exe" && ok "installed progra
 for link in Hexcribe.lnk "Hexcribe Command Prompt.lnk"; do
   [ -f "$start_menu/$link" ] && ok "Start-menu shortcut $link" || fail "missing Start-menu shortcut $link"
 done
-version_key=$("$run" reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
-  tr -d '\r' | grep -A30 -i 'hexcribe' | sed -n 's/^ *DisplayVersion *REG_SZ *//p' | head -n 1)
-echo "  Apps & Features version: '${version_key:-not in HKCU}'"
+# The Apps & Features entry (Wine keeps per-user entries under HKLM, Windows under the user).
+arp=$(for hive in HKCU HKLM; do "$run" reg query "$hive\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall" /s 2>/dev/null; done |
+  tr -d '\r' | awk '/^HKEY_/ { key = $0 } { block[key] = block[key] "\n" $0 }
+    END { for (k in block) if (block[k] ~ /DisplayName +REG_SZ +Hexcribe\n/) print block[k] }')
+arp_value() { sed -n "s/^ *$1 *REG_[A-Z_]* *//p" <<<"$arp" | head -n 1; }
+expect "Apps & Features version" "$(arp_value DisplayVersion)" "$version"
+expect "Apps & Features publisher" "$(arp_value Publisher)" "Hexcribe developers"
+case "$(arp_value UninstallString)" in
+  MsiExec.exe\ /X\{*) ok "Apps & Features uninstaller" ;;
+  *) fail "Apps & Features uninstaller: '$(arp_value UninstallString)'" ;;
+esac
 
 expect "installed hexcribe-cli.exe converts" "$("$run" "$install_dir/hexcribe-cli.exe" A | tr -d '\r')" "Print 'U::41 00';"
 # The dialog, driven like a user; it saves the settings the uninstall must keep.
