@@ -7,6 +7,8 @@
 
 #include "cli/utf8_decoder.h"
 #include "core/command_builder.h"
+#include "core/unicode.h"
+#include "core/utf8_text.h"
 
 namespace hexcribe::cli {
 
@@ -14,13 +16,6 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-int HexValue(unsigned char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -83,14 +78,14 @@ bool CommandDecoder::AddByte(unsigned value) {
     return true;
   }
   const char16_t unit = static_cast<char16_t>(lowByte_ | (value << 8));
-  const bool high = unit >= 0xD800 && unit < 0xDC00;
-  const bool low = unit >= 0xDC00 && unit < 0xE000;
+  const bool high = IsHighSurrogate(unit);
+  const bool low = IsLowSurrogate(unit);
   if (pendingHigh_ != 0) {
     if (!low) {
       return Fail(pendingHighColumn_,
                   "lone surrogate " + CodePointName(pendingHigh_) + " (no low surrogate follows it)");
     }
-    Emit(0x10000 + ((static_cast<char32_t>(pendingHigh_) - 0xD800) << 10) + (unit - 0xDC00));
+    Emit(CombineSurrogates(pendingHigh_, unit));
     pendingHigh_ = 0;
     return true;
   }
@@ -109,7 +104,7 @@ bool CommandDecoder::Step(unsigned char c) {
   ++column_;
   lineHasBytes_ = true;
   if (c >= 0x80) return Fail(column_, "unexpected " + Describe(c) + " (commands are ASCII)");
-  const int digit = HexValue(c);
+  const int digit = HexDigitValue(c);
   auto startNumber = [&] {
     highNibble_ = static_cast<unsigned>(digit);
     lastNumberColumn_ = column_;

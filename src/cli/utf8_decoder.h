@@ -50,10 +50,6 @@ class Utf8Decoder {
   Utf8Error error_;
 };
 
-// Appends the UTF-8 form of one code point (U+0000..U+10FFFF; a surrogate code
-// point gets its generalised three-byte form, which a Utf8Decoder rejects).
-void AppendUtf8(std::string& out, char32_t codePoint);
-
 // UTF-16 units to UTF-8. Lone surrogates keep their generalised three-byte
 // form, so they reach the UTF-8 check and are reported rather than replaced.
 std::string Utf16ToUtf8(std::u16string_view units);
