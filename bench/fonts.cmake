@@ -4,3 +4,11 @@ if(TARGET hexcribe_platform_qt AND TARGET hexcribe_fonts)
   target_link_libraries(font_faces_bench PRIVATE hexcribe_fonts hexcribe_platform_qt benchmark::benchmark)
   hexcribe_set_warnings(font_faces_bench)
 endif()
+
+# Keystroke to painted window in the real main window (offscreen), with a full box.
+if(TARGET hexcribe_qt_frontend)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets)  # Qt's imported targets are per folder
+  add_executable(keystroke_bench "${CMAKE_CURRENT_LIST_DIR}/keystroke_bench.cpp")
+  target_link_libraries(keystroke_bench PRIVATE ${HEXCRIBE_QT_PROGRAM_LIBS} benchmark::benchmark)
+  hexcribe_set_warnings(keystroke_bench)
+endif()

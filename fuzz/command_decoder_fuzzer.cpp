@@ -10,7 +10,7 @@
 #include "cli/command_decoder.h"
 #include "core/command_builder.h"
 #include "fuzz_support.h"
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 namespace {
 

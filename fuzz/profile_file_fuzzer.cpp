@@ -8,7 +8,7 @@
 
 #include "fuzz_support.h"
 #include "settings/profile_file.h"
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 namespace {
 

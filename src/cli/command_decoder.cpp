@@ -7,6 +7,8 @@
 
 #include "cli/utf8_decoder.h"
 #include "core/command_builder.h"
+#include "core/unicode.h"
+#include "core/utf8_text.h"
 
 namespace hexcribe::cli {
 
@@ -14,13 +16,6 @@ namespace {
 
 constexpr std::size_t kFlushSize = 1 << 20;
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
-
-int HexValue(unsigned char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
 
 bool IsBlank(unsigned char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -46,7 +41,8 @@ std::string CodePointName(char32_t cp) {
 
 }  // namespace
 
-CommandDecoder::CommandDecoder(ByteSink& sink) : sink_(sink) {}
+CommandDecoder::CommandDecoder(ByteSink& sink, Input input)
+    : sink_(sink), input_(input), atInputStart_(input == Input::kStream) {}
 
 bool CommandDecoder::Fail(std::uint64_t column, std::string reason) {
   failed_ = true;
@@ -82,14 +78,14 @@ bool CommandDecoder::AddByte(unsigned value) {
     return true;
   }
   const char16_t unit = static_cast<char16_t>(lowByte_ | (value << 8));
-  const bool high = unit >= 0xD800 && unit < 0xDC00;
-  const bool low = unit >= 0xDC00 && unit < 0xE000;
+  const bool high = IsHighSurrogate(unit);
+  const bool low = IsLowSurrogate(unit);
   if (pendingHigh_ != 0) {
     if (!low) {
       return Fail(pendingHighColumn_,
                   "lone surrogate " + CodePointName(pendingHigh_) + " (no low surrogate follows it)");
     }
-    Emit(0x10000 + ((static_cast<char32_t>(pendingHigh_) - 0xD800) << 10) + (unit - 0xDC00));
+    Emit(CombineSurrogates(pendingHigh_, unit));
     pendingHigh_ = 0;
     return true;
   }
@@ -108,7 +104,7 @@ bool CommandDecoder::Step(unsigned char c) {
   ++column_;
   lineHasBytes_ = true;
   if (c >= 0x80) return Fail(column_, "unexpected " + Describe(c) + " (commands are ASCII)");
-  const int digit = HexValue(c);
+  const int digit = HexDigitValue(c);
   auto startNumber = [&] {
     highNibble_ = static_cast<unsigned>(digit);
     lastNumberColumn_ = column_;
@@ -174,7 +170,7 @@ bool CommandDecoder::Step(unsigned char c) {
         return true;
       }
       if (!wrapped_ && IsBlank(c)) {
-        state_ = State::kTrailing;
+        state_ = c == '\t' ? State::kCountStart : State::kTrailing;
         return true;
       }
       return Fail(column_, "unexpected " + Describe(c) + " after a number");
@@ -182,7 +178,14 @@ bool CommandDecoder::Step(unsigned char c) {
     case State::kAfterSeparator:
       if (digit >= 0) return startNumber();
       if (!wrapped_ && separator_ == ' ' && IsBlank(c)) {
-        state_ = State::kTrailing;
+        if (c == '\t') {
+          state_ = State::kCountStart;
+        } else {
+          // Trailing blanks, unless a number follows: then this blank doubled the separator.
+          blankAfterSeparatorColumn_ = column_;
+          blankAfterSeparator_ = c;
+          state_ = State::kTrailing;
+        }
         return true;
       }
       return Fail(column_, "expected two hex digits after " + DescribeSeparator(separator_) + ", found " +
@@ -196,8 +199,34 @@ bool CommandDecoder::Step(unsigned char c) {
       return true;
 
     case State::kTrailing:
+      if (c == '\t') {
+        blankAfterSeparatorColumn_ = 0;
+        state_ = State::kCountStart;
+        return true;
+      }
+      if (IsBlank(c)) return true;
+      if (digit >= 0 && blankAfterSeparatorColumn_ != 0) {
+        return Fail(blankAfterSeparatorColumn_,
+                    "expected two hex digits after a space, found " + Describe(blankAfterSeparator_));
+      }
+      return Fail(column_, "unexpected " + Describe(c) + (wrapped_ ? " after the command" : " after the numbers"));
+
+    // The byte count --count writes after a tab: decimal digits, read and ignored.
+    case State::kCountStart:
+      if (c >= '0' && c <= '9') {
+        state_ = State::kCount;
+        return true;
+      }
       if (IsBlank(c)) return true;
       return Fail(column_, "unexpected " + Describe(c) + (wrapped_ ? " after the command" : " after the numbers"));
+
+    case State::kCount:
+      if (c >= '0' && c <= '9') return true;
+      if (IsBlank(c) && c != '\t') {
+        state_ = State::kTrailing;
+        return true;
+      }
+      return Fail(column_, "unexpected " + Describe(c) + " in the byte count after the command");
   }
   return true;
 }
@@ -220,7 +249,9 @@ bool CommandDecoder::EndLine() {
       }
       break;
     case State::kLineStart:
-    case State::kTrailing: break;
+    case State::kTrailing:
+    case State::kCountStart:
+    case State::kCount: break;
   }
   if (byteCount_ % 2 == 1) {
     return Fail(lastNumberColumn_, "odd number of bytes (" + std::to_string(byteCount_) +
@@ -233,6 +264,7 @@ bool CommandDecoder::EndLine() {
   text_ += '\n';
   // Next line.
   state_ = State::kLineStart;
+  blankAfterSeparatorColumn_ = 0;
   wrapped_ = false;
   separator_ = -1;
   byteCount_ = 0;
@@ -248,6 +280,7 @@ bool CommandDecoder::EndLine() {
 
 bool CommandDecoder::Feed(std::string_view bytes) {
   if (failed_ || writeFailed_) return false;
+  if (!bytes.empty()) sawInput_ = true;
   for (const char byte : bytes) {
     const auto c = static_cast<unsigned char>(byte);
     if (atInputStart_) {  // skip a byte-order mark
@@ -269,7 +302,9 @@ bool CommandDecoder::Feed(std::string_view bytes) {
 bool CommandDecoder::Finish() {
   if (failed_ || writeFailed_) return false;
   if (atInputStart_ && bomMatched_ != 0) return Fail(1, "unexpected byte 0xEF (commands are ASCII)");
-  if (lineHasBytes_ && !EndLine()) return false;
+  // An empty argument is still one (empty) line; an empty file or stream has none.
+  const bool emptyArgument = input_ == Input::kArgument && !sawInput_;
+  if ((lineHasBytes_ || emptyArgument) && !EndLine()) return false;
   return Flush();
 }
 

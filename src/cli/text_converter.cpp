@@ -5,6 +5,8 @@
 #include <memory>
 #include <utility>
 
+#include "core/unicode.h"
+
 namespace hexcribe::cli {
 
 namespace {
@@ -17,8 +19,8 @@ TextConverter::TextConverter(const ConvertOptions& options, ByteSink& out, NonBm
       writer_(out, options.separatorChoice, options.wholeCommand, options.count),
       onNonBmp_(std::move(onNonBmp)) {}
 
-ConvertStatus TextConverter::Convert(ByteSource& source) {
-  Utf8Decoder decoder;
+ConvertStatus TextConverter::Convert(ByteSource& source, bool skipByteOrderMark) {
+  Utf8Decoder decoder(skipByteOrderMark);
   pendingCr_ = false;
   line_ = 1;
   column_ = 0;
@@ -104,10 +106,10 @@ void TextConverter::CheckBmp(std::u16string_view units) {
       column_ = 0;
       continue;
     }
-    if (unit >= 0xDC00 && unit < 0xE000) continue;  // second half of a pair: same character
+    if (IsLowSurrogate(unit)) continue;  // second half of a pair: same character
     ++column_;
-    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size()) {
-      const char32_t cp = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (units[i + 1] - 0xDC00);
+    if (IsHighSurrogate(unit) && i + 1 < units.size()) {
+      const char32_t cp = CombineSurrogates(unit, units[i + 1]);
       if (onNonBmp_) onNonBmp_({line_, column_, cp});
     }
   }

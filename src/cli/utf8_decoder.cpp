@@ -7,6 +7,9 @@
 #include <cstring>
 #include <utility>
 
+#include "core/unicode.h"
+#include "core/utf8_text.h"
+
 namespace hexcribe::cli {
 
 namespace {
@@ -78,9 +81,8 @@ inline char16_t* PutSequence(const unsigned char* s, std::size_t length, char16_
     case 3: cp = ((s[0] & 0x0Fu) << 12) | ((s[1] & 0x3Fu) << 6) | (s[2] & 0x3Fu); break;
     default:
       cp = ((s[0] & 0x07u) << 18) | ((s[1] & 0x3Fu) << 12) | ((s[2] & 0x3Fu) << 6) | (s[3] & 0x3Fu);
-      cp -= 0x10000;
-      *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
-      *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
+      *out++ = HighSurrogateOf(cp);
+      *out++ = LowSurrogateOf(cp);
       return out;
   }
   *out++ = static_cast<char16_t>(cp);
@@ -202,31 +204,13 @@ bool Utf8Decoder::Finish() {
   return true;
 }
 
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 std::string Utf16ToUtf8(std::u16string_view units) {
   std::string out;
   out.reserve(units.size());
   for (std::size_t i = 0; i < units.size(); ++i) {
     const char32_t unit = units[i];
-    if (unit >= 0xD800 && unit < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
-      AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+    if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
+      AppendUtf8(out, CombineSurrogates(unit, units[i + 1]));
       ++i;
     } else {
       AppendUtf8(out, unit);

@@ -5,17 +5,18 @@
 #include <array>
 #include <cstring>
 
+#include "core/unicode.h"
+
 namespace hexcribe {
 
 namespace {
 
 // "00".."FF" as 512 consecutive characters: byte b's digits start at 2*b.
 constexpr std::array<char, 512> MakeHexTable() {
-  constexpr char digits[] = "0123456789ABCDEF";
   std::array<char, 512> table{};
-  for (int b = 0; b < 256; ++b) {
-    table[static_cast<std::size_t>(2 * b)] = digits[b >> 4];
-    table[static_cast<std::size_t>(2 * b + 1)] = digits[b & 0x0F];
+  for (std::size_t b = 0; b < 256; ++b) {
+    table[2 * b] = kUpperHexDigits[b >> 4];
+    table[2 * b + 1] = kUpperHexDigits[b & 0x0F];
   }
   return table;
 }

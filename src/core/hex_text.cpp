@@ -3,11 +3,12 @@
 
 #include <array>
 
+#include "core/unicode.h"
+
 namespace hexcribe {
 
 namespace {
 constexpr std::string_view kDigits = "0123456789abcdefghijklmnopqrstuvwxyz";
-constexpr std::string_view kUpperHex = "0123456789ABCDEF";
 }  // namespace
 
 std::u16string FormatNumber(std::int32_t value, int radix, int width) {
@@ -52,6 +53,6 @@ std::u16string JoinStrings(const std::vector<std::u16string>& items, std::u16str
   return result;
 }
 
-HexPair ByteToHex(std::uint8_t byte) { return {kUpperHex[byte >> 4], kUpperHex[byte & 0x0F]}; }
+HexPair ByteToHex(std::uint8_t byte) { return {kUpperHexDigits[byte >> 4], kUpperHexDigits[byte & 0x0F]}; }
 
 }  // namespace hexcribe

@@ -4,17 +4,11 @@
 #include <cstdint>
 
 #include "core/hex_text.h"
+#include "core/unicode.h"
 
 namespace hexcribe {
 
 namespace {
-
-int HexDigitValue(char16_t c) {
-  if (c >= u'0' && c <= u'9') return c - u'0';
-  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
-  return -1;
-}
 
 bool IsCSpace(char16_t c) { return c == u' ' || (c >= u'\t' && c <= u'\r'); }
 

@@ -1,11 +1,9 @@
 // Case-insensitive comparison of UTF-16 code units for the face list's searches.
 #include "fonts/case_fold.h"
 
-namespace hexcribe {
+#include "core/unicode.h"
 
-char16_t FoldAscii(char16_t unit) {
-  return (unit >= u'A' && unit <= u'Z') ? static_cast<char16_t>(unit + 0x20) : unit;
-}
+namespace hexcribe {
 
 char16_t FoldCase(char16_t unit) {
   const auto shifted = [unit](int delta) { return static_cast<char16_t>(unit + delta); };

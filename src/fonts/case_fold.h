@@ -3,9 +3,6 @@
 
 namespace hexcribe {
 
-// A-Z to a-z only: the C runtime's case rule in its "C" locale (_wcsicmp).
-char16_t FoldAscii(char16_t unit);
-
 // Simple one-to-one lower-case mapping for the scripts found in face names
 // (ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic, full-width Latin); other
 // units, including Hangul and Han, which have no case, map to themselves.

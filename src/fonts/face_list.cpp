@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <unordered_set>
 
+#include "core/unicode.h"
 #include "fonts/case_fold.h"
 #include "platform/platform.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 namespace hexcribe {
 namespace {

@@ -4,13 +4,12 @@
 #include <iterator>
 
 #include "core/command_builder.h"
+#include "core/unicode.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
 namespace hexcribe::ui {
 namespace {
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
 
 // The command is ASCII: each byte widens to one unit.
 std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }

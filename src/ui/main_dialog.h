@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string>
 
-#include "fonts/display_font.h"
+#include "ui/display_font.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
 

@@ -8,7 +8,6 @@
 
 #include "core/hex_text.h"
 #include "platform/platform.h"
-#include "settings/file_probes.h"
 
 namespace hexcribe {
 
@@ -57,7 +56,8 @@ std::int32_t WToI(std::u16string_view token) {
 bool ReadProductVersionParts(const std::u16string& path, std::vector<std::uint32_t>& parts) {
   const std::u16string file = path.empty() ? platform::GetOwnModulePath() : path;
   parts.clear();
-  if (!PathExists(file)) return false;
+  // A missing or unreadable file has no version data: both readers answer nullopt for it.
+  if (file.empty()) return false;
 
   std::optional<std::u16string> value;
   for (std::u16string_view language : kLanguages) {

@@ -54,8 +54,8 @@ TEST(MakeDisplayFontTest, EmptyFaceGivesTheDefaultFaceNotTheFirstFamily) {
 
 TEST(DisplayFontTableTest, HandlesLiveUntilDestroyed) {
   DisplayFontTable table;
-  const ui::FontHandle first = table.Create(260, u"DejaVu Sans", 96);
-  const ui::FontHandle second = table.Create(260, u"", 96);
+  const FontHandle first = table.Create(260, u"DejaVu Sans", 96);
+  const FontHandle second = table.Create(260, u"", 96);
   ASSERT_NE(first, 0u);
   ASSERT_NE(second, 0u);
   EXPECT_NE(first, second);

@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 namespace hexcribe::testing {
 

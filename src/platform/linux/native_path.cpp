@@ -1,7 +1,7 @@
 // File names between the program's UTF-16 text and the bytes the Linux kernel takes.
 #include "platform/linux/native_path.h"
 
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 namespace hexcribe::platform::posix {
 

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "core/unicode.h"
+
 namespace hexcribe::platform {
 
 namespace {
@@ -47,8 +49,6 @@ class Cursor {
   std::size_t pos_ = 0;
   bool ok_ = true;
 };
-
-char16_t FoldAscii(char16_t unit) { return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + 32) : unit; }
 
 bool EqualsIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
   return std::ranges::equal(a, b, [](char16_t x, char16_t y) { return FoldAscii(x) == FoldAscii(y); });

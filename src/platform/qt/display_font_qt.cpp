@@ -35,25 +35,21 @@ std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoi
   return font;
 }
 
-std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint) {
-  return MakeDisplayFont(face, tenthsOfPoint, PrimaryScreenLogicalDpi());
-}
-
-ui::FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face) {
+FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face) {
   return Create(tenthsOfPoint, face, PrimaryScreenLogicalDpi());
 }
 
-ui::FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face, int logicalDpi) {
+FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face, int logicalDpi) {
   std::optional<QFont> font = MakeDisplayFont(face, tenthsOfPoint, logicalDpi);
   if (!font) return 0;
-  const ui::FontHandle handle = next_++;
+  const FontHandle handle = next_++;
   fonts_.emplace(handle, *font);
   return handle;
 }
 
-void DisplayFontTable::Destroy(ui::FontHandle handle) { fonts_.erase(handle); }
+void DisplayFontTable::Destroy(FontHandle handle) { fonts_.erase(handle); }
 
-const QFont* DisplayFontTable::Find(ui::FontHandle handle) const {
+const QFont* DisplayFontTable::Find(FontHandle handle) const {
   const auto it = fonts_.find(handle);
   return it == fonts_.end() ? nullptr : &it->second;
 }

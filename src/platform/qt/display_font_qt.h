@@ -2,11 +2,10 @@
 #pragma once
 
 #include <QFont>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
-
-#include "ui/dialog_window.h"
 
 namespace hexcribe::platform {
 
@@ -20,25 +19,25 @@ int PrimaryScreenLogicalDpi();
 // A widget goes back to its inherited font with setFont(QFont()).
 std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint, int logicalDpi);
 
-// The same on the primary screen.
-std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoint);
+// A display-font handle as the dialog's window interface hands it out; 0 means "no font".
+using FontHandle = std::uintptr_t;
 
 // The fonts behind DialogWindow's font handles: CreatePointFont, DestroyFont
 // and SetControlFont of a Qt window map onto Create, Destroy and Find.
 class DisplayFontTable {
  public:
   // A new non-zero handle, or 0 when no font can be made.
-  ui::FontHandle Create(int tenthsOfPoint, const std::u16string& face);
-  ui::FontHandle Create(int tenthsOfPoint, const std::u16string& face, int logicalDpi);
+  FontHandle Create(int tenthsOfPoint, const std::u16string& face);
+  FontHandle Create(int tenthsOfPoint, const std::u16string& face, int logicalDpi);
   // Forgets the font; unknown handles and 0 are ignored.
-  void Destroy(ui::FontHandle handle);
+  void Destroy(FontHandle handle);
   // The font of a live handle, nullptr for 0 or a destroyed handle.
-  const QFont* Find(ui::FontHandle handle) const;
+  const QFont* Find(FontHandle handle) const;
   std::size_t size() const { return fonts_.size(); }
 
  private:
-  std::map<ui::FontHandle, QFont> fonts_;
-  ui::FontHandle next_ = 1;
+  std::map<FontHandle, QFont> fonts_;
+  FontHandle next_ = 1;
 };
 
 }  // namespace hexcribe::platform

@@ -22,9 +22,32 @@ QString Head(const QString& text, std::size_t room) {
   return text.left(static_cast<qsizetype>(ui::HeadThatFits(View(text), room).size()));
 }
 
+// Longer unbroken runs switch the box to wrapping anywhere.
+constexpr qsizetype kLongestWordThatWrapsAtBoundaries = 1000;
+
+qsizetype LongestUnbrokenRun(const QString& text) {
+  qsizetype longest = 0;
+  qsizetype run = 0;
+  for (const QChar ch : text) {
+    run = ch.isSpace() ? 0 : run + 1;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
 }  // namespace
 
-LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
+  connect(document(), &QTextDocument::contentsChanged, this, [this] { ChooseWrapMode(); });
+}
+
+void LimitedTextEdit::ChooseWrapMode() {
+  // Short texts cannot hold a long run: no scan.
+  const bool longRun = document()->characterCount() > kLongestWordThatWrapsAtBoundaries &&
+                       LongestUnbrokenRun(document()->toRawText()) > kLongestWordThatWrapsAtBoundaries;
+  const QTextOption::WrapMode mode = longRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+  if (wordWrapMode() != mode) setWordWrapMode(mode);
+}
 
 std::size_t LimitedTextEdit::Units() const {
   // Constant time: the document's length counts each line break once and

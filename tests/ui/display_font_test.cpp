@@ -1,17 +1,17 @@
 // Tests for filling the Font list and the display font's lifetime on a fake window.
-#include "fonts/display_font.h"
+#include "ui/display_font.h"
 
 #include <gtest/gtest.h>
 
-#include "fake_window.h"
+#include "fake_font_window.h"
 
 namespace hexcribe {
 namespace {
 
-using test::FakeWindow;
+using test::FakeFontWindow;
 
 TEST(FillComboBoxTest, ReplacesTheItemsInListOrder) {
-  FakeWindow window;
+  FakeFontWindow window;
   window.lists[ui::kFontList] = {u"Old", u"Older"};
   FillComboBox(window, ui::kFontList, {u"Tahoma", u"Arial", u"\uB098\uB214\uACE0\uB515"});
   EXPECT_EQ(window.lists[ui::kFontList], (std::vector<std::u16string>{u"Tahoma", u"Arial", u"\uB098\uB214\uACE0\uB515"}));
@@ -20,7 +20,7 @@ TEST(FillComboBoxTest, ReplacesTheItemsInListOrder) {
 }
 
 TEST(FillComboBoxTest, StopsWhenTheControlRefusesToDelete) {
-  FakeWindow window;
+  FakeFontWindow window;
   window.lists[ui::kFontList] = {u"Stuck"};
   window.stuckList = true;
   FillComboBox(window, ui::kFontList, {u"Arial"});
@@ -38,7 +38,7 @@ class DisplayFontFaceTest : public ::testing::TestWithParam<FaceCase> {};
 
 TEST_P(DisplayFontFaceTest, MadeFromTheListTextAndGivenToTheInputBoxOnly) {
   const FaceCase& c = GetParam();
-  FakeWindow window;
+  FakeFontWindow window;
   window.lists[ui::kFontList] = c.items;
   window.lists[ui::kSeparationList] = {u"Space"};
   window.selection[ui::kFontList] = c.selection;
@@ -63,7 +63,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, DisplayFontFaceTest,
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(DisplayFontTest, KeepsAtMostOneFontAliveAndNeverLeavesADestroyedOneInUse) {
-  FakeWindow window;
+  FakeFontWindow window;
   window.lists[ui::kFontList] = {u"Arial", u"Tahoma"};
   {
     DisplayFont font(window);
@@ -83,7 +83,7 @@ TEST(DisplayFontTest, KeepsAtMostOneFontAliveAndNeverLeavesADestroyedOneInUse) {
 }
 
 TEST(DisplayFontTest, FailedCreationLeavesTheBoxOnItsDefaultFont) {
-  FakeWindow window;
+  FakeFontWindow window;
   window.lists[ui::kFontList] = {u"Arial"};
   window.selection[ui::kFontList] = 0;
   DisplayFont font(window);

@@ -1,5 +1,5 @@
 // Filling the Font list and giving the input box its 26-point display font.
-#include "fonts/display_font.h"
+#include "ui/display_font.h"
 
 namespace hexcribe {
 

@@ -1,7 +1,9 @@
 // Conversions between UTF-8 bytes and UTF-16 text for settings files and file names.
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 #include <cstdint>
+
+#include "core/unicode.h"
 
 namespace hexcribe {
 namespace {
@@ -10,27 +12,8 @@ void AppendCodePoint(std::u16string& out, char32_t cp) {
   if (cp < 0x10000) {
     out.push_back(static_cast<char16_t>(cp));
   } else {
-    cp -= 0x10000;
-    out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-    out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-  }
-}
-
-void AppendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out.push_back(static_cast<char>(cp));
-  } else if (cp < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else if (cp < 0x10000) {
-    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
-    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    out.push_back(HighSurrogateOf(cp));
+    out.push_back(LowSurrogateOf(cp));
   }
 }
 
@@ -58,11 +41,29 @@ std::size_t SequenceLength(std::string_view bytes, std::size_t i, char32_t& cp) 
     if ((b(k) & 0xC0) != 0x80) return 0;
     cp = (cp << 6) | (b(k) & 0x3F);
   }
-  if (cp < lo || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  if (cp < lo || cp > 0x10FFFF || IsSurrogate(cp)) return 0;
   return len;
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out.push_back(static_cast<char>(cp));
+  } else if (cp < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else if (cp < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  }
+}
 
 std::u16string DecodeUtf8(std::string_view bytes, InvalidUtf8 mode) {
   std::u16string out;
@@ -94,10 +95,10 @@ std::string EncodeUtf8(std::u16string_view text, InvalidUtf8 mode) {
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t u = text[i];
-    if (u >= 0xD800 && u <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-      AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (text[i + 1] - 0xDC00));
+    if (IsHighSurrogate(u) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+      AppendUtf8(out, CombineSurrogates(u, text[i + 1]));
       ++i;
-    } else if (u >= 0xD800 && u <= 0xDFFF) {
+    } else if (IsSurrogate(u)) {
       if (mode == InvalidUtf8::Escape && u >= 0xDC80 && u <= 0xDCFF) {
         out.push_back(static_cast<char>(u - 0xDC00));
       } else {

@@ -1,4 +1,4 @@
-// An in-memory dialog window: lists, texts and a font table that records who holds which font.
+// An in-memory dialog window for the display-font tests: lists, texts and a font table that records who holds which font.
 #pragma once
 
 #include <map>
@@ -10,7 +10,7 @@
 
 namespace hexcribe::test {
 
-class FakeWindow : public ui::DialogWindow {
+class FakeFontWindow : public ui::DialogWindow {
  public:
   std::u16string GetText(int id, std::size_t capacity) const override {
     std::u16string text;

@@ -1,5 +1,5 @@
 // UTF-8 <-> UTF-16 conversions, with replaced or escaped invalid bytes.
-#include "settings/utf8_text.h"
+#include "core/utf8_text.h"
 
 #include <gtest/gtest.h>
 

@@ -19,4 +19,8 @@ std::u16string DecodeUtf8(std::string_view bytes, InvalidUtf8 mode);
 
 std::string EncodeUtf8(std::u16string_view text, InvalidUtf8 mode);
 
+// Appends the UTF-8 form of one code point (U+0000..U+10FFFF; a surrogate code
+// point gets its generalised three-byte form, which a strict decoder rejects).
+void AppendUtf8(std::string& out, char32_t codePoint);
+
 }  // namespace hexcribe

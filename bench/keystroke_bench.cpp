@@ -1,0 +1,117 @@
+// Time from a keystroke in the input box to the painted window, with the box
+// full of one 32,767-unit line and with 1023 units of Hangul at 26 points
+// (goal: 16 ms each). Runs on the offscreen platform unless another is chosen.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <cstdlib>
+#include <map>
+
+#include "platform/qt/frontend/main_window.h"
+#include "ui/dialog_services.h"
+#include "ui/main_dialog.h"
+
+namespace {
+
+// Settings in memory; nothing reaches the disk or the clipboard.
+class MemoryServices final : public hexcribe::ui::DialogServices {
+ public:
+  explicit MemoryServices(std::u16string face) : face_(std::move(face)) {}
+  void CreateSettingsFolder() override {}
+  std::u16string SettingsFilePath() override { return u"/nowhere/setting.ini"; }
+  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
+                                  const std::u16string& defaultValue, std::size_t, bool) override {
+    return key == hexcribe::ui::kFaceKey ? face_ : defaultValue;
+  }
+  bool WriteProfileValue(const std::u16string&, const std::u16string&, const std::u16string&, const std::u16string&,
+                         bool) override {
+    return true;
+  }
+  std::u16string TitleText() override { return u"Hexcribe v1.00"; }
+  std::vector<std::u16string> FontFaces() override { return {face_}; }
+  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
+  std::string ToClipboardBytes(std::u16string_view) override { return {}; }
+  bool PutTextOnClipboard(std::string_view) override { return true; }
+
+ private:
+  std::u16string face_;
+};
+
+// The window with `text` in its input box, the cursor at the start.
+struct Window {
+  explicit Window(const QString& text, std::u16string face) : services(std::move(face)) {
+    window.Attach(dialog);
+    window.Start();
+    input = static_cast<QPlainTextEdit*>(window.Control(hexcribe::ui::kInputBox));
+    input->setFocus();
+    input->setPlainText(text);
+    input->moveCursor(QTextCursor::Start);
+    window.repaint();
+  }
+  ~Window() { dialog.OnDestroy(); }
+
+  MemoryServices services;
+  hexcribe::platform::qt::MainWindow window;
+  hexcribe::ui::MainDialog dialog{window, services};
+  QPlainTextEdit* input = nullptr;
+};
+
+void Press(QWidget* target, Qt::Key key, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QApplication::sendEvent(target, &release);
+}
+
+// One keystroke typed at the start and painted; the character is taken back untimed.
+void TypeAndPaint(benchmark::State& state, Window& w, bool inputMethod) {
+  for (auto _ : state) {
+    if (inputMethod) {
+      QInputMethodEvent commit;
+      commit.setCommitString(QStringLiteral("\uD55C"));
+      QApplication::sendEvent(w.input, &commit);
+    } else {
+      Press(w.input, Qt::Key_A, QStringLiteral("a"));
+    }
+    w.window.repaint();
+    state.PauseTiming();
+    Press(w.input, Qt::Key_Backspace, QString());
+    w.window.repaint();
+    state.ResumeTiming();
+  }
+}
+
+// One line of 32,766 units: one unbroken word (arg 0) or words of five letters (arg 1).
+void BM_KeystrokeInA32767UnitLine(benchmark::State& state) {
+  QString line;
+  if (state.range(0) == 0) {
+    line = QString(32'766, u'x');
+  } else {
+    while (line.size() < 32'766) line += QStringLiteral("word ");
+    line.truncate(32'766);
+  }
+  Window w(line, u"DejaVu Sans");
+  TypeAndPaint(state, w, false);
+}
+BENCHMARK(BM_KeystrokeInA32767UnitLine)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+void BM_KeystrokeIn1023UnitsOfHangulAt26Points(benchmark::State& state) {
+  Window w(QString(1022, QChar(0xD55C)), u"NanumGothic");
+  TypeAndPaint(state, w, true);
+}
+BENCHMARK(BM_KeystrokeIn1023UnitsOfHangulAt26Points)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  int qtArgc = 1;
+  QApplication app(qtArgc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
