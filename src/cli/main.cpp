@@ -74,8 +74,9 @@ int Run(const std::vector<std::string>& args) {
   CliEnvironment env{in, out.sink(), err.sink(), OpenFileSource, VersionText()};
   int status = RunCli(args, env);
   if (!out.Close() && status != kExitUsage) {
-    if (status == kExitOk || status == kExitNonBmp) err.sink().Write("hexcribe-cli: " + OutputError(out.sink()) + "
-");
+    if (status == kExitOk || status == kExitNonBmp) {
+      err.sink().Write("hexcribe-cli: " + OutputError(out.sink()) + "\n");
+    }
     status = kExitOutput;
   }
   err.Close();
