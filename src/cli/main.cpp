@@ -1,4 +1,5 @@
 // Entry point of hexcribe-cli: takes the arguments as UTF-8 and runs the tool on the standard streams.
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,9 +16,18 @@ namespace {
 
 std::string VersionText() {
 #ifdef HEXCRIBE_CLI_VERSION_DATA
-  // Read from the program's own version data, like the dialog's title.
+  // Read from the program's own version data, like the dialog's title, then all four numbers.
   std::string text = "v";
   text += hexcribe::cli::Utf16ToUtf8(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
+  std::vector<std::uint32_t> parts;
+  if (hexcribe::ReadProductVersionParts(u"", parts)) {
+    text += " (";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      if (i != 0) text += '.';
+      text += std::to_string(parts[i]);
+    }
+    text += ")";
+  }
   return text;
 #else
   // Built without a platform layer that reads version data.
@@ -34,7 +44,7 @@ int Run(const std::vector<std::string>& args) {
   CliEnvironment env{in, out, err, OpenFileSource, VersionText()};
   int status = RunCli(args, env);
   if (!out.Close() && status != kExitUsage) {
-    if (status == kExitOk || status == kExitNonBmp) err.Write("hexcribe-cli: cannot write the output\n");
+    if (status == kExitOk || status == kExitNonBmp) err.Write("hexcribe-cli: " + OutputError(out) + "\n");
     status = kExitOutput;
   }
   return status;
