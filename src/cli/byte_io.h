@@ -25,6 +25,8 @@ class ByteSink {
   virtual ~ByteSink() = default;
   // False when the bytes could not be written.
   virtual bool Write(std::string_view bytes) = 0;
+  // Why the last write failed ("No space left on device"), or empty when unknown.
+  virtual std::string ErrorText() const { return {}; }
 };
 
 // Reads a string, at most maxPiece bytes per call (small pieces let tests cut

@@ -23,6 +23,15 @@ std::string SourceName(const InputSpec& input) {
   return input.value;
 }
 
+}  // namespace
+
+std::string OutputError(const ByteSink& out) {
+  const std::string reason = out.ErrorText();
+  return reason.empty() ? "cannot write the output" : "cannot write the output: " + reason;
+}
+
+namespace {
+
 std::string CodePointName(char32_t cp) {
   char text[16];
   std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
@@ -94,7 +103,7 @@ int Runner::Convert() {
   // The output before an input error is complete commands: it is written first.
   auto inputError = [&](const std::string& message) {
     if (!converter.Flush()) {
-      Error("cannot write the output");
+      Error(OutputError(env_.out));
       return kExitOutput;
     }
     Error(message);
@@ -105,10 +114,10 @@ int Runner::Convert() {
     ByteSource* source = nullptr;
     const auto owned = Open(input, source);
     if (source == nullptr) return inputError(openError_);
-    switch (converter.Convert(*source)) {
+    switch (converter.Convert(*source, input.kind != InputSpec::Kind::kText)) {
       case ConvertStatus::kOk: break;
       case ConvertStatus::kWriteFailed:
-        Error("cannot write the output");
+        Error(OutputError(env_.out));
         return kExitOutput;
       case ConvertStatus::kReadFailed: return inputError("cannot read '" + current + "': " + source->ErrorText());
       case ConvertStatus::kInvalidUtf8: {
@@ -119,7 +128,7 @@ int Runner::Convert() {
     }
   }
   if (!converter.Flush()) {
-    Error("cannot write the output");
+    Error(OutputError(env_.out));
     return kExitOutput;
   }
   FlushReports();
@@ -132,7 +141,8 @@ int Runner::Decode() {
     const std::string name = SourceName(input);
     ByteSource* source = nullptr;
     const auto owned = Open(input, source);
-    CommandDecoder decoder(env_.out);
+    CommandDecoder decoder(env_.out, input.kind == InputSpec::Kind::kText ? CommandDecoder::Input::kArgument
+                                                                          : CommandDecoder::Input::kStream);
     if (source == nullptr) {
       Error(openError_);
       return kExitInput;
@@ -149,7 +159,7 @@ int Runner::Decode() {
     if (ok && source->Failed()) {
       decoder.DropUnfinishedLine();
       if (!decoder.Flush()) {
-        Error("cannot write the output");
+        Error(OutputError(env_.out));
         return kExitOutput;
       }
       Error("cannot read '" + name + "': " + source->ErrorText());
@@ -157,7 +167,7 @@ int Runner::Decode() {
     }
     if (ok) ok = decoder.Finish();
     if (!decoder.Flush() || decoder.writeFailed()) {
-      Error("cannot write the output");
+      Error(OutputError(env_.out));
       return kExitOutput;
     }
     if (!ok) {
@@ -172,11 +182,12 @@ int Runner::Decode() {
 }  // namespace
 
 std::string HelpText() {
-  return R"(Usage: hexcribe-cli [OPTION]... [TEXT... | -f FILE...]
-       hexcribe-cli --decode [TEXT... | -f FILE...]
+  return R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
+       hexcribe-cli --decode [TEXT | -f FILE]...
 
 Converts UTF-8 text to the LCD print command of its UTF-16LE bytes, exactly as
 the Hexcribe dialog shows it:  A  ->  Print 'U::41 00';
+TEXT arguments and -f FILE inputs may be mixed; they are read in order.
 Without TEXT or FILE, standard input is read; "-" names standard input.
 Without --lines every TEXT, FILE or standard input is one text (its line breaks
 are converted too) and gives one command on one output line.
@@ -187,17 +198,24 @@ Conversion:
   --lines           one command per input line (an LF ends a line, the CR of
                     a CR LF is dropped)
   --count           a tab and the command's byte count after each command
+                    (UTF-16 bytes: two per unit, four per character above
+                    U+FFFF)
   --bmp-only        report every character outside the Basic Multilingual
                     Plane with its line and column (on standard error) and
-                    exit with status 3; the commands are still written
+                    exit with status 3; the commands are still written.
+                    Columns count characters (code points), from 1
 
 Decoding:
   --decode          read commands ("Print 'U::41 00';") or bare numbers with
-                    any separator, one per line, and write their text in UTF-8
+                    any separator, one per line, and write their text in UTF-8;
+                    a tab and a byte count after a command (--count) are
+                    ignored
 
 Inputs:
-  TEXT              a text given on the command line
-  -f, --file FILE   a UTF-8 file (a leading byte-order mark is skipped)
+  TEXT              a text given on the command line (a leading U+FEFF is
+                    part of the text)
+  -f, --file FILE   a UTF-8 file (a leading byte-order mark is skipped);
+                    also -fFILE and --file=FILE
   --                everything after it is TEXT
 
   -h, --help        show this help
@@ -210,7 +228,11 @@ Exit status:
      file, line and byte offset), or --decode met a malformed line (reported
      with line and column)
   3  --bmp-only found characters outside the Basic Multilingual Plane
-  4  the output could not be written
+  4  the output could not be written (the reason is named)
+
+The output is written as it is made: when an error stops a run, the commands
+before it have been written, and with a long input part of the current one
+too. Check the exit status before using the output.
 
 Examples:
   hexcribe-cli 'Hello'

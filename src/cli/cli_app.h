@@ -32,4 +32,7 @@ int RunCli(const std::vector<std::string>& args, CliEnvironment& env);
 
 std::string HelpText();
 
+// "cannot write the output", with the reason the sink gives when it knows one.
+std::string OutputError(const ByteSink& out);
+
 }  // namespace hexcribe::cli

@@ -90,6 +90,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
         position = ++i + 1;
         addInput(InputSpec::Kind::kFile, args[i]);
       }
+    } else if (arg.starts_with("-f")) {  // -fFILE, as short options with a value take it
+      addInput(InputSpec::Kind::kFile, arg.substr(2));
     } else {
       return Error("unknown option '" + arg + "'");
     }

@@ -41,7 +41,8 @@ std::string CodePointName(char32_t cp) {
 
 }  // namespace
 
-CommandDecoder::CommandDecoder(ByteSink& sink) : sink_(sink) {}
+CommandDecoder::CommandDecoder(ByteSink& sink, Input input)
+    : sink_(sink), input_(input), atInputStart_(input == Input::kStream) {}
 
 bool CommandDecoder::Fail(std::uint64_t column, std::string reason) {
   failed_ = true;
@@ -169,7 +170,7 @@ bool CommandDecoder::Step(unsigned char c) {
         return true;
       }
       if (!wrapped_ && IsBlank(c)) {
-        state_ = State::kTrailing;
+        state_ = c == '\t' ? State::kCountStart : State::kTrailing;
         return true;
       }
       return Fail(column_, "unexpected " + Describe(c) + " after a number");
@@ -177,7 +178,14 @@ bool CommandDecoder::Step(unsigned char c) {
     case State::kAfterSeparator:
       if (digit >= 0) return startNumber();
       if (!wrapped_ && separator_ == ' ' && IsBlank(c)) {
-        state_ = State::kTrailing;
+        if (c == '\t') {
+          state_ = State::kCountStart;
+        } else {
+          // Trailing blanks, unless a number follows: then this blank doubled the separator.
+          blankAfterSeparatorColumn_ = column_;
+          blankAfterSeparator_ = c;
+          state_ = State::kTrailing;
+        }
         return true;
       }
       return Fail(column_, "expected two hex digits after " + DescribeSeparator(separator_) + ", found " +
@@ -191,8 +199,34 @@ bool CommandDecoder::Step(unsigned char c) {
       return true;
 
     case State::kTrailing:
+      if (c == '\t') {
+        blankAfterSeparatorColumn_ = 0;
+        state_ = State::kCountStart;
+        return true;
+      }
+      if (IsBlank(c)) return true;
+      if (digit >= 0 && blankAfterSeparatorColumn_ != 0) {
+        return Fail(blankAfterSeparatorColumn_,
+                    "expected two hex digits after a space, found " + Describe(blankAfterSeparator_));
+      }
+      return Fail(column_, "unexpected " + Describe(c) + (wrapped_ ? " after the command" : " after the numbers"));
+
+    // The byte count --count writes after a tab: decimal digits, read and ignored.
+    case State::kCountStart:
+      if (c >= '0' && c <= '9') {
+        state_ = State::kCount;
+        return true;
+      }
       if (IsBlank(c)) return true;
       return Fail(column_, "unexpected " + Describe(c) + (wrapped_ ? " after the command" : " after the numbers"));
+
+    case State::kCount:
+      if (c >= '0' && c <= '9') return true;
+      if (IsBlank(c) && c != '\t') {
+        state_ = State::kTrailing;
+        return true;
+      }
+      return Fail(column_, "unexpected " + Describe(c) + " in the byte count after the command");
   }
   return true;
 }
@@ -215,7 +249,9 @@ bool CommandDecoder::EndLine() {
       }
       break;
     case State::kLineStart:
-    case State::kTrailing: break;
+    case State::kTrailing:
+    case State::kCountStart:
+    case State::kCount: break;
   }
   if (byteCount_ % 2 == 1) {
     return Fail(lastNumberColumn_, "odd number of bytes (" + std::to_string(byteCount_) +
@@ -228,6 +264,7 @@ bool CommandDecoder::EndLine() {
   text_ += '\n';
   // Next line.
   state_ = State::kLineStart;
+  blankAfterSeparatorColumn_ = 0;
   wrapped_ = false;
   separator_ = -1;
   byteCount_ = 0;
@@ -243,6 +280,7 @@ bool CommandDecoder::EndLine() {
 
 bool CommandDecoder::Feed(std::string_view bytes) {
   if (failed_ || writeFailed_) return false;
+  if (!bytes.empty()) sawInput_ = true;
   for (const char byte : bytes) {
     const auto c = static_cast<unsigned char>(byte);
     if (atInputStart_) {  // skip a byte-order mark
@@ -264,7 +302,9 @@ bool CommandDecoder::Feed(std::string_view bytes) {
 bool CommandDecoder::Finish() {
   if (failed_ || writeFailed_) return false;
   if (atInputStart_ && bomMatched_ != 0) return Fail(1, "unexpected byte 0xEF (commands are ASCII)");
-  if (lineHasBytes_ && !EndLine()) return false;
+  // An empty argument is still one (empty) line; an empty file or stream has none.
+  const bool emptyArgument = input_ == Input::kArgument && !sawInput_;
+  if ((lineHasBytes_ || emptyArgument) && !EndLine()) return false;
   return Flush();
 }
 

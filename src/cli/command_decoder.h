@@ -21,12 +21,18 @@ struct DecodeError {
 // with any one of the separators " ", "", ",", "-" per line (hex digits in
 // either case), and writes each line's text in UTF-8 followed by a newline.
 // Blank lines give empty lines. Spaces and tabs may surround the command; a CR
-// before the LF is ignored. Input may arrive in pieces of any size; a line is
+// before the LF is ignored. A tab and a decimal number after the command (the
+// byte count that conversion with --count writes) are ignored. Input may arrive in pieces of any size; a line is
 // written only once it has been checked, unless it grows past the output
 // buffer. The first malformed line stops decoding.
 class CommandDecoder {
  public:
-  explicit CommandDecoder(ByteSink& sink);
+  // Where the bytes come from: a file or stream may start with a byte-order
+  // mark, which is skipped; a command-line argument is exactly one line, so an
+  // empty one gives an empty line.
+  enum class Input { kStream, kArgument };
+
+  explicit CommandDecoder(ByteSink& sink, Input input = Input::kStream);
 
   // False at the first malformed line (error() tells where) or when writing failed.
   bool Feed(std::string_view bytes);
@@ -48,6 +54,8 @@ class CommandDecoder {
     kAfterNumber,  // a separator, the next number (no separator), or the end
     kAfterSeparator,
     kSuffix,    // inside "';"
+    kCountStart,  // after the tab that may precede a byte count
+    kCount,       // inside the byte count
     kTrailing,  // only spaces until the end of the line
   };
 
@@ -66,8 +74,13 @@ class CommandDecoder {
   std::uint64_t line_ = 1;
   std::uint64_t column_ = 0;
   bool lineHasBytes_ = false;
+  Input input_;
   bool atInputStart_ = true;
+  bool sawInput_ = false;
   std::size_t bomMatched_ = 0;
+  // Column of a blank right after a space separator: a number after it means a doubled separator.
+  std::uint64_t blankAfterSeparatorColumn_ = 0;
+  unsigned char blankAfterSeparator_ = 0;
   // Bytes of the line's text: a unit is complete every two bytes.
   std::uint64_t byteCount_ = 0;
   unsigned lowByte_ = 0;

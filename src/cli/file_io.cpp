@@ -42,14 +42,22 @@ std::size_t FileSource::Read(char* buffer, std::size_t size) {
   return got;
 }
 
+void FileSink::Failed() {
+  // The first failure's reason is the one worth reporting.
+  if (!failed_) error_ = errno != 0 ? std::strerror(errno) : "write error";
+  failed_ = true;
+}
+
 bool FileSink::Write(std::string_view bytes) {
   if (failed_) return false;
-  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
+  errno = 0;
+  if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) Failed();
   return !failed_;
 }
 
 bool FileSink::Close() {
-  if (std::fflush(file_) != 0) failed_ = true;
+  errno = 0;
+  if (std::fflush(file_) != 0) Failed();
   return !failed_;
 }
 

@@ -35,10 +35,14 @@ class FileSink final : public ByteSink {
   bool Write(std::string_view bytes) override;
   // Flushes the C stream; false when any write failed.
   bool Close();
+  std::string ErrorText() const override { return error_; }
 
  private:
+  void Failed();
+
   std::FILE* file_;
   bool failed_ = false;
+  std::string error_;
 };
 
 // Opens a file named in UTF-8 for reading; null with the reason in error.

@@ -1,34 +1,71 @@
 // Entry point of hexcribe-cli: takes the arguments as UTF-8 and runs the tool on the standard streams.
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/console_sink.h"
 #include "cli/file_io.h"
 #include "cli/utf8_decoder.h"
+
+#include "platform/platform.h"
 #include "version/product_version.h"
 
 namespace {
 
-// Read from the program's own version data, like the dialog's title.
+// Read from the program's own version data, like the dialog's title, then all four numbers.
 std::string VersionText() {
   std::string text = "v";
   text += hexcribe::cli::Utf16ToUtf8(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
+  std::vector<std::uint32_t> parts;
+  if (hexcribe::ReadProductVersionParts(u"", parts)) {
+    text += " (";
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+      if (i != 0) text += '.';
+      text += std::to_string(parts[i]);
+    }
+    text += ")";
+  }
   return text;
 }
+
+// One standard output stream: UTF-8 bytes for files and pipes; for a console
+// window its own UTF-16 text, which shows every script whatever the console's
+// code page.
+class OutputStream {
+ public:
+  OutputStream(std::FILE* file, bool error) : file_(file) {
+    namespace platform = hexcribe::platform;
+    const auto stream = error ? platform::StandardStream::kError : platform::StandardStream::kOutput;
+    if (platform::IsConsole(stream)) {
+      console_.emplace([stream](std::u16string_view units) { return platform::WriteConsoleUnits(stream, units); });
+    }
+  }
+  hexcribe::cli::ByteSink& sink() { return console_ ? static_cast<hexcribe::cli::ByteSink&>(*console_) : file_; }
+  bool Close() { return console_ ? console_->Close() : file_.Close(); }
+
+ private:
+  hexcribe::cli::FileSink file_;
+  std::optional<hexcribe::cli::ConsoleTextSink> console_;
+};
 
 int Run(const std::vector<std::string>& args) {
   using namespace hexcribe::cli;
   UseBinaryStandardStreams();
   FileSource in(stdin, false);
-  FileSink out(stdout);
-  FileSink err(stderr);
-  CliEnvironment env{in, out, err, OpenFileSource, VersionText()};
+  OutputStream out(stdout, false);
+  OutputStream err(stderr, true);
+  CliEnvironment env{in, out.sink(), err.sink(), OpenFileSource, VersionText()};
   int status = RunCli(args, env);
   if (!out.Close() && status != kExitUsage) {
-    if (status == kExitOk || status == kExitNonBmp) err.Write("hexcribe-cli: cannot write the output\n");
+    if (status == kExitOk || status == kExitNonBmp) {
+      err.sink().Write("hexcribe-cli: " + OutputError(out.sink()) + "\n");
+    }
     status = kExitOutput;
   }
+  err.Close();
   return status;
 }
 

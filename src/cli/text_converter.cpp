@@ -19,8 +19,8 @@ TextConverter::TextConverter(const ConvertOptions& options, ByteSink& out, NonBm
       writer_(out, options.separatorChoice, options.wholeCommand, options.count),
       onNonBmp_(std::move(onNonBmp)) {}
 
-ConvertStatus TextConverter::Convert(ByteSource& source) {
-  Utf8Decoder decoder;
+ConvertStatus TextConverter::Convert(ByteSource& source, bool skipByteOrderMark) {
+  Utf8Decoder decoder(skipByteOrderMark);
   pendingCr_ = false;
   line_ = 1;
   column_ = 0;

@@ -32,7 +32,9 @@ class TextConverter {
   // text, its line breaks included; with `lines` every line (without its LF,
   // and without the CR of a CR LF) is one command. On invalid UTF-8 the command
   // being built is dropped when none of it was written yet, and utf8Error() tells where.
-  ConvertStatus Convert(ByteSource& source);
+  // A leading byte-order mark is skipped when skipByteOrderMark is set (files,
+  // standard input); a text argument keeps it as U+FEFF.
+  ConvertStatus Convert(ByteSource& source, bool skipByteOrderMark = true);
 
   // Hands all buffered output to the sink; false when writing failed.
   bool Flush() { return writer_.Flush(); }

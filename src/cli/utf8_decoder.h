@@ -17,9 +17,12 @@ struct Utf8Error {
 // Decodes one input fed in pieces of any size; a character cut between two
 // pieces is completed by the next one. Nothing is ever replaced: the first
 // invalid sequence stops decoding and is reported. A byte-order mark at the
-// very start is dropped (editors add it; it is not part of the text).
+// very start of a file or stream is dropped (editors add it; it is not part of
+// the text); in a text given directly it is the character U+FEFF.
 class Utf8Decoder {
  public:
+  explicit Utf8Decoder(bool skipByteOrderMark = true) : atStart_(skipByteOrderMark) {}
+
   // Appends the UTF-16 units of every complete character in bytes to out.
   // False at the first invalid sequence; the units of the characters before it
   // have been appended, nothing after it is decoded (later calls return false).
@@ -42,7 +45,7 @@ class Utf8Decoder {
   std::uint64_t pendingOffset_ = 0;
   std::uint64_t consumed_ = 0;  // bytes of earlier pieces
   std::uint64_t newlines_ = 0;  // line feeds in earlier pieces
-  bool atStart_ = true;         // no unit produced yet: a U+FEFF now is a byte-order mark
+  bool atStart_;               // no unit produced yet: a U+FEFF now is a byte-order mark
   bool failed_ = false;
   Utf8Error error_;
 };

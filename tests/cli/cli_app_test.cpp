@@ -17,6 +17,7 @@ namespace {
 class FailingSink final : public ByteSink {
  public:
   bool Write(std::string_view) override { return false; }
+  std::string ErrorText() const override { return "No space left on device"; }
 };
 
 // Gives its text, then fails like a disk that went away.
@@ -121,7 +122,8 @@ TEST(RunCli, ExitStatusesAndMessages) {
     std::string errPart;
   };
   const std::map<std::string, std::string> files = {
-      {"menu.txt", "Start\r\nStop\r\n"}, {"bad.txt", "ok\nnot \xC3\x28 ok\n"}, {"cmds.txt", "41 00\n4100 42\n"}};
+      {"menu.txt", "Start\r\nStop\r\n"}, {"bad.txt", "ok\nnot \xC3\x28 ok\n"}, {"cmds.txt", "41 00\n4100 42\n"},
+      {"bom.txt", "\xEF\xBB\xBF" "A"}};
   const Case cases[] = {
       {{"A"}, "", kExitOk, "Print 'U::41 00';\n", ""},
       {{}, "A", kExitOk, "Print 'U::41 00';\n", ""},
@@ -138,6 +140,11 @@ TEST(RunCli, ExitStatusesAndMessages) {
        "hexcribe-cli: <argument 2>:1:2: U+1F600 is outside the Basic Multilingual Plane\n"},
       {{"--bmp-only", "-"}, "\n\xF0\x9F\x98\x80", kExitNonBmp, "Print 'U::0A 00 3D D8 00 DE';\n", "<stdin>:2:1: U+1F600"},
       {{"--version"}, "", kExitOk, "hexcribe-cli v1.00\n", ""},
+      // A byte-order mark is skipped in files and standard input only; in a TEXT it is U+FEFF.
+      {{"\xEF\xBB\xBF" "A"}, "", kExitOk, "Print 'U::FF FE 41 00';\n", ""},
+      {{"-fbom.txt", "-"}, "\xEF\xBB\xBF" "A", kExitOk, "Print 'U::41 00';\nPrint 'U::41 00';\n", ""},
+      {{"--decode", "Print 'U::FF FE 41 00';", ""}, "", kExitOk, "\xEF\xBB\xBF" "A\n\n", ""},
+      {{"--decode", "41  00"}, "", kExitInput, "", "hexcribe-cli: <argument 2>:1:4: expected two hex digits"},
       // A read error keeps the complete lines before it and nothing of the broken one.
       {{"--lines", "-f", "broken:ok\npart"}, "", kExitInput, "Print 'U::6F 00 6B 00';\n",
        "hexcribe-cli: cannot read 'broken:ok\npart': Input/output error\n"},
@@ -157,14 +164,17 @@ TEST(RunCli, HelpDocumentsEveryExitStatus) {
   const RunResult r = RunWith({"--lines", "--help"});
   EXPECT_EQ(r.status, kExitOk);
   for (const char* part : {"--separator", "--decode", "--bmp-only", "--count", "  1  usage", "  2  input", "  3  --bmp-only",
-                           "  4  the output"}) {
+                           "  4  the output", "[TEXT | -f FILE]...", "code points", "UTF-16 bytes",
+                           "written as it is made"}) {
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
   }
 }
 
 TEST(RunCli, AnOutputThatCannotBeWrittenIsAFailure) {
   FailingSink failing;
-  EXPECT_EQ(RunWith({"A"}, "", {}, &failing).status, kExitOutput);
+  const RunResult r = RunWith({"A"}, "", {}, &failing);
+  EXPECT_EQ(r.status, kExitOutput);
+  EXPECT_EQ(r.err, "hexcribe-cli: cannot write the output: No space left on device\n");
   EXPECT_EQ(RunWith({"--decode", "41 00"}, "", {}, &failing).status, kExitOutput);
   EXPECT_EQ(RunWith({"--help"}, "", {}, &failing).status, kExitOutput);
 }

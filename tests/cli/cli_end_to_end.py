@@ -74,9 +74,10 @@ def round_trips(cli, tmp):
                     if run is not None:
                         status, out, err = run
                         check(status == 0 and out == one, f"convert from a file or stdin: {out!r} {err}")
-            # An empty argument holds no line at all, like an empty file.
+            # An empty argument is an empty line, like an empty line of standard input,
+            # so every text comes back, the empty one too.
             status, out, err = cli.run("--decode", "--", *commands)
-            decoded = "".join(t + "\n" for t, c in zip(TEXTS, commands) if c).encode("utf-8")
+            decoded = "".join(t + "\n" for t in TEXTS).encode("utf-8")
             check(status == 0 and out == decoded, f"decode {name}: {out!r} {err}")
 
 
@@ -122,6 +123,8 @@ def errors(cli, tmp):
     status, out, _ = cli.run("--version")
     expected = os.environ.get("HEXCRIBE_EXPECTED_VERSION", "hexcribe-cli v")
     check(status == 0 and out.startswith(expected.encode()), f"--version: {out!r}, expected {expected!r}")
+    full = os.environ.get("HEXCRIBE_EXPECTED_FULL_VERSION", "")
+    check(f"({full})".encode() in out, f"--version: {out!r}, expected the full version ({full})")
 
 
 def posix_only(cli):
@@ -129,7 +132,13 @@ def posix_only(cli):
     if os.path.exists("/dev/full"):
         with open("/dev/full", "wb") as full:
             status, _, err = cli.run("Hello", stdout=full)
-        check(status == 4 and "cannot write" in err, f"write to a full device: {status} {err!r}")
+        check(status == 4 and "cannot write the output: No space left on device" in err,
+              f"write to a full device: {status} {err!r}")
+    # Standard output closed: the reason is named too.
+    closed = subprocess.run(cli.command + ["Hello"], stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+                            preexec_fn=lambda: os.close(1), timeout=60)
+    check(closed.returncode == 4 and b"cannot write the output: Bad file descriptor" in closed.stderr,
+          f"closed standard output: {closed.returncode} {closed.stderr!r}")
     # Memory stays flat: 256 MB streamed through a pipe need far less than 256 MB.
     chunk = ("Hangul \ud55c\uad6d\uc5b4, emoji \U0001F600, caf\u00e9\r\n" * 20000).encode("utf-8")
     before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <tuple>
 
 #include "cli/utf8_decoder.h"
 #include "core/command_builder.h"
@@ -48,6 +50,19 @@ TEST(CommandDecoder, AcceptsLowerCaseBlanksAroundCrLfAndAMissingFinalLf) {
   EXPECT_EQ(Decode("  Print 'U::5c d5';  \r\n\t41-00\r\n\n4100").out, "\xED\x95\x9C\nA\n\nA\n");
   EXPECT_EQ(Decode("41 00 \n").out, "A\n");  // trailing space after space-separated numbers
   EXPECT_EQ(Decode("\xEF\xBB\xBF" "41 00\n").out, "A\n");  // byte-order mark
+  // What --count writes: a tab and the byte count, ignored.
+  EXPECT_EQ(Decode("Print 'U::41 00';\t2\r\n41,00\t2\n4100 \t2 \nPrint 'U::';\t0\n").out, "A\nA\nA\n\n");
+}
+
+TEST(CommandDecoder, AnArgumentIsOneLineAndKeepsAByteOrderMark) {
+  for (const auto& [input, ok, out] : std::initializer_list<std::tuple<std::string_view, bool, std::string_view>>{
+           {"", true, "\n"}, {"41 00", true, "A\n"}, {"\xEF\xBB\xBF" "41 00", false, ""}}) {
+    StringSink sink;
+    CommandDecoder decoder(sink, CommandDecoder::Input::kArgument);
+    EXPECT_EQ(decoder.Feed(input) && decoder.Finish(), ok) << input;
+    decoder.Flush();
+    EXPECT_EQ(sink.data, out) << input;
+  }
 }
 
 TEST(CommandDecoder, ReportsMalformedLinesWithLineAndColumn) {
@@ -63,6 +78,9 @@ TEST(CommandDecoder, ReportsMalformedLinesWithLineAndColumn) {
       {"41 0G\n", 1, 5, "expected a second hex digit, found 'G'"},
       {"41 00 4\n", 1, 8, "expected a second hex digit, found the end of the line"},
       {"41 00 zz\n", 1, 7, "expected two hex digits after a space, found 'z'"},
+      {"41  00\n", 1, 4, "expected two hex digits after a space, found a space"},
+      {"Print 'U::41 00';\tx\n", 1, 19, "unexpected 'x' after the command"},
+      {"41 00\t2x\n", 1, 8, "unexpected 'x' in the byte count"},
       {"41,00,\n", 1, 7, "expected two hex digits after ','"},
       {"41 004\n", 1, 6, "more than two hex digits"},
       {"41 00,42 00\n", 1, 6, "mixed separators: ','"},

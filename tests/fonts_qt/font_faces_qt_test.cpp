@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -98,6 +100,32 @@ TEST(FontFacesQtTest, NameSavedUnderAKoreanLocaleReselectsItsFace) {
   const int index = FindItemByPrefix(faces, 0, CanonicalFaceName(kNanumGothicKorean));
   ASSERT_GE(index, 0);
   EXPECT_EQ(faces[static_cast<std::size_t>(index)], kNanumGothic);
+}
+
+TEST(FontFacesQtTest, OneEntryPerFamilyAndFoundryNamesSelectTheirFamily) {
+  const std::vector<std::u16string> faces = EnumerateFontFaces();
+  int bracketed = 0;
+  for (const QString& family : QFontDatabase::families()) {
+    if (!family.endsWith(u']') || !QFontDatabase::hasFamily(family)) continue;
+    ++bracketed;
+    // A name saved by a version that listed each foundry selects the family.
+    const std::u16string plain = family.left(family.lastIndexOf(QStringLiteral(" ["))).toStdU16String();
+    EXPECT_EQ(CanonicalFaceName(family.toStdU16String()), plain) << family.toStdString();
+    EXPECT_EQ(std::count(faces.begin(), faces.end(), plain), 1) << family.toStdString();
+  }
+  for (const std::u16string& face : faces) EXPECT_FALSE(face.ends_with(u']')) << QString::fromStdU16String(face).toStdString();
+  std::cout << bracketed << " family names with a foundry in the font database\n";
+}
+
+TEST(FontFacesQtTest, DefaultFaceStandsForItselfOrForTheFaceShownInItsPlace) {
+  const std::vector<std::u16string> faces = EnumerateFontFaces();
+  EXPECT_EQ(FaceShownForDefault(kNanumGothic), kNanumGothic);
+  // Not installed here: a listed face, the one text set in it really shows.
+  const std::u16string shown = FaceShownForDefault(u"Tahoma");
+  EXPECT_NE(std::find(faces.begin(), faces.end(), shown), faces.end()) << QString::fromStdU16String(shown).toStdString();
+  QFont font;
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Sans Serif")});
+  EXPECT_EQ(QFontInfo(font).family().toStdU16String().starts_with(shown), true);
 }
 
 }  // namespace

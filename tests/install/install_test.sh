@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the desktop integration:
-# program, a valid .desktop entry that starts it, the icon in every size and as SVG.
+# programs, a valid .desktop entry that starts it, the icon in every size and as SVG, manual
+# pages, AppStream data and shell completion.
 set -uo pipefail
 build=$1
 prefix=$(mktemp -d)
@@ -12,12 +13,19 @@ expect_file() {
   if [ -f "$prefix/$1" ]; then echo "ok - $1"; else echo "FAIL - missing $1"; status=1; fi
 }
 expect_file bin/hexcribe
+expect_file bin/hexcribe-cli
+expect_file share/man/man1/hexcribe.1.gz
+expect_file share/man/man1/hexcribe-cli.1.gz
+expect_file share/metainfo/org.hexcribe.Hexcribe.metainfo.xml
+expect_file share/bash-completion/completions/hexcribe-cli
 expect_file share/applications/hexcribe.desktop
 sizes="16 24 32 48 64 128 256"
 for size in $sizes; do expect_file "share/icons/hicolor/${size}x${size}/apps/hexcribe.png"; done
 expect_file share/icons/hicolor/scalable/apps/hexcribe.svg
 grep -q '<svg ' "$prefix/share/icons/hicolor/scalable/apps/hexcribe.svg" 2>/dev/null || { echo "FAIL - the scalable icon is no SVG"; status=1; }
-[ -x "$prefix/bin/hexcribe" ] || { echo "FAIL - bin/hexcribe is not executable"; status=1; }
+for program in hexcribe hexcribe-cli; do
+  [ -x "$prefix/bin/$program" ] || { echo "FAIL - bin/$program is not executable"; status=1; }
+done
 
 entry="$prefix/share/applications/hexcribe.desktop"
 grep -qx 'Exec=hexcribe' "$entry" || { echo "FAIL - the entry does not start hexcribe"; status=1; }

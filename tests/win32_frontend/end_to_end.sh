@@ -134,5 +134,17 @@ wait_for_exit
 check "face restored and saved again" "$(setting uni_font)" "$face"
 check "text restored and saved again" "$(setting mlang_text)" "48006900"
 
+# Third run: the session ends (WM_QUERYENDSESSION, then WM_ENDSESSION) while
+# the program runs; it saves as closing does.
+start_program
+keys shift+Tab ctrl+End
+xdotool type --delay 80 "!"
+sleep 0.4
+HOME="$HEXCRIBE_WINE_ROOT/home" WINEPREFIX="$HEXCRIBE_WINE_ROOT/prefix" WINEARCH=win64 WINEDEBUG=-all \
+  timeout -k 5 60 wineboot -e >/dev/null 2>&1
+wait_for_exit
+check "text saved at the end of the session" "$(setting mlang_text)" "480069002100"
+check "face saved at the end of the session" "$(setting uni_font)" "$face"
+
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "end to end: all checks passed"

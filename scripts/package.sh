@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# Builds the release packages into dist/: the Debian package, the Windows installer (.msi), the
+# portable Windows zip and SHA256SUMS. Installs what it needs; needs root or sudo for apt-get.
+#
+# Usage:
+#   package.sh                         build from this checkout (build/package/*) and package
+#   package.sh --reuse-builds LINUX WINDOWS [--dist DIR]
+#                                      package existing Release build folders (CI reuses the
+#                                      release and windows presets' builds)
+#   package.sh --check-reproducible    package two clean copies of HEAD in two different folders
+#                                      and compare the results byte for byte
+#
+# Time stamps inside the packages come from SOURCE_DATE_EPOCH, by default the commit's time.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+linux_build=""
+windows_build=""
+dist="$root/dist"
+mode=build
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --reuse-builds) linux_build=$(realpath "$2"); windows_build=$(realpath "$3"); mode=reuse; shift 3 ;;
+    --dist) dist=$(realpath -m "$2"); shift 2 ;;
+    --check-reproducible) mode=check; shift ;;
+    *) echo "package.sh: unknown argument '$1'" >&2; exit 1 ;;
+  esac
+done
+
+log() { echo "=== package: $*"; }
+
+bash scripts/install-deps.sh base qt fonts windows packaging
+
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+  SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null) || {
+    echo "package.sh: not a git checkout; set SOURCE_DATE_EPOCH" >&2
+    exit 1
+  }
+fi
+export SOURCE_DATE_EPOCH
+
+if [ "$mode" == check ]; then
+  # Two clean copies of the commit at different depths: any build path or time that leaks
+  # into a package shows as a difference. No compiler cache, so both really compile.
+  scratch=$(mktemp -d /tmp/hexcribe-repro.XXXXXX)
+  trap 'rm -rf "$scratch"' EXIT
+  unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
+  for copy in a b/deeper; do
+    mkdir -p "$scratch/$copy"
+    git -C "$root" archive HEAD | tar -x -C "$scratch/$copy"
+    log "building copy $copy"
+    bash "$scratch/$copy/scripts/package.sh" >"$scratch/${copy%%/*}.log" 2>&1 ||
+      { tail -n 30 "$scratch/${copy%%/*}.log"; exit 1; }
+  done
+  status=0
+  for file in "$scratch"/a/dist/*; do
+    name=$(basename "$file")
+    other="$scratch/b/deeper/dist/$name"
+    if cmp -s "$file" "$other"; then
+      echo "identical: $name"
+    else
+      echo "DIFFERS: $name: $(cmp -l "$file" "$other" | wc -l) bytes"
+      status=1
+    fi
+  done
+  exit $status
+fi
+
+if [ "$mode" == build ]; then
+  linux_build="$root/build/package/linux"
+  windows_build="$root/build/package/windows"
+  log "building the Linux programs"
+  cmake -S "$root" -B "$linux_build" -DCMAKE_BUILD_TYPE=Release -DHEXCRIBE_FRONTEND=qt \
+    -DHEXCRIBE_BUILD_TESTS=OFF >/dev/null
+  cmake --build "$linux_build" -j2
+  log "building the Windows programs"
+  cmake -S "$root" -B "$windows_build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DHEXCRIBE_FRONTEND=win32 -DHEXCRIBE_BUILD_TESTS=OFF >/dev/null
+  cmake --build "$windows_build" -j2
+else
+  # Only the pieces that may not be part of a build with tests are (re)built here.
+  cmake --build "$linux_build" -j2 --target hexcribe hexcribe-cli hexcribe_man_pages
+  cmake --build "$windows_build" -j2 --target hexcribe_win32 hexcribe-cli
+fi
+
+cache_value() {  # cache_value BUILD NAME: a variable from a build's CMake cache
+  sed -n "s/^$2:[A-Z]*=//p" "$1/CMakeCache.txt"
+}
+version=$(cache_value "$linux_build" CMAKE_PROJECT_VERSION)
+icon_dir=$(cache_value "$windows_build" HEXCRIBE_ICON_DIR)
+[ -n "$version" ] && [ -n "$icon_dir" ] || { echo "package.sh: cannot read version or icon folder from the builds" >&2; exit 1; }
+release_date=$(sed -n 's/^set(HEXCRIBE_RELEASE_DATE \(.*\))$/\1/p' "$root/cmake/HexcribePackaging.cmake")
+
+work=$(mktemp -d /tmp/hexcribe-package.XXXXXX)
+trap 'rm -rf "$work"' EXIT
+umask 022
+rm -rf "$dist"
+mkdir -p "$dist"
+
+# Same time stamp on every file, so archives do not depend on when or where they were built.
+stamp() { find "$1" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +; }
+# Text files for Windows users get CR LF line ends.
+crlf() { sed 's/\r$//; s/$/\r/' "$1" >"$2"; }
+
+# --- Debian package --------------------------------------------------------------------------
+log "Debian package"
+deb_root="$work/deb"
+DESTDIR="$deb_root" cmake --install "$linux_build" --prefix /usr --strip >/dev/null
+# The compiler's version string is of no use at run time.
+for program in "$deb_root"/usr/bin/*; do objcopy --remove-section=.comment "$program"; done
+doc="$deb_root/usr/share/doc/hexcribe"
+mkdir -p "$doc" "$deb_root/DEBIAN"
+cp packaging/debian/copyright "$doc/copyright"
+sed -e "s/@PROJECT_VERSION@/$version/" \
+    -e "s/@HEXCRIBE_RELEASE_DATE_RFC2822@/$(LC_ALL=C date -u -R -d "$release_date 12:00")/" \
+    packaging/debian/changelog.in | gzip -n -9 >"$doc/changelog.gz"
+find "$deb_root" -type d -exec chmod 755 {} +
+find "$deb_root" -type f -exec chmod 644 {} +
+chmod 755 "$deb_root"/usr/bin/*
+
+# The shared libraries the programs link decide the dependencies.
+mkdir -p "$work/shlibs/debian"
+printf 'Source: hexcribe\n\nPackage: hexcribe\nArchitecture: amd64\n' >"$work/shlibs/debian/control"
+depends=$(cd "$work/shlibs" && dpkg-shlibdeps -O -e"$deb_root/usr/bin/hexcribe" -e"$deb_root/usr/bin/hexcribe-cli" 2>/dev/null |
+  sed -n 's/^shlibs:Depends=//p')
+[ -n "$depends" ] || { echo "package.sh: dpkg-shlibdeps found no dependencies" >&2; exit 1; }
+installed_size=$(du -sk --apparent-size "$deb_root/usr" | cut -f1)
+cat >"$deb_root/DEBIAN/control" <<EOF
+Package: hexcribe
+Version: $version
+Architecture: amd64
+Maintainer: The Hexcribe developers <maintainers@hexcribe.org>
+Installed-Size: $installed_size
+Depends: $depends
+Section: utils
+Priority: optional
+Homepage: https://hexcribe.org/
+Description: convert text in any language to LCD print commands
+ Hexcribe shows text typed in any language, through the desktop's input
+ method, as the UTF-16LE bytes an LCD controller prints: two-digit upper-case
+ hex numbers, bare or wrapped as the controller's print command, ready to
+ copy to the clipboard.
+ .
+ The package also contains hexcribe-cli, which converts files and standard
+ input the same way for scripts and decodes commands back to text.
+EOF
+(cd "$deb_root" && find usr -type f | LC_ALL=C sort | xargs md5sum) >"$deb_root/DEBIAN/md5sums"
+chmod 644 "$deb_root/DEBIAN/control" "$deb_root/DEBIAN/md5sums"
+stamp "$deb_root"
+deb="$dist/hexcribe_${version}_amd64.deb"
+dpkg-deb --root-owner-group -Zxz --build "$deb_root" "$deb" >/dev/null
+
+# --- Windows files: the programs and the documents both Windows packages carry ----------------
+log "Windows files"
+win_install="$work/win-install"
+# Not --strip: the linker already stripped them, and strip would stamp the time into them.
+cmake --install "$windows_build" --prefix "$win_install" >/dev/null
+files="$work/win-files"
+mkdir -p "$files"
+cp "$win_install/bin/Hexcribe.exe" "$win_install/bin/hexcribe-cli.exe" "$files/"
+crlf README.md "$files/README.txt"
+crlf LICENSE "$files/LICENSE.txt"
+{
+  cat packaging/windows/third-party-notices.txt
+  for part in "mingw-w64 (C runtime, winpthreads)|mingw-w64-common" "GCC (libstdc++, libgcc)|gcc-mingw-w64-base"; do
+    printf '\n\n==== %s ====\n\n' "${part%%|*}"
+    cat "/usr/share/doc/${part#*|}/copyright"
+  done
+} >"$work/notices.txt"
+crlf "$work/notices.txt" "$files/THIRD-PARTY-NOTICES.txt"
+
+# --- Portable zip --------------------------------------------------------------------------------
+log "portable zip"
+zip_name="Hexcribe-$version-win64"
+mkdir -p "$work/zip/$zip_name"
+cp "$files"/* "$work/zip/$zip_name/"
+stamp "$work/zip"
+# Sorted members, no extra fields (owner ids, extended times), DOS times in UTC.
+(cd "$work/zip" && find "$zip_name" | LC_ALL=C sort | TZ=UTC zip -X -9 -q -@ "$dist/$zip_name.zip")
+
+# --- Windows installer ---------------------------------------------------------------------------
+log "Windows installer"
+bash scripts/make-msi.sh "$files" "$icon_dir/hexcribe.ico" "$version" "$dist/$zip_name.msi"
+
+(cd "$dist" && LC_ALL=C sha256sum -- *.deb *.msi *.zip >SHA256SUMS)
+log "done: $dist"
+(cd "$dist" && ls -l)

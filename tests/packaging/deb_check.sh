@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Checks the Debian package as a user gets it: metadata, contents, lintian, the manual pages, the
+# desktop and AppStream data, and the programs unpacked into a throw-away root: hexcribe-cli
+# converts, the dialog opens under Xvfb with its title.
+# Usage: deb_check.sh PACKAGE.deb VERSION   (needs lintian, appstream, man-db, Xvfb, xdotool)
+set -uo pipefail
+deb=$(realpath "$1")
+version=$2
+scratch=$(mktemp -d)
+xvfb_pid=""
+app_pid=""
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+passed=0
+failed=0
+ok() { echo "ok - $1"; passed=$((passed + 1)); }
+fail() { echo "FAIL - $1"; failed=$((failed + 1)); }
+expect() {  # expect DESCRIPTION ACTUAL WANTED
+  if [ "$2" == "$3" ]; then ok "$1"; else fail "$1: got '$2', expected '$3'"; fi
+}
+
+# --- metadata ---
+expect "package name" "$(dpkg-deb -f "$deb" Package)" hexcribe
+expect "version from the project" "$(dpkg-deb -f "$deb" Version)" "$version"
+expect "architecture" "$(dpkg-deb -f "$deb" Architecture)" amd64
+depends=$(dpkg-deb -f "$deb" Depends)
+for library in libc6 libstdc++6 libqt6widgets6 libfontconfig1; do
+  case "$depends" in *"$library "*|*"$library,"*|*"$library") ok "depends on $library" ;;
+    *) fail "Depends lacks $library: $depends" ;; esac
+done
+
+# --- contents: every file under /usr, owned by root ---
+listing=$(dpkg-deb -c "$deb")
+for path in usr/bin/hexcribe usr/bin/hexcribe-cli usr/share/applications/hexcribe.desktop \
+  usr/share/icons/hicolor/16x16/apps/hexcribe.png usr/share/icons/hicolor/256x256/apps/hexcribe.png \
+  usr/share/icons/hicolor/scalable/apps/hexcribe.svg \
+  usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml usr/share/man/man1/hexcribe.1.gz \
+  usr/share/man/man1/hexcribe-cli.1.gz usr/share/bash-completion/completions/hexcribe-cli \
+  usr/share/doc/hexcribe/copyright usr/share/doc/hexcribe/changelog.gz; do
+  if grep -q " \./$path\$" <<<"$listing"; then ok "contains /$path"; else fail "missing /$path"; fi
+done
+outside=$(awk '{print $6}' <<<"$listing" | grep -v -e '^\./$' -e '^\./usr/' || true)
+expect "nothing outside /usr" "$outside" ""
+owners=$(awk '{print $2}' <<<"$listing" | sort -u)
+expect "every member owned by root" "$owners" "root/root"
+
+# --- lintian: no errors; warnings are listed for the record ---
+lint=$(lintian --tag-display-limit 0 --info "$deb" 2>&1)
+status=$?
+echo "$lint" | sed 's/^/  lintian: /'
+if [ $status -eq 0 ] && ! grep -q '^E:' <<<"$lint"; then ok "lintian reports no errors"; else fail "lintian errors"; fi
+
+# --- the files themselves, unpacked into a throw-away root ---
+root="$scratch/root"
+dpkg-deb -x "$deb" "$root"
+for page in hexcribe hexcribe-cli; do
+  file="$root/usr/share/man/man1/$page.1.gz"
+  rendered=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 "$file" 2>"$scratch/man.err" | sed "s/.\x08//g")
+  if grep -q '^NAME' <<<"$rendered" && [ ! -s "$scratch/man.err" ]; then ok "man page $page renders cleanly"
+  else fail "man page $page: $(cat "$scratch/man.err")"; fi
+done
+if appstreamcli validate --no-net "$root/usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml" >"$scratch/as.log" 2>&1
+then ok "AppStream data valid"; else fail "appstreamcli: $(cat "$scratch/as.log")"; fi
+if desktop-file-validate "$root/usr/share/applications/hexcribe.desktop"; then ok "desktop entry valid"
+else fail "desktop entry"; fi
+completion=$(bash -c 'source "$1"; COMP_WORDS=(hexcribe-cli --sep); COMP_CWORD=1; _hexcribe_cli; echo "${COMPREPLY[*]}"
+  COMP_WORDS=(hexcribe-cli --separator co); COMP_CWORD=2; _hexcribe_cli; echo "${COMPREPLY[*]}"' _ \
+  "$root/usr/share/bash-completion/completions/hexcribe-cli")
+expect "bash completion of options and separators" "$(tr '\n' ' ' <<<"$completion")" "--separator comma "
+
+expect "installed hexcribe-cli converts" "$("$root/usr/bin/hexcribe-cli" A)" "Print 'U::41 00';"
+expect "installed hexcribe-cli knows its version" "$("$root/usr/bin/hexcribe-cli" --version)" \
+  "hexcribe-cli v$(cut -d. -f1 <<<"$version").$(cut -d. -f2,3 <<<"$version" | tr -d .) ($version)"
+
+# The dialog opens on a private X server with the title from its own version data.
+fifo="$scratch/displayfd"
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+xvfb_pid=$!
+display=""
+read -r -t 20 display <"$fifo"
+if [ -z "$display" ]; then
+  fail "Xvfb did not start"
+else
+  DISPLAY=":$display" XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=xcb \
+    timeout 60 "$root/usr/bin/hexcribe" >"$scratch/app.log" 2>&1 &
+  app_pid=$!
+  title=""
+  for _ in $(seq 1 200); do
+    window=$(DISPLAY=":$display" xdotool search --name '^Hexcribe v' 2>/dev/null | head -n 1)
+    if [ -n "$window" ]; then title=$(DISPLAY=":$display" xdotool getwindowname "$window"); break; fi
+    sleep 0.1
+  done
+  expect "installed program opens its window" "$title" "Hexcribe v$(cut -d. -f1 <<<"$version").$(cut -d. -f2,3 <<<"$version" | tr -d .)"
+fi
+
+# apt resolves the package's dependencies from the archive (a simulation: nothing is installed).
+if apt-get install -s -o Debug::NoLocking=1 "$deb" >"$scratch/apt.log" 2>&1; then ok "apt-get can install the package"
+else fail "apt-get install -s: $(tail -n 5 "$scratch/apt.log")"; fi
+
+echo "deb checks: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
