@@ -11,13 +11,16 @@ for tool in x86_64-w64-mingw32-g++ x86_64-w64-mingw32-windres wine wineserver Xv
 done
 
 export HEXCRIBE_WINE_ROOT="$root/build/windows/wine"
+# The fault table's own prefix (its Wine server runs without root's permission override).
+fault_wine_root="$root/build/windows/wine-faults"
 xvfb_pid=""
 cleanup() {
-  if [ -d "$HEXCRIBE_WINE_ROOT/prefix" ]; then
-    # Only our own prefix's server; -k fails when none runs.
-    HOME="$HEXCRIBE_WINE_ROOT/home" WINEPREFIX="$HEXCRIBE_WINE_ROOT/prefix" wineserver -k 2>/dev/null || true
-    HOME="$HEXCRIBE_WINE_ROOT/home" WINEPREFIX="$HEXCRIBE_WINE_ROOT/prefix" timeout 20 wineserver -w 2>/dev/null || true
-  fi
+  for wine_root in "$HEXCRIBE_WINE_ROOT" "$fault_wine_root"; do
+    [ -d "$wine_root/prefix" ] || continue
+    # Only our own prefixes' servers; -k fails when none runs.
+    HOME="$wine_root/home" WINEPREFIX="$wine_root/prefix" wineserver -k 2>/dev/null || true
+    HOME="$wine_root/home" WINEPREFIX="$wine_root/prefix" timeout 20 wineserver -w 2>/dev/null || true
+  done
   if [ -n "$xvfb_pid" ]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
@@ -33,13 +36,14 @@ fi
 
 # A fresh prefix per run: a reused one goes stale when the host's fonts change.
 cleanup
-rm -rf "$HEXCRIBE_WINE_ROOT"
+rm -rf "$HEXCRIBE_WINE_ROOT" "$fault_wine_root"
 
 # Dialog tests need a display; bring our own unless one is given.
 if [ -z "${DISPLAY:-}" ]; then
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  # -noreset: no reset (and refused connections) whenever the last program has gone.
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   xvfb_pid=$!
   display=""
   read -r -t 20 display <"$fifo"

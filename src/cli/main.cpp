@@ -1,12 +1,18 @@
 // Entry point of hexcribe-cli: takes the arguments as UTF-8 and runs the tool on the standard streams.
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/cli_app.h"
+#include "cli/console_sink.h"
 #include "cli/file_io.h"
 #include "cli/utf8_decoder.h"
+
+#ifdef HEXCRIBE_CLI_PLATFORM
+#include "platform/platform.h"
+#endif
 
 #ifdef HEXCRIBE_CLI_VERSION_DATA
 #include "version/product_version.h"
@@ -35,18 +41,45 @@ std::string VersionText() {
 #endif
 }
 
+// One standard output stream: UTF-8 bytes for files and pipes; for a console
+// window its own UTF-16 text, which shows every script whatever the console's
+// code page.
+class OutputStream {
+ public:
+  OutputStream(std::FILE* file, bool error) : file_(file) {
+#ifdef HEXCRIBE_CLI_PLATFORM
+    namespace platform = hexcribe::platform;
+    const auto stream = error ? platform::StandardStream::kError : platform::StandardStream::kOutput;
+    if (platform::IsConsole(stream)) {
+      console_.emplace([stream](std::u16string_view units) { return platform::WriteConsoleUnits(stream, units); });
+    }
+#else
+    (void)error;
+#endif
+  }
+  hexcribe::cli::ByteSink& sink() { return console_ ? static_cast<hexcribe::cli::ByteSink&>(*console_) : file_; }
+  bool Close() { return console_ ? console_->Close() : file_.Close(); }
+
+ private:
+  hexcribe::cli::FileSink file_;
+  std::optional<hexcribe::cli::ConsoleTextSink> console_;
+};
+
 int Run(const std::vector<std::string>& args) {
   using namespace hexcribe::cli;
   UseBinaryStandardStreams();
   FileSource in(stdin, false);
-  FileSink out(stdout);
-  FileSink err(stderr);
-  CliEnvironment env{in, out, err, OpenFileSource, VersionText()};
+  OutputStream out(stdout, false);
+  OutputStream err(stderr, true);
+  CliEnvironment env{in, out.sink(), err.sink(), OpenFileSource, VersionText()};
   int status = RunCli(args, env);
   if (!out.Close() && status != kExitUsage) {
-    if (status == kExitOk || status == kExitNonBmp) err.Write("hexcribe-cli: " + OutputError(out) + "\n");
+    if (status == kExitOk || status == kExitNonBmp) {
+      err.sink().Write("hexcribe-cli: " + OutputError(out.sink()) + "\n");
+    }
     status = kExitOutput;
   }
+  err.Close();
   return status;
 }
 

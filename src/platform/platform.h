@@ -85,4 +85,16 @@ std::string ToClipboardBytes(std::u16string_view text);
 // plain 8-bit text. True on success, also for empty bytes.
 bool PutTextOnClipboard(std::string_view bytes);
 
+// ---- Console -----------------------------------------------------------------
+
+enum class StandardStream { kOutput, kError };
+
+// True when the stream is a console window that takes UTF-16 text (Windows);
+// false for files, pipes, and terminals that take UTF-8 bytes.
+bool IsConsole(StandardStream stream);
+
+// Writes UTF-16 units to a console stream, whatever its code page; false when
+// the console refused them.
+bool WriteConsoleUnits(StandardStream stream, std::u16string_view units);
+
 }  // namespace hexcribe::platform

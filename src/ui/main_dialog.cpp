@@ -101,6 +101,10 @@ void MainDialog::OnDestroy() {
   font_.Release();
 }
 
+void MainDialog::OnDpiChanged() {
+  if (!destroyed_) ApplyDisplayFont(font_);
+}
+
 void MainDialog::Regenerate() {
   // The command shows exactly the units read: a pair cut by the cap leaves its
   // high surrogate converted as a unit of its own, as the LCD would receive it.

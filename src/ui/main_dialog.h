@@ -62,6 +62,10 @@ class MainDialog {
   // Runs once; later calls do nothing.
   void OnDestroy();
 
+  // The window moved to a monitor with another resolution: the display font is
+  // made again, at the resolution the window now reports.
+  void OnDpiChanged();
+
   // Reads the input, the separator and the check box; writes the result box.
   void Regenerate();
   // Regenerates, then puts the result box's text on the clipboard.

@@ -100,6 +100,8 @@ TEST_F(MainWindowTest, StartsWithTitleDefaultsSavedFaceAndFocusOnTheFontList) {
   EXPECT_TRUE(static_cast<QCheckBox*>(window.Control(ui::kWholeCommand))->isChecked());
   EXPECT_EQ(Result(), QStringLiteral("Print 'U::';"));
   EXPECT_EQ(QApplication::focusWidget(), window.Control(ui::kFontList));
+  // Focused as if tabbed to, so the style draws the focus indication.
+  EXPECT_TRUE(window.testAttribute(Qt::WA_KeyboardFocusChange));
   EXPECT_FALSE(Combo(ui::kFontList)->isEditable());
   EXPECT_EQ(Edit(ui::kInputBox)->font().pixelSize(), 35);  // 26 points at 96 dpi
   EXPECT_EQ(Edit(ui::kInputBox)->font().family(), QStringLiteral("DejaVu Serif"));

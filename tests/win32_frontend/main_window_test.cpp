@@ -10,9 +10,11 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/win32/dpi_layout.h"
 #include "platform/win32/main_window.h"
 #include "res/resource.h"
 #include "ui/dialog_services.h"
+#include "ui/dialog_units.h"
 
 namespace hexcribe {
 namespace {
@@ -312,6 +314,39 @@ TEST_F(Win32MainWindowTest, ShutdownSavesFaceAndTextThenReleasesTheFont) {
   EXPECT_EQ(::GetObjectType(font), 0u) << "display font still alive";
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(window.hwnd(), nullptr);
+}
+
+// A move to a monitor with another DPI: the window takes the suggested
+// rectangle, the display font is made for the new DPI and the controls are
+// laid out again; back at the first DPI the layout is the dialog manager's own.
+TEST_F(Win32MainWindowTest, DpiChangeTakesTheSuggestedRectangleAndScalesFontAndLayout) {
+  const auto controlRect = [&](int id) {
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(dialog, id), &rect);
+    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+  };
+  const auto fontHeight = [&](int id) {
+    LOGFONTW font{};
+    ::GetObjectW(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dialog, id, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font.lfHeight;
+  };
+  const int firstDpi = platform::win32::WindowDpi(dialog);
+  const RECT copyAtFirst = controlRect(IDC_COPY_CLIPBOARD);
+  const int copyWidth = copyAtFirst.right - copyAtFirst.left;
+  for (const int dpi : {firstDpi * 2, firstDpi * 3 / 2, firstDpi}) {
+    const RECT suggested{40, 30, 40 + 600 * dpi / 96, 30 + 450 * dpi / 96};
+    ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RECT shown{};
+    ::GetWindowRect(dialog, &shown);
+    EXPECT_TRUE(::EqualRect(&shown, &suggested)) << dpi;
+    EXPECT_EQ(fontHeight(IDC_INPUT_EDIT), ui::FontHeightForDpi(26, dpi)) << dpi;
+    const RECT copy = controlRect(IDC_COPY_CLIPBOARD);
+    EXPECT_NEAR(copy.right - copy.left, copyWidth * dpi / firstDpi, 4) << dpi;
+    EXPECT_NE(fontHeight(IDC_COPY_CLIPBOARD), 0) << dpi;
+  }
+  const RECT copy = controlRect(IDC_COPY_CLIPBOARD);
+  EXPECT_TRUE(::EqualRect(&copy, &copyAtFirst));
 }
 
 // The real loop: keys posted as a user's would arrive; the closing action comes

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "platform/win32/dialog_init_data.h"
+#include "res/dialog_templates.h"
 #include "res/resource.h"
 
 namespace hexcribe::platform::win32 {
@@ -94,8 +95,13 @@ bool MainWindow::OnInitDialog(HWND hwnd) {
   return dialog_->OnInitDialog();
 }
 
-INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_DPICHANGED:
+      // The vertical resolution, which font heights follow.
+      OnDpiChanged(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
+      return TRUE;
     case WM_SYSCOMMAND:
       if (dialog_ && dialog_->OnSysCommand(static_cast<unsigned>(wParam))) {
         ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
@@ -134,9 +140,22 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM /*lParam*/
       ended_ = true;
       dialog_.reset();
       window_.reset();
+      layout_.reset();
       return FALSE;
     default:
       return FALSE;
+  }
+}
+
+void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
+  if (dpi <= 0 || !window_ || !dialog_) return;
+  if (!layout_) layout_ = std::make_unique<DpiLayout>(hwnd_, res::MainDialogTemplate());
+  layout_->Apply(dpi, IDC_INPUT_EDIT);
+  window_->SetDpi(dpi);
+  dialog_->OnDpiChanged();
+  if (suggested != nullptr) {
+    ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "platform/win32/dpi_layout.h"
 #include "platform/win32/win32_dialog_window.h"
 #include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
@@ -47,6 +48,9 @@ class MainWindow {
   INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool OnInitDialog(HWND hwnd);
   bool PaintMinimized();
+  // WM_DPICHANGED: the suggested rectangle, the dialog font and layout and the
+  // display font, all for the new resolution.
+  void OnDpiChanged(int dpi, const RECT* suggested);
 
   HINSTANCE instance_;
   ui::DialogServices& services_;
@@ -54,6 +58,7 @@ class MainWindow {
   HWND hwnd_ = nullptr;
   std::unique_ptr<Win32DialogWindow> window_;
   std::unique_ptr<ui::MainDialog> dialog_;
+  std::unique_ptr<DpiLayout> layout_;
   bool ended_ = false;
   int result_ = -1;
 };

@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "platform/win32/about_box.h"
+#include "platform/win32/dpi_layout.h"
 #include "platform/win32/wide_text.h"
 
 namespace hexcribe::platform::win32 {
 
 Win32DialogWindow::Win32DialogWindow(HINSTANCE instance, HWND dialog, std::function<void(int)> endDialog)
-    : instance_(instance), dialog_(dialog), endDialog_(std::move(endDialog)) {}
+    : instance_(instance), dialog_(dialog), endDialog_(std::move(endDialog)), dpi_(WindowDpi(dialog)) {}
 
 std::u16string Win32DialogWindow::GetText(int id, std::size_t capacity) const {
   const HWND control = Control(id);
@@ -59,13 +60,10 @@ int Win32DialogWindow::GetCheck(int id) const { return static_cast<int>(Send(id,
 void Win32DialogWindow::SetCheck(int id, int state) { Send(id, BM_SETCHECK, static_cast<WPARAM>(state), 0); }
 
 ui::FontHandle Win32DialogWindow::CreatePointFont(int tenthsOfPoint, const std::u16string& face) {
-  // Tenths of a point to a character height with the screen's vertical
+  // Tenths of a point to a character height with the window's vertical
   // resolution (negative: the character height, not the cell height).
-  const HDC screen = ::GetDC(nullptr);
-  const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen != nullptr) ::ReleaseDC(nullptr, screen);
   LOGFONTW font{};
-  font.lfHeight = -std::abs(::MulDiv(dpi, tenthsOfPoint, 720));
+  font.lfHeight = -std::abs(::MulDiv(dpi_, tenthsOfPoint, 720));
   font.lfCharSet = DEFAULT_CHARSET;
   // A longer name is cut like lstrcpyn does; an empty one gives the default face.
   ToWide(face).copy(font.lfFaceName, LF_FACESIZE - 1);

@@ -38,6 +38,11 @@ class Win32DialogWindow final : public ui::DialogWindow {
   void ShowAboutBox() override;
   void EndDialog(int result) override;
 
+  // The resolution display fonts are made for: the window's own at first,
+  // then the one a move to another monitor reports.
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  int dpi() const { return dpi_; }
+
  private:
   HWND Control(int id) const { return ::GetDlgItem(dialog_, id); }
   LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
@@ -47,6 +52,7 @@ class Win32DialogWindow final : public ui::DialogWindow {
   HINSTANCE instance_;
   HWND dialog_;
   std::function<void(int)> endDialog_;
+  int dpi_;
 };
 
 }  // namespace hexcribe::platform::win32

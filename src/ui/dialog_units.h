@@ -1,0 +1,32 @@
+// Dialog units to pixels at any resolution: the dialog layout when the window's DPI changes.
+#pragma once
+
+namespace hexcribe::ui {
+
+// The dialog font's base units: the average character width and the height.
+struct BaseUnits {
+  int cx;
+  int cy;
+};
+
+struct PixelRect {
+  int x;
+  int y;
+  int width;
+  int height;
+};
+
+// Base units from the dialog font as measured on the device: the width of
+// "A".."Z" "a".."z" together and the font's height (its text metrics).
+// cx is half the rounded-up average of the 52 letters, as Windows computes it.
+BaseUnits BaseUnitsFromFont(int alphabetWidth, int fontHeight);
+
+// A rectangle in dialog units as pixels (MapDialogRect): x and width scale by
+// cx / 4, y and height by cy / 8, each rounded.
+PixelRect DialogRectToPixels(const BaseUnits& units, int x, int y, int width, int height);
+
+// The height (negative: the character height) of a font of `points` points on
+// a device of `dpi` dots per inch, as CreateFont takes it.
+int FontHeightForDpi(int points, int dpi);
+
+}  // namespace hexcribe::ui
