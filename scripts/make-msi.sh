@@ -14,6 +14,9 @@ stage=$(mktemp -d /tmp/hexcribe-msi.XXXXXX)
 trap 'rm -rf "$stage"' EXIT
 cp "$files"/* "$stage/"
 cp "$icon" "$stage/hexcribe.ico"
+# The cabinet inside records each file's modification time.
+epoch=${SOURCE_DATE_EPOCH:-$(date +%s)}
+touch -d "@$epoch" "$stage"/*
 # One product code per version, derived from it: the same version always gets the same code.
 product_code=$(python3 -c 'import sys, uuid; print(uuid.uuid5(uuid.NAMESPACE_URL, "hexcribe-msi-product/" + sys.argv[1]))' "$version")
 sed -e "s/@PRODUCT_CODE@/$product_code/" -e "s/@VERSION@/$version/g" \
@@ -25,4 +28,4 @@ sed -e "s/@PRODUCT_CODE@/$product_code/" -e "s/@VERSION@/$version/g" \
 # input gives the same installer.
 package_code=$(cd "$stage" && LC_ALL=C sha256sum -- * | python3 -c 'import sys, uuid
 print(uuid.uuid5(uuid.NAMESPACE_URL, "hexcribe-msi-package/" + sys.argv[1] + "/" + sys.stdin.read()))' "$version")
-python3 "$root/packaging/windows/stable_summary.py" "$output" "$package_code" "${SOURCE_DATE_EPOCH:-$(date +%s)}"
+python3 "$root/packaging/windows/stable_summary.py" "$output" "$package_code" "$epoch"

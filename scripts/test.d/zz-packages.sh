@@ -49,6 +49,16 @@ check "Windows installer and zip" bash tests/packaging/msi_check.sh "$out/dist/H
   "$out/dist/Hexcribe-$version-win64.zip" "$version" "$icon_dir/hexcribe.ico"
 (cd "$out/dist" && sha256sum --quiet -c SHA256SUMS) && echo "ok - SHA256SUMS" || { echo "FAIL - SHA256SUMS"; failed=$((failed + 1)); }
 total=$((total + 1))
+# Packaging the same builds again, a moment later and into another folder, gives the same bytes
+# (times from the commit, sorted members). Two complete builds: package.sh --check-reproducible.
+sleep 1
+if bash scripts/package.sh --reuse-builds build/release build/windows --dist "$out/again" >/dev/null 2>&1 &&
+   cmp "$out/dist/SHA256SUMS" "$out/again/SHA256SUMS"; then
+  echo "ok - packaging again gives identical files"
+else
+  echo "FAIL - packaging again gives different files"; failed=$((failed + 1))
+fi
+total=$((total + 1))
 ls -l "$out/dist"
 
 # The summary line scripts/test-all.sh counts.

@@ -44,7 +44,9 @@ std::u16string GetProfileString(const std::u16string& section, const std::u16str
                                 const std::u16string& file);
 
 // WritePrivateProfileStringW: adds or replaces key=value in section, adding the
-// section when needed. False when the file could not be written.
+// section when needed. False when the file could not be written. The new
+// content replaces the file in one step (a crash leaves the old or the new
+// file whole), and saves of the same file by several instances are serialised.
 bool WriteProfileString(const std::u16string& section, const std::u16string& key, const std::u16string& value,
                         const std::u16string& file);
 
