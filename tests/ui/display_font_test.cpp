@@ -3,25 +3,28 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_font_window.h"
+#include "fake_window.h"
 
 namespace hexcribe {
 namespace {
 
-using test::FakeFontWindow;
+using test::FakeWindow;
 
 TEST(FillComboBoxTest, ReplacesTheItemsInListOrder) {
-  FakeFontWindow window;
-  window.lists[ui::kFontList] = {u"Old", u"Older"};
+  std::vector<std::string> log;
+  FakeWindow window(log);
+  window.SetItems(ui::kFontList, {u"Old", u"Older"});
   FillComboBox(window, ui::kFontList, {u"Tahoma", u"Arial", u"\uB098\uB214\uACE0\uB515"});
-  EXPECT_EQ(window.lists[ui::kFontList], (std::vector<std::u16string>{u"Tahoma", u"Arial", u"\uB098\uB214\uACE0\uB515"}));
+  EXPECT_EQ(window.ItemsOf(ui::kFontList),
+            (std::vector<std::u16string>{u"Tahoma", u"Arial", u"\uB098\uB214\uACE0\uB515"}));
   FillComboBox(window, ui::kFontList, {});
-  EXPECT_TRUE(window.lists[ui::kFontList].empty());
+  EXPECT_TRUE(window.ItemsOf(ui::kFontList).empty());
 }
 
 TEST(FillComboBoxTest, StopsWhenTheControlRefusesToDelete) {
-  FakeFontWindow window;
-  window.lists[ui::kFontList] = {u"Stuck"};
+  std::vector<std::string> log;
+  FakeWindow window(log);
+  window.SetItems(ui::kFontList, {u"Stuck"});
   window.stuckList = true;
   FillComboBox(window, ui::kFontList, {u"Arial"});
   EXPECT_EQ(window.deletes, 1);
@@ -38,19 +41,19 @@ class DisplayFontFaceTest : public ::testing::TestWithParam<FaceCase> {};
 
 TEST_P(DisplayFontFaceTest, MadeFromTheListTextAndGivenToTheInputBoxOnly) {
   const FaceCase& c = GetParam();
-  FakeFontWindow window;
-  window.lists[ui::kFontList] = c.items;
-  window.lists[ui::kSeparationList] = {u"Space"};
-  window.selection[ui::kFontList] = c.selection;
+  std::vector<std::string> log;
+  FakeWindow window(log);
+  window.SetItems(ui::kFontList, c.items);
+  window.Select(ui::kFontList, c.selection);
   DisplayFont font(window);
   ApplyDisplayFont(font);
 
-  ASSERT_EQ(window.alive.size(), 1u);
-  EXPECT_EQ(window.alive.begin()->first, font.handle());
-  EXPECT_EQ(window.alive.begin()->second.tenthsOfPoint, 260);
-  EXPECT_EQ(window.alive.begin()->second.face, c.face);
-  ASSERT_EQ(window.controlFonts.size(), 1u);
-  EXPECT_EQ(window.controlFonts[ui::kInputBox], font.handle());
+  ASSERT_EQ(window.liveFonts().size(), 1u);
+  EXPECT_EQ(*window.liveFonts().begin(), font.handle());
+  EXPECT_EQ(window.SizeOf(font.handle()), 260);
+  EXPECT_EQ(window.FaceOf(font.handle()), c.face);
+  EXPECT_EQ(window.ControlFont(ui::kInputBox), font.handle());
+  for (int other : {ui::kFontList, ui::kResultBox, ui::kSeparationList}) EXPECT_EQ(window.ControlFont(other), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DisplayFontFaceTest,
@@ -63,40 +66,42 @@ INSTANTIATE_TEST_SUITE_P(Cases, DisplayFontFaceTest,
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(DisplayFontTest, KeepsAtMostOneFontAliveAndNeverLeavesADestroyedOneInUse) {
-  FakeFontWindow window;
-  window.lists[ui::kFontList] = {u"Arial", u"Tahoma"};
+  std::vector<std::string> log;
+  FakeWindow window(log);
+  window.SetItems(ui::kFontList, {u"Arial", u"Tahoma"});
   {
     DisplayFont font(window);
     for (int selection : {0, 1, -1, 1}) {
-      window.selection[ui::kFontList] = selection;
+      window.Select(ui::kFontList, selection);
       ApplyDisplayFont(font);
-      EXPECT_EQ(window.alive.size(), 1u);
-      EXPECT_EQ(window.controlFonts[ui::kInputBox], font.handle());
+      EXPECT_EQ(window.liveFonts().size(), 1u);
+      EXPECT_EQ(window.ControlFont(ui::kInputBox), font.handle());
     }
-    EXPECT_EQ(window.alive.begin()->second.face, u"Tahoma");
+    EXPECT_EQ(window.FaceOf(font.handle()), u"Tahoma");
   }
   // Destroyed with its owner; the box went back to its default font first.
-  EXPECT_TRUE(window.alive.empty());
-  EXPECT_EQ(window.controlFonts[ui::kInputBox], 0u);
+  EXPECT_TRUE(window.liveFonts().empty());
+  EXPECT_EQ(window.ControlFont(ui::kInputBox), 0u);
   EXPECT_EQ(window.badDestroys, 0);
   EXPECT_EQ(window.destroyedWhileInUse, 0);
 }
 
 TEST(DisplayFontTest, FailedCreationLeavesTheBoxOnItsDefaultFont) {
-  FakeFontWindow window;
-  window.lists[ui::kFontList] = {u"Arial"};
-  window.selection[ui::kFontList] = 0;
+  std::vector<std::string> log;
+  FakeWindow window(log);
+  window.SetItems(ui::kFontList, {u"Arial"});
+  window.Select(ui::kFontList, 0);
   DisplayFont font(window);
   ApplyDisplayFont(font);
   window.failFontCreation = true;
   ApplyDisplayFont(font);
   EXPECT_EQ(font.handle(), 0u);
-  EXPECT_TRUE(window.alive.empty());
-  EXPECT_EQ(window.controlFonts[ui::kInputBox], 0u);
+  EXPECT_TRUE(window.liveFonts().empty());
+  EXPECT_EQ(window.ControlFont(ui::kInputBox), 0u);
   font.Release();  // nothing to release: no second destroy
   window.failFontCreation = false;
   ApplyDisplayFont(font);
-  EXPECT_EQ(window.alive.size(), 1u);
+  EXPECT_EQ(window.liveFonts().size(), 1u);
   EXPECT_EQ(window.badDestroys, 0);
 }
 

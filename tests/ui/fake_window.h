@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "fonts/prefix_search.h"
@@ -52,6 +53,8 @@ class FakeWindow : public ui::DialogWindow {
   }
   int GetItemCount(int id) const override { return static_cast<int>(Items(id).size()); }
   void DeleteItem(int id, int index) override {
+    ++deletes;
+    if (stuckList) return;
     auto& items = lists_[id];
     items.erase(items.begin() + index);
     selection_.erase(id);
@@ -88,16 +91,24 @@ class FakeWindow : public ui::DialogWindow {
   }
   ui::FontHandle CreatePointFont(int tenthsOfPoint, const std::u16string& face) override {
     log_.push_back("CreatePointFont " + std::to_string(tenthsOfPoint) + " " + Show(face));
+    if (failFontCreation) return 0;
     const ui::FontHandle handle = nextFont_++;
     liveFonts_.insert(handle);
     fontFaces_[handle] = face;
+    fontSizes_[handle] = tenthsOfPoint;
     return handle;
   }
   void DestroyFont(ui::FontHandle font) override {
     log_.push_back("DestroyFont");
-    liveFonts_.erase(font);
+    if (liveFonts_.erase(font) == 0) ++badDestroys;
+    for (const auto& [id, held] : controlFonts_) {
+      if (held == font) ++destroyedWhileInUse;
+    }
   }
-  void SetControlFont(int id, ui::FontHandle font) override { controlFonts_[id] = font; }
+  void SetControlFont(int id, ui::FontHandle font) override {
+    if (font != 0 && !liveFonts_.contains(font)) ++badDestroys;
+    controlFonts_[id] = font;
+  }
   bool AddAboutMenuEntry(int commandId, const std::u16string& text) override {
     log_.push_back("AddAboutMenuEntry " + std::to_string(commandId) + " " + Show(text));
     return true;
@@ -118,10 +129,18 @@ class FakeWindow : public ui::DialogWindow {
     return it == texts_.end() ? std::u16string() : it->second;
   }
   void Type(int id, const std::u16string& text) { texts_[id] = text; }
+  void SetItems(int id, std::vector<std::u16string> items) { lists_[id] = std::move(items); }
+  const std::vector<std::u16string>& ItemsOf(int id) const { return Items(id); }
   void Select(int id, int index) { selection_[id] = index; }
   void Check(int id, int state) { checks_[id] = state; }
   const std::u16string& title() const { return title_; }
   const std::set<ui::FontHandle>& liveFonts() const { return liveFonts_; }
+  const std::u16string& FaceOf(ui::FontHandle font) const { return fontFaces_.at(font); }
+  int SizeOf(ui::FontHandle font) const { return fontSizes_.at(font); }
+  ui::FontHandle ControlFont(int id) const {
+    auto it = controlFonts_.find(id);
+    return it == controlFonts_.end() ? 0 : it->second;
+  }
   std::u16string InputFace() const {
     auto it = controlFonts_.find(ui::kInputBox);
     if (it == controlFonts_.end() || it->second == 0) return u"<default>";
@@ -142,9 +161,18 @@ class FakeWindow : public ui::DialogWindow {
   std::map<int, int> checks_;
   std::map<int, ui::FontHandle> controlFonts_;
   std::map<ui::FontHandle, std::u16string> fontFaces_;
+  std::map<ui::FontHandle, int> fontSizes_;
   std::set<ui::FontHandle> liveFonts_;
   std::u16string title_;
   ui::FontHandle nextFont_ = 1;
+
+ public:
+  // Faults to inject, and the misuse the font and list code must never cause.
+  bool failFontCreation = false;  // CreatePointFont gives 0
+  bool stuckList = false;         // DeleteItem removes nothing
+  int deletes = 0;
+  int badDestroys = 0;            // a font destroyed twice, or given to a control after it died
+  int destroyedWhileInUse = 0;    // a font destroyed while a control still shows it
 };
 
 // Services with an in-memory settings store (values kept as given, hex or not).
