@@ -68,15 +68,6 @@ bool WriteBytes(const std::u16string& path, std::string_view bytes) {
   return ::CloseHandle(file) && ok;
 }
 
-std::string Utf16LeBytes(std::u16string_view text) {
-  std::string bytes;
-  for (char16_t unit : text) {
-    bytes.push_back(static_cast<char>(unit & 0xFF));
-    bytes.push_back(static_cast<char>(unit >> 8));
-  }
-  return bytes;
-}
-
 bool RunningUnderWine() {
   const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
   return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "utf16_bytes.h"
+
 namespace hexcribe::testing {
 
 // A fresh folder under the Windows temp folder, removed with its content at the end.
@@ -24,9 +26,6 @@ class TempFolder {
 
 std::optional<std::string> ReadBytes(const std::u16string& path);
 bool WriteBytes(const std::u16string& path, std::string_view bytes);
-
-// The UTF-16LE bytes of text (no byte-order mark).
-std::string Utf16LeBytes(std::u16string_view text);
 
 // True when the program runs under Wine rather than Windows.
 bool RunningUnderWine();

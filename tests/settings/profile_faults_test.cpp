@@ -18,6 +18,7 @@
 #include "settings/file_probes.h"
 #include "settings/profile_values.h"
 #include "temp_folder.h"
+#include "utf16_bytes.h"
 
 namespace hexcribe {
 namespace {
@@ -28,15 +29,6 @@ using testing::U16;
 using testing::WriteBytes;
 
 constexpr uid_t kNobody = 65534;
-
-std::string Utf16Le(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (const char16_t u : text) {
-    bytes.push_back(static_cast<char>(u & 0xFF));
-    bytes.push_back(static_cast<char>(u >> 8));
-  }
-  return bytes;
-}
 
 mode_t ModeOf(const std::string& path) {
   struct stat st {};
@@ -140,11 +132,11 @@ TEST(ProfileFaults, NothingCrashesAndNoSavedDataIsLost) {
        }},
       {"UTF-16LE file written on Windows",
        [](const TempFolder&, std::string& path) {
-         WriteBytes(path, Utf16Le(u"[gen]\r\nuni_font=\uB9D1\uC740 \uACE0\uB515\r\nmlang_text=5CD5\r\n"));
+         WriteBytes(path, testing::Utf16LeFile(u"[gen]\r\nuni_font=\uB9D1\uC740 \uACE0\uB515\r\nmlang_text=5CD5\r\n"));
        },
        u"\uB9D1\uC740 \uACE0\uB515", u"\uD55C", true,
        [](const TempFolder&, const std::string& path, const std::string&) {
-         EXPECT_EQ(ReadBytes(path), Utf16Le(u"[gen]\r\nuni_font=Courier\r\nmlang_text=5CD5\r\n"));
+         EXPECT_EQ(ReadBytes(path), testing::Utf16LeFile(u"[gen]\r\nuni_font=Courier\r\nmlang_text=5CD5\r\n"));
          EXPECT_EQ(ReadProfileValue(U16(path), u"mlang_text", u"gen", u"", 2048, true), u"\uD55C");
        }},
       {"symlinked file",

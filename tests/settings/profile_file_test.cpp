@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "profile_contract_cases.h"
+#include "utf16_bytes.h"
 
 namespace hexcribe {
 namespace {
@@ -29,28 +30,19 @@ TEST(ProfileWrite, ChangesOnlyTheLinesItMust) {
   }
 }
 
-std::string Utf16Le(std::u16string_view text) {
-  std::string bytes = "\xFF\xFE";
-  for (const char16_t u : text) {
-    bytes.push_back(static_cast<char>(u & 0xFF));
-    bytes.push_back(static_cast<char>(u >> 8));
-  }
-  return bytes;
-}
-
 TEST(ProfileUtf16, ReadsAndKeepsUtf16LittleEndian) {
-  const std::string file = Utf16Le(u"[gen]\r\nuni_font=\uB9D1\uC740 \uACE0\uB515\r\nmlang_text=5CD5\r\n");
+  const std::string file = testing::Utf16LeFile(u"[gen]\r\nuni_font=\uB9D1\uC740 \uACE0\uB515\r\nmlang_text=5CD5\r\n");
   EXPECT_EQ(ReadProfileEntry(file, u"gen", u"uni_font", u"Tahoma", 2000), u"\uB9D1\uC740 \uACE0\uB515");
   EXPECT_EQ(ReadProfileEntry(file, u"GEN", u"mlang_text", u"", 2048), u"5CD5");
 
   const std::string changed = WriteProfileEntry(file, u"gen", u"mlang_text", u"4100");
-  EXPECT_EQ(changed, Utf16Le(u"[gen]\r\nuni_font=\uB9D1\uC740 \uACE0\uB515\r\nmlang_text=4100\r\n"));
-  EXPECT_EQ(WriteProfileEntry(Utf16Le(u""), u"s", u"k", u"\uD55C"), Utf16Le(u"\r\n[s]\r\nk=\uD55C\r\n"));
+  EXPECT_EQ(changed, testing::Utf16LeFile(u"[gen]\r\nuni_font=\uB9D1\uC740 \uACE0\uB515\r\nmlang_text=4100\r\n"));
+  EXPECT_EQ(WriteProfileEntry(testing::Utf16LeFile(u""), u"s", u"k", u"\uD55C"), testing::Utf16LeFile(u"\r\n[s]\r\nk=\uD55C\r\n"));
 
   // Lone surrogates survive in a UTF-16 file; an odd last byte stays last.
-  const std::string odd = Utf16Le(u"[s]\r\nk=\xD800\r\n") + "\x7F";
+  const std::string odd = testing::Utf16LeFile(u"[s]\r\nk=\xD800\r\n") + "\x7F";
   EXPECT_EQ(ReadProfileEntry(odd, u"s", u"k", u"", 64), u"\xD800");
-  EXPECT_EQ(WriteProfileEntry(odd, u"s", u"j", u"1"), Utf16Le(u"[s]\r\nk=\xD800\r\nj=1\r\n") + "\x7F");
+  EXPECT_EQ(WriteProfileEntry(odd, u"s", u"j", u"1"), testing::Utf16LeFile(u"[s]\r\nk=\xD800\r\nj=1\r\n") + "\x7F");
 }
 
 TEST(ProfileRead, LongLinesAndValues) {
