@@ -7,9 +7,6 @@
 
 namespace hexcribe {
 
-// The dialog converts at most this many UTF-16 units of its input box.
-inline constexpr std::size_t kMaxInputUnits = 1023;
-
 // Index of the Separation list: 0 "Space", 1 "No Space", 2 "Comma", 3 "Hyphen".
 // Any other index (including -1, no selection) joins the numbers with nothing.
 std::string_view SeparatorFor(int separatorChoice);
