@@ -28,7 +28,7 @@ trap cleanup EXIT
 if [ -z "${DISPLAY:-}" ]; then
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
   xvfb_pid=$!
   display=""
   read -r -t 20 display <"$fifo"

@@ -45,9 +45,11 @@ wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
 
 # A display nobody uses: no socket and no lock file. The server is ours only when
 # its lock file names our Xvfb (two runs racing for one number cannot both win).
+# -noreset: otherwise the server resets whenever its last client (xdotool, xclip)
+# leaves and refuses the program's connection meanwhile.
 for n in $(seq 140 199); do
   { [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; } && continue
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
   if wait_for 10 xdotool getdisplaygeometry && kill -0 "$xvfb_pid" 2>/dev/null &&

@@ -80,7 +80,7 @@ expect "installed hexcribe-cli knows its version" "$("$root/usr/bin/hexcribe-cli
 # The dialog opens on a private X server with the title from its own version data.
 fifo="$scratch/displayfd"
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
 xvfb_pid=$!
 display=""
 read -r -t 20 display <"$fifo"
