@@ -204,19 +204,6 @@ bool Utf8Decoder::Finish() {
   return true;
 }
 
-std::string Utf16ToUtf8(std::u16string_view units) {
-  std::string out;
-  out.reserve(units.size());
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    const char32_t unit = units[i];
-    if (IsHighSurrogate(unit) && i + 1 < units.size() && IsLowSurrogate(units[i + 1])) {
-      AppendUtf8(out, CombineSurrogates(unit, units[i + 1]));
-      ++i;
-    } else {
-      AppendUtf8(out, unit);
-    }
-  }
-  return out;
-}
+std::string Utf16ToUtf8(std::u16string_view units) { return EncodeUtf8KeepingLoneSurrogates(units); }
 
 }  // namespace hexcribe::cli

@@ -90,7 +90,11 @@ std::u16string DecodeUtf8(std::string_view bytes, InvalidUtf8 mode) {
   return out;
 }
 
-std::string EncodeUtf8(std::u16string_view text, InvalidUtf8 mode) {
+namespace {
+
+// UTF-16 to UTF-8 with pairs combined; each lone surrogate goes to onLone(out, unit).
+template <typename OnLone>
+std::string Encode(std::u16string_view text, OnLone onLone) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -99,16 +103,28 @@ std::string EncodeUtf8(std::u16string_view text, InvalidUtf8 mode) {
       AppendUtf8(out, CombineSurrogates(u, text[i + 1]));
       ++i;
     } else if (IsSurrogate(u)) {
-      if (mode == InvalidUtf8::Escape && u >= 0xDC80 && u <= 0xDCFF) {
-        out.push_back(static_cast<char>(u - 0xDC00));
-      } else {
-        AppendUtf8(out, 0xFFFD);
-      }
+      onLone(out, u);
     } else {
       AppendUtf8(out, u);
     }
   }
   return out;
+}
+
+}  // namespace
+
+std::string EncodeUtf8(std::u16string_view text, InvalidUtf8 mode) {
+  return Encode(text, [mode](std::string& out, char16_t u) {
+    if (mode == InvalidUtf8::Escape && u >= 0xDC80 && u <= 0xDCFF) {
+      out.push_back(static_cast<char>(u - 0xDC00));
+    } else {
+      AppendUtf8(out, 0xFFFD);
+    }
+  });
+}
+
+std::string EncodeUtf8KeepingLoneSurrogates(std::u16string_view text) {
+  return Encode(text, [](std::string& out, char16_t u) { AppendUtf8(out, u); });
 }
 
 }  // namespace hexcribe
