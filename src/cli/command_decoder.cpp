@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <utility>
 
-#include "cli/utf8_decoder.h"
 #include "core/command_builder.h"
 #include "core/unicode.h"
 #include "core/utf8_text.h"

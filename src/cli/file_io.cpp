@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "cli/utf8_decoder.h"
+#include "core/utf8_text.h"
 
 #ifdef _WIN32
 #include <fcntl.h>

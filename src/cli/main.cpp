@@ -8,7 +8,7 @@
 #include "cli/cli_app.h"
 #include "cli/console_sink.h"
 #include "cli/file_io.h"
-#include "cli/utf8_decoder.h"
+#include "core/utf8_text.h"
 
 #include "platform/platform.h"
 #include "version/product_version.h"
@@ -18,7 +18,7 @@ namespace {
 // Read from the program's own version data, like the dialog's title, then all four numbers.
 std::string VersionText() {
   std::string text = "v";
-  text += hexcribe::cli::Utf16ToUtf8(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
+  text += hexcribe::EncodeUtf8KeepingLoneSurrogates(hexcribe::FormatVersionNumber(hexcribe::GetVersionNumber(u"")));
   std::vector<std::uint32_t> parts;
   if (hexcribe::ReadProductVersionParts(u"", parts)) {
     text += " (";
@@ -77,7 +77,7 @@ int wmain(int argc, wchar_t** argv) {
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) {
     const std::wstring wide(argv[i]);
-    args.push_back(hexcribe::cli::Utf16ToUtf8(std::u16string(wide.begin(), wide.end())));
+    args.push_back(hexcribe::EncodeUtf8KeepingLoneSurrogates(std::u16string(wide.begin(), wide.end())));
   }
   return Run(args);
 }

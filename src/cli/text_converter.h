@@ -8,7 +8,7 @@
 #include "cli/byte_io.h"
 #include "cli/cli_options.h"
 #include "cli/command_writer.h"
-#include "cli/utf8_decoder.h"
+#include "core/utf8_text.h"
 
 namespace hexcribe::cli {
 

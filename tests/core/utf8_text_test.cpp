@@ -23,6 +23,7 @@ TEST(Utf8Text, DecodesAndReplacesInvalidSequences) {
       {"\xE2\x82" "A", u"\uFFFDA"},     // cut short
       {"\xF4\x90\x80\x80", u"\uFFFD"},  // above U+10FFFF
       {"\x80\x80z", u"\uFFFDz"},        // stray continuation bytes
+      {"0123456789\xC3(abcdefgh\xF0\x9F\x98", u"0123456789\uFFFD(abcdefgh\uFFFD"},  // after ASCII runs
   };
   for (const auto& c : cases) {
     EXPECT_EQ(DecodeUtf8(c.bytes, InvalidUtf8::Replace), c.replaced) << c.bytes;

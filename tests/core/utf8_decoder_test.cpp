@@ -1,11 +1,11 @@
-// Streaming UTF-8 decoding: every cut between pieces, and every kind of invalid input with its position.
-#include "cli/utf8_decoder.h"
+// Strict streaming UTF-8 decoding: every cut between pieces, and every kind of invalid input with its position.
+#include "core/utf8_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace hexcribe::cli {
+namespace hexcribe {
 namespace {
 
 // Decodes bytes fed in pieces of `piece` bytes; false on an error.
@@ -83,9 +83,9 @@ TEST(Utf8Decoder, OffsetsCountFromTheStartOfTheWholeInput) {
   EXPECT_EQ(out, std::u16string(1000, u'a') + u"\nbb");
 }
 
-TEST(Utf16ToUtf8, EncodesPairsAndKeepsLoneSurrogatesDetectable) {
-  EXPECT_EQ(Utf16ToUtf8(u"A\uD55C\U0001F600"), "A\xED\x95\x9C\xF0\x9F\x98\x80");
-  const std::string lone = Utf16ToUtf8(std::u16string(1, char16_t{0xD83D}) + u"x");
+TEST(EncodeUtf8KeepingLoneSurrogates, EncodesPairsAndKeepsLoneSurrogatesDetectable) {
+  EXPECT_EQ(EncodeUtf8KeepingLoneSurrogates(u"A\uD55C\U0001F600"), "A\xED\x95\x9C\xF0\x9F\x98\x80");
+  const std::string lone = EncodeUtf8KeepingLoneSurrogates(std::u16string(1, char16_t{0xD83D}) + u"x");
   Utf8Decoder decoder;
   std::u16string out;
   EXPECT_FALSE(decoder.Decode(lone, out));
@@ -93,4 +93,4 @@ TEST(Utf16ToUtf8, EncodesPairsAndKeepsLoneSurrogatesDetectable) {
 }
 
 }  // namespace
-}  // namespace hexcribe::cli
+}  // namespace hexcribe
