@@ -39,20 +39,9 @@ cleanup
 rm -rf "$HEXCRIBE_WINE_ROOT" "$fault_wine_root"
 
 # Dialog tests need a display; bring our own unless one is given.
+source scripts/lib/xvfb.sh
 if [ -z "${DISPLAY:-}" ]; then
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  # -noreset: no reset (and refused connections) whenever the last program has gone.
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  display=""
-  read -r -t 20 display <"$fifo"
-  rm -f "$fifo"
-  if [ -z "$display" ]; then
-    echo "windows: Xvfb did not start"
-    exit 1
-  fi
-  export DISPLAY=":$display"
+  start_private_xvfb 1280x1024x24 || { echo "windows: Xvfb did not start"; exit 1; }
 fi
 
 echo "=== windows: tests under Wine (display $DISPLAY)"

@@ -25,16 +25,9 @@ icon_dir=$(sed -n 's/^HEXCRIBE_ICON_DIR:[A-Z]*=//p' build/windows/CMakeCache.txt
 xvfb_pid=""
 cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; }
 trap cleanup EXIT
+source scripts/lib/xvfb.sh
 if [ -z "${DISPLAY:-}" ]; then
-  fifo=$(mktemp -u)
-  mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  display=""
-  read -r -t 20 display <"$fifo"
-  rm -f "$fifo"
-  [ -n "$display" ] || { echo "packages: Xvfb did not start"; exit 1; }
-  export DISPLAY=":$display"
+  start_private_xvfb 1280x1024x24 || { echo "packages: Xvfb did not start"; exit 1; }
 fi
 
 failed=0

@@ -16,13 +16,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-ok() { echo "ok - $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL - $1"; failed=$((failed + 1)); }
-expect() {  # expect DESCRIPTION ACTUAL WANTED
-  if [ "$2" == "$3" ]; then ok "$1"; else fail "$1: got '$2', expected '$3'"; fi
-}
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
 
 # --- metadata ---
 expect "package name" "$(dpkg-deb -f "$deb" Package)" hexcribe
@@ -78,22 +73,17 @@ expect "installed hexcribe-cli knows its version" "$("$root/usr/bin/hexcribe-cli
   "hexcribe-cli v$(cut -d. -f1 <<<"$version").$(cut -d. -f2,3 <<<"$version" | tr -d .) ($version)"
 
 # The dialog opens on a private X server with the title from its own version data.
-fifo="$scratch/displayfd"
-mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fifo" >/dev/null 2>&1 &
-xvfb_pid=$!
-display=""
-read -r -t 20 display <"$fifo"
-if [ -z "$display" ]; then
+unset DISPLAY
+if ! start_private_xvfb 1024x768x24; then
   fail "Xvfb did not start"
 else
-  DISPLAY=":$display" XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=xcb \
+  XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=xcb \
     timeout 60 "$root/usr/bin/hexcribe" >"$scratch/app.log" 2>&1 &
   app_pid=$!
   title=""
   for _ in $(seq 1 200); do
-    window=$(DISPLAY=":$display" xdotool search --name '^Hexcribe v' 2>/dev/null | head -n 1)
-    if [ -n "$window" ]; then title=$(DISPLAY=":$display" xdotool getwindowname "$window"); break; fi
+    window=$(xdotool search --name '^Hexcribe v' 2>/dev/null | head -n 1)
+    if [ -n "$window" ]; then title=$(xdotool getwindowname "$window"); break; fi
     sleep 0.1
   done
   expect "installed program opens its window" "$title" "Hexcribe v$(cut -d. -f1 <<<"$version").$(cut -d. -f2,3 <<<"$version" | tr -d .)"

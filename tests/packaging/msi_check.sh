@@ -23,13 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0
-failed=0
-ok() { echo "ok - $1"; passed=$((passed + 1)); }
-fail() { echo "FAIL - $1"; failed=$((failed + 1)); }
-expect() {  # expect DESCRIPTION ACTUAL WANTED
-  if [ "$2" == "$3" ]; then ok "$1"; else fail "$1: got '$2', expected '$3'"; fi
-}
+source "$here/checks.sh"
 
 # --- portable zip ---
 folder="Hexcribe-$version-win64"
