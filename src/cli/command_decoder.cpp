@@ -105,7 +105,7 @@ bool CommandDecoder::Step(unsigned char c) {
   if (c >= 0x80) return Fail(column_, "unexpected " + Describe(c) + " (commands are ASCII)");
   const int digit = HexDigitValue(c);
   auto startNumber = [&] {
-    highNibble_ = static_cast<unsigned>(digit);
+    highDigit_ = c;
     lastNumberColumn_ = column_;
     state_ = State::kSecondDigit;
     return true;
@@ -139,10 +139,12 @@ bool CommandDecoder::Step(unsigned char c) {
       }
       return Fail(column_, "expected two hex digits, found " + Describe(c));
 
-    case State::kSecondDigit:
-      if (digit < 0) return Fail(column_, "expected a second hex digit, found " + Describe(c));
+    case State::kSecondDigit: {
+      const int byte = ParseHexPair(highDigit_, c);
+      if (byte < 0) return Fail(column_, "expected a second hex digit, found " + Describe(c));
       state_ = State::kAfterNumber;
-      return AddByte((highNibble_ << 4) | static_cast<unsigned>(digit));
+      return AddByte(static_cast<unsigned>(byte));
+    }
 
     case State::kAfterNumber:
       if (digit >= 0) {

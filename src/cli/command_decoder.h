@@ -70,7 +70,7 @@ class CommandDecoder {
   bool wrapped_ = false;
   std::size_t prefixMatched_ = 0;
   int separator_ = -1;  // -1 unknown yet, 0 none, else the separator character
-  unsigned highNibble_ = 0;
+  unsigned char highDigit_ = 0;  // the first hex digit of the number being read
   std::uint64_t line_ = 1;
   std::uint64_t column_ = 0;
   bool lineHasBytes_ = false;

@@ -25,12 +25,12 @@ std::int32_t ParseHexGroup(std::u16string_view group) {
   // An optional "0x"/"0X" prefix. When no hex digit follows it, nothing is
   // parsed and the value is 0, exactly as if the "0" alone had been read.
   if (i + 1 < group.size() && group[i] == u'0' && (group[i + 1] == u'x' || group[i + 1] == u'X')) i += 2;
+  // The digits up to the first other character: whole pairs, then at most one single digit.
   std::int32_t value = 0;
-  for (; i < group.size(); ++i) {
-    const int digit = HexDigitValue(group[i]);
-    if (digit < 0) break;
-    value = value * 16 + digit;
+  for (int pair = 0; i + 1 < group.size() && (pair = ParseHexPair(group[i], group[i + 1])) >= 0; i += 2) {
+    value = value * 256 + pair;
   }
+  if (const int digit = i < group.size() ? HexDigitValue(group[i]) : -1; digit >= 0) value = value * 16 + digit;
   return negative ? -value : value;
 }
 

@@ -30,6 +30,14 @@ constexpr int HexDigitValue(char32_t c) {
   return -1;
 }
 
+// The byte a pair of hex digits of either case stands for, high digit first; -1 when either
+// character is not a hex digit.
+constexpr int ParseHexPair(char32_t high, char32_t low) {
+  const int h = HexDigitValue(high);
+  const int l = HexDigitValue(low);
+  return h < 0 || l < 0 ? -1 : h * 16 + l;
+}
+
 // A..Z to a..z; every other unit as it is.
 constexpr char16_t FoldAscii(char16_t unit) {
   return unit >= u'A' && unit <= u'Z' ? static_cast<char16_t>(unit + (u'a' - u'A')) : unit;

@@ -36,6 +36,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CodecCase{u"0xzz", u""},            // prefix without digits: 0
                       CodecCase{u"+4zz", u"\u0400"},      // sign then stop
                       CodecCase{u"4zz1", u"\u0400"},
+                      CodecCase{u"414g", u"\u1404"},      // a pair, a single digit, then a stop
                       CodecCase{u"    ", u""}, CodecCase{u"--41", u""},
                       CodecCase{u"\uD55C\uD55C41", u""},   // non-ASCII characters are not digits
                       CodecCase{u"zz414100", u"A"},        // a bad group does not spoil the next
