@@ -13,37 +13,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/platform.h"
+#include "memory_services.h"
 #include "platform/qt/frontend/main_window.h"
-#include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
 
 namespace hexcribe::platform::qt {
 namespace {
-
-// Settings in memory, a fixed title and faces; the clipboard is the real one.
-class Services : public ui::DialogServices {
- public:
-  void CreateSettingsFolder() override {}
-  std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
-                                  const std::u16string& defaultValue, std::size_t, bool) override {
-    auto it = store.find(key);
-    return it == store.end() ? defaultValue : it->second;
-  }
-  bool WriteProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& value,
-                         const std::u16string&, bool) override {
-    store[key] = value;
-    return true;
-  }
-  std::u16string TitleText() override { return u"Hexcribe v1.00"; }
-  std::vector<std::u16string> FontFaces() override { return {u"DejaVu Sans"}; }
-  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
-  std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
-  bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
-
-  std::map<std::u16string, std::u16string> store;
-};
 
 // One input-method event: a preedit (possibly empty) and a commit string.
 struct ImeStep {
@@ -73,7 +48,7 @@ class PreeditTest : public ::testing::Test {
     QApplication::sendEvent(input(), &event);
   }
 
-  Services services;
+  test::MemoryServices services{std::vector<std::u16string>{u"DejaVu Sans"}};
   MainWindow window;
   ui::MainDialog dialog{window, services};
 };

@@ -1,30 +1,15 @@
-// Test helpers for the Win32 suites: a temporary folder, whole-file bytes, Wine detection.
+// Test helpers for the Win32 suites: the shared temporary folder, whole-file writes, Wine detection.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "temp_files.h"
 #include "utf16_bytes.h"
 
 namespace hexcribe::testing {
 
-// A fresh folder under the Windows temp folder, removed with its content at the end.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::u16string& path() const { return path_; }
-  std::u16string operator/(std::u16string_view name) const { return path_ + u"\\" + std::u16string(name); }
-
- private:
-  std::u16string path_;
-};
-
-std::optional<std::string> ReadBytes(const std::u16string& path);
+// False when the file cannot be written whole.
 bool WriteBytes(const std::u16string& path, std::string_view bytes);
 
 // True when the program runs under Wine rather than Windows.

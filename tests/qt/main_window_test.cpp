@@ -28,6 +28,7 @@
 #include <map>
 
 #include "fonts/face_list.h"
+#include "memory_services.h"
 #include "platform/platform.h"
 #include "platform/qt/frontend/about_box.h"
 #include "platform/qt/frontend/dialog_units.h"
@@ -40,32 +41,7 @@
 namespace hexcribe::platform::qt {
 namespace {
 
-// Settings in memory; the clipboard is the real one.
-class Services : public ui::DialogServices {
- public:
-  void CreateSettingsFolder() override {}
-  std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
-                                  const std::u16string& defaultValue, std::size_t, bool) override {
-    auto it = store.find(key);
-    return it == store.end() ? defaultValue : it->second;
-  }
-  bool WriteProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& value,
-                         const std::u16string&, bool) override {
-    store[key] = value;
-    ++writes;
-    return true;
-  }
-  std::u16string TitleText() override { return u"Hexcribe v1.00"; }
-  std::vector<std::u16string> FontFaces() override { return faces; }
-  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
-  std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
-  bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
-
-  std::map<std::u16string, std::u16string> store;
-  std::vector<std::u16string> faces{u"DejaVu Sans", u"DejaVu Serif", u"NanumGothic"};
-  int writes = 0;
-};
+using Services = test::MemoryServices;
 
 class MainWindowTest : public ::testing::Test {
  protected:

@@ -1,29 +1,14 @@
-// Test helpers: a temporary folder, whole-file reads and writes, environment overrides.
+// Test helpers: the shared temporary folder, whole-file writes, environment overrides.
 #pragma once
 
 #include <optional>
 #include <string>
 
+#include "temp_files.h"
+
 namespace hexcribe::testing {
 
-// A fresh folder under /tmp, removed with everything in it at the end.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-  // Names of the entries in the folder, sorted, "." and ".." left out.
-  std::string Listing() const;
-
- private:
-  std::string path_;
-};
-
-std::optional<std::string> ReadBytes(const std::string& path);
+// Throws when the file cannot be written whole.
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::u16string U16(const std::string& utf8);
 
