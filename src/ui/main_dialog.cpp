@@ -59,7 +59,10 @@ bool MainDialog::OnInitDialog() {
                                                    services_.FaceShownForDefault(kDefaultFace), 0, false);
   // A face saved under another locale may be listed under another name.
   if (!face.empty()) face = services_.CanonicalFaceName(face);
-  window_.SelectString(kFontList, 0, face);
+  // The search covers the whole list from its first item: started after item 0,
+  // it would pick "DejaVu Sans Mono" for a saved "DejaVu Sans" listed first, and
+  // that face would then be saved in place of the user's.
+  window_.SelectString(kFontList, -1, face);
   ApplyDisplayFont(font_);
 
   const std::u16string text =

@@ -61,7 +61,7 @@ TEST_F(MainDialogTest, StartupRunsEveryStepInOrder) {
       "svc FaceShownForDefault Tahoma",
       "svc Read gen/uni_font default=Tahoma size=0 plain file=/settings/setting.ini",
       "svc CanonicalFaceName Tahoma",
-      "SelectString 1000 0 Tahoma",
+      "SelectString 1000 -1 Tahoma",
       "CreatePointFont 260 Tahoma",
       "svc Read gen/mlang_text default= size=2048 hex file=/settings/setting.ini",
       "SetText 1008 A",
@@ -85,13 +85,18 @@ TEST_F(MainDialogTest, SavedFaceIsFoundByPrefixCaseAndLocaleName) {
   struct Case {
     std::u16string saved;
     std::u16string selected;  // "" = no selection
+    std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
   };
+  const std::vector<std::u16string> firstIsPrefixOfSecond{u"DejaVu Sans", u"DejaVu Sans Mono", u"DejaVu Serif"};
   const Case cases[] = {
       {u"taho", u"Tahoma"},           // prefix, case ignored
       {u"NanumGothic", u"Tahoma"},    // listed under its local name (alias below)
       {u"Courier", u""},              // not installed: list left without selection
       {u"DejaVu Sans", u"DejaVu Sans"},
       {u"<none>", u"Arial"},          // first start: the face shown in place of the default
+      // The first item is the saved face itself, not the longer name after it.
+      {u"DejaVu Sans", u"DejaVu Sans", firstIsPrefixOfSecond},
+      {u"dejavu sans m", u"DejaVu Sans Mono", firstIsPrefixOfSecond},
   };
   for (const Case& c : cases) {
     std::vector<std::string> caseLog;
@@ -99,6 +104,7 @@ TEST_F(MainDialogTest, SavedFaceIsFoundByPrefixCaseAndLocaleName) {
     FakeServices s(caseLog);
     s.aliases[u"NanumGothic"] = u"Tahoma";
     s.defaultShownAs = u"Arial";
+    s.faces = c.faces;
     if (c.saved != u"<none>") s.store[u"uni_font"] = c.saved;
     MainDialog d(w, s);
     d.OnInitDialog();
