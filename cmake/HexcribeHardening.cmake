@@ -4,6 +4,7 @@
 # Sanitizer and fuzz builds keep their own instrumentation instead: the checked calls would report
 # an overflow themselves before AddressSanitizer could show where it came from.
 option(HEXCRIBE_HARDENING "Build optimised programs with stack protector, checked calls and hardened linking" ON)
+set(HEXCRIBE_HARDENED OFF)  # whether this build applies it (tests/hardening checks the programs then)
 
 if(NOT HEXCRIBE_HARDENING OR HEXCRIBE_SANITIZERS OR HEXCRIBE_BUILD_FUZZ OR MSVC)
   return()
@@ -21,3 +22,4 @@ else()
   add_compile_options(-fstack-clash-protection -fcf-protection)
   add_link_options(-Wl,-z,relro -Wl,-z,now)
 endif()
+set(HEXCRIBE_HARDENED ON)
