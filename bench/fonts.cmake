@@ -6,9 +6,9 @@ if(TARGET hexcribe_platform_qt AND TARGET hexcribe_fonts)
 endif()
 
 # Keystroke to painted window in the real main window (offscreen), with a full box.
-if(TARGET hexcribe_qt_frontend)
+if(TARGET hexcribe_app_qt)
   find_package(Qt6 REQUIRED COMPONENTS Widgets)  # Qt's imported targets are per folder
   add_executable(keystroke_bench "${CMAKE_CURRENT_LIST_DIR}/keystroke_bench.cpp")
-  target_link_libraries(keystroke_bench PRIVATE hexcribe_qt_frontend benchmark::benchmark)
+  target_link_libraries(keystroke_bench PRIVATE hexcribe_app_qt benchmark::benchmark)
   hexcribe_set_warnings(keystroke_bench)
 endif()

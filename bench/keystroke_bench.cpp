@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "platform/qt/frontend/main_window.h"
+#include "app/qt/main_window.h"
 #include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
 
@@ -54,7 +54,7 @@ struct Window {
   ~Window() { dialog.OnDestroy(); }
 
   MemoryServices services;
-  hexcribe::platform::qt::MainWindow window;
+  hexcribe::app::qt::MainWindow window;
   hexcribe::ui::MainDialog dialog{window, services};
   QPlainTextEdit* input = nullptr;
 };

@@ -58,7 +58,7 @@ def build_tools(program):
     if not newer(driver, driver_src):
         run(["c++", "-std=c++20", "-O2", str(driver_src), "-o", str(driver), "-lX11", "-lXdamage"])
     if program is None:
-        program = ROOT / "build" / "release" / "src" / "platform" / "qt" / "hexcribe"
+        program = ROOT / "build" / "release" / "src" / "app" / "qt" / "hexcribe"
         run(["cmake", "--preset", "release"], cwd=ROOT, stdout=subprocess.DEVNULL)
         run(["cmake", "--build", "--preset", "release", "--target", "hexcribe"], cwd=ROOT)
     return Path(program), bare, driver

@@ -1,37 +1,79 @@
 # Holds the layer table: fails when a source under SOURCE_DIR includes a header of a folder its own
-# folder may not use, or when a source outside src/platform includes a Qt or Windows header.
+# folder may not use, when a Qt or Windows header is included outside the folders of that toolkit,
+# or when the table itself contradicts the order of the layers.
 # Run as: cmake -DSOURCE_DIR=<src> -P CheckLayering.cmake
 #
-# Folders are the first level below src/ (src/platform/<name>/ counts as platform/<name>;
-# src/platform/platform.h, the one boundary, as platform). Includes run only downwards.
+# Folders are the first level below src/; below src/platform and src/app the second level counts
+# (platform/qt, app/win32), and src/platform/platform.h, the one boundary, counts as platform.
 cmake_minimum_required(VERSION 3.25)
 
-set(allowed_core "")
-set(allowed_res core)
-set(allowed_settings core platform)
-set(allowed_version core platform)
-set(allowed_fonts core platform)
-set(allowed_ui core settings version fonts res platform)
-set(allowed_cli core version platform)
-set(allowed_platform "")
-set(portable core res settings version fonts ui)
-set(allowed_platform/linux core res settings version fonts platform)
-set(allowed_platform/qt ${portable} platform platform/linux)
-set(allowed_platform/win32 ${portable} platform)
-set(known_folders core res settings version fonts ui cli platform platform/linux platform/qt platform/win32)
+# The layers from the bottom up. Drawn with one box per folder under src/, the boxes stack in this
+# order and every include points down (or stays inside its own box).
+set(layer_order core platform "settings fonts version res" ui "app cli")
 
-# folder_of(<out> <path below src>): the layer a file or include path belongs to, "" for none.
+# What each folder may include besides its own folder.
+set(allowed_core "")
+set(allowed_platform core)
+set(allowed_platform/linux core platform)
+set(allowed_platform/qt core platform platform/linux)
+set(allowed_platform/win32 core platform)
+set(allowed_settings core platform)
+set(allowed_fonts core platform)
+set(allowed_version core platform)
+set(allowed_res core platform)
+set(allowed_ui core platform settings fonts version res)
+set(allowed_cli core platform version)
+set(allowed_app/qt core platform platform/qt settings fonts version res ui)
+set(allowed_app/win32 core platform platform/win32 settings fonts version res ui)
+set(known_folders core platform platform/linux platform/qt platform/win32 settings fonts version res ui cli app/qt
+    app/win32)
+
+# Toolkit headers, and the folders that may include them.
+set(qt_header_regex "<(Q[A-Za-z]+|Qt[A-Za-z]*/)")
+set(qt_folders platform/qt app/qt)
+set(windows_header_regex "<(windows\\.h|[a-z]+/windows|winuser\\.h|commctrl\\.h|shlobj\\.h|wingdi\\.h)")
+set(windows_folders platform/win32 app/win32)
+
+# folder_of(<out> <path below src>): the folder a file or include path belongs to, "" for none.
 function(folder_of out path)
   if(path STREQUAL "platform/platform.h")
     set(${out} platform PARENT_SCOPE)
-  elseif(path MATCHES "^platform/([^/]+)/")
-    set(${out} "platform/${CMAKE_MATCH_1}" PARENT_SCOPE)
+  elseif(path MATCHES "^(platform|app)/([^/]+)/")
+    set(${out} "${CMAKE_MATCH_1}/${CMAKE_MATCH_2}" PARENT_SCOPE)
   elseif(path MATCHES "^([^/]+)/")
     set(${out} "${CMAKE_MATCH_1}" PARENT_SCOPE)
   else()
     set(${out} "" PARENT_SCOPE)
   endif()
 endfunction()
+
+# layer_of(<out> <folder>): the folder's position in layer_order (its first path level counts).
+function(layer_of out folder)
+  string(REGEX REPLACE "/.*" "" box "${folder}")
+  set(rank 0)
+  foreach(layer IN LISTS layer_order)
+    string(REPLACE " " ";" boxes "${layer}")
+    if(box IN_LIST boxes)
+      set(${out} ${rank} PARENT_SCOPE)
+      return()
+    endif()
+    math(EXPR rank "${rank} + 1")
+  endforeach()
+  message(FATAL_ERROR "layer table: folder ${folder} is in no layer")
+endfunction()
+
+# The table must follow the order: a folder may use only folders of lower layers, or of its own box.
+foreach(folder IN LISTS known_folders)
+  layer_of(from_layer "${folder}")
+  string(REGEX REPLACE "/.*" "" from_box "${folder}")
+  foreach(used IN LISTS allowed_${folder})
+    layer_of(to_layer "${used}")
+    string(REGEX REPLACE "/.*" "" to_box "${used}")
+    if(NOT to_box STREQUAL from_box AND NOT to_layer LESS from_layer)
+      message(FATAL_ERROR "layer table: ${folder} may not use ${used}, which is not below it")
+    endif()
+  endforeach()
+endforeach()
 
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h.in")
 set(offenders "")
@@ -52,9 +94,10 @@ foreach(rel IN LISTS sources)
       if(NOT to STREQUAL from AND NOT to IN_LIST allowed_${from})
         list(APPEND offenders "${rel}: ${from} may not include ${target}")
       endif()
-    elseif(NOT from MATCHES "^platform/" AND
-           line MATCHES "<(Q[A-Za-z]+|Qt[A-Za-z]*/|windows\\.h|[a-z]+/windows|winuser\\.h|commctrl\\.h|shlobj\\.h|wingdi\\.h)")
-      list(APPEND offenders "${rel}: portable code may not include <${CMAKE_MATCH_1}>")
+    elseif(line MATCHES "${qt_header_regex}" AND NOT from IN_LIST qt_folders)
+      list(APPEND offenders "${rel}: only ${qt_folders} may include <${CMAKE_MATCH_1}>")
+    elseif(line MATCHES "${windows_header_regex}" AND NOT from IN_LIST windows_folders)
+      list(APPEND offenders "${rel}: only ${windows_folders} may include <${CMAKE_MATCH_1}>")
     endif()
   endforeach()
 endforeach()

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
-#include "settings/profile_file.h"
+#include "core/profile_file.h"
 #include "core/utf8_text.h"
 
 namespace {

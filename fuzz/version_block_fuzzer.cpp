@@ -13,12 +13,13 @@
 #include "fuzz_support.h"
 #include "platform/linux/elf_section.h"
 #include "platform/linux/read_only_file.h"
-#include "platform/linux/version_block.h"
-#include "platform/linux/version_block_decoder.h"
-#include "platform/linux/version_block_encoder.h"
+#include "core/version_block.h"
+#include "core/version_block_decoder.h"
+#include "core/version_block_encoder.h"
 
 namespace {
 
+using namespace hexcribe;
 using namespace hexcribe::platform;
 using hexcribe::fuzz::Check;
 

@@ -9,7 +9,7 @@ bash scripts/install-deps.sh base qt fonts gui version
 cmake --preset release >/dev/null
 cmake --build --preset release --target hexcribe
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  echo "Built build/release/src/platform/qt/hexcribe; start it from a desktop session (no DISPLAY is set)." >&2
+  echo "Built build/release/src/app/qt/hexcribe; start it from a desktop session (no DISPLAY is set)." >&2
   exit 1
 fi
-exec build/release/src/platform/qt/hexcribe "$@"
+exec build/release/src/app/qt/hexcribe "$@"

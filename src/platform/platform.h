@@ -1,5 +1,6 @@
 // The one platform boundary: every service that differs between Linux and Windows.
-// Portable code calls only these; src/platform/linux + qt and src/platform/win32 implement them.
+// Portable code calls only these; the services in src/platform/linux + qt and src/platform/win32
+// implement them.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // Dialog units to pixels at any resolution: the dialog layout when the window's DPI changes.
 #include "ui/dialog_units.h"
 
-#include "fonts/font_size.h"
+#include "core/font_size.h"
 
 namespace hexcribe::ui {
 

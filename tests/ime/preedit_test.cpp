@@ -14,10 +14,10 @@
 #include <vector>
 
 #include "memory_services.h"
-#include "platform/qt/frontend/main_window.h"
+#include "app/qt/main_window.h"
 #include "ui/main_dialog.h"
 
-namespace hexcribe::platform::qt {
+namespace hexcribe::app::qt {
 namespace {
 
 // One input-method event: a preedit (possibly empty) and a commit string.
@@ -98,4 +98,4 @@ TEST_F(PreeditTest, CopyButtonTakesTheFocusOnClick) {
 }
 
 }  // namespace
-}  // namespace hexcribe::platform::qt
+}  // namespace hexcribe::app::qt

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "settings/profile_file.h"
+#include "core/profile_file.h"
 #include "win32_test_files.h"
 
 namespace hexcribe {

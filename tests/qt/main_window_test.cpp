@@ -1,7 +1,7 @@
 // The Qt main window on the offscreen platform: native events reach the
 // portable handlers, results show, the clipboard holds the command, Enter and
 // Escape are swallowed, the layout follows the dialog units.
-#include "platform/qt/frontend/main_window.h"
+#include "app/qt/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -30,15 +30,15 @@
 #include "fonts/face_list.h"
 #include "memory_services.h"
 #include "platform/platform.h"
-#include "platform/qt/frontend/about_box.h"
-#include "platform/qt/frontend/dialog_units.h"
-#include "platform/qt/frontend/limited_text_edit.h"
-#include "platform/qt/frontend/session_end.h"
+#include "app/qt/about_box.h"
+#include "app/qt/dialog_units.h"
+#include "app/qt/limited_text_edit.h"
+#include "app/qt/session_end.h"
 #include "ui/input_limit.h"
 #include "res/dialog_templates.h"
 #include "ui/main_dialog.h"
 
-namespace hexcribe::platform::qt {
+namespace hexcribe::app::qt {
 namespace {
 
 using Services = test::MemoryServices;
@@ -465,4 +465,4 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
 }
 
 }  // namespace
-}  // namespace hexcribe::platform::qt
+}  // namespace hexcribe::app::qt

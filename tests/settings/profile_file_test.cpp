@@ -1,5 +1,5 @@
 // The INI format on bytes: which value a read finds, and what a write leaves in the file.
-#include "settings/profile_file.h"
+#include "core/profile_file.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 
 #include "platform/linux/elf_section.h"
 #include "platform/linux/native_path.h"
-#include "platform/linux/version_block_decoder.h"
+#include "core/version_block_decoder.h"
 #include "platform/platform.h"
 #include "synthetic_elf.h"
 #include "version/product_version.h"
@@ -86,9 +86,9 @@ TEST(OwnExecutable, CopiesKeepTheVersionOnlyWhileTheBlockIsIntact) {
 
 TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
   const platform::ReadOnlyFile self(OwnPath().string());
-  const auto section = platform::ReadElfSection(self, platform::kVersionSectionName, platform::kMaxVersionBlockSize);
+  const auto section = platform::ReadElfSection(self, hexcribe::kVersionSectionName, hexcribe::kMaxVersionBlockSize);
   ASSERT_TRUE(section.has_value());
-  const auto data = platform::DecodeVersionBlock(*section);
+  const auto data = hexcribe::DecodeVersionBlock(*section);
   ASSERT_TRUE(data.has_value());
   ASSERT_EQ(data->tables.size(), 1u);
 
@@ -119,7 +119,7 @@ TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
   };
   ASSERT_TRUE(std::regex_search(rc, m, std::regex(R"(PRODUCTVERSION (\d+),(\d+),(\d+),(\d+))")));
   const auto part = [&](int i) { return static_cast<std::uint32_t>(std::stoul(m[i].str())); };
-  const platform::FixedVersionInfo rc_fixed{(part(1) << 16) | part(2), (part(3) << 16) | part(4),
+  const hexcribe::FixedVersionInfo rc_fixed{(part(1) << 16) | part(2), (part(3) << 16) | part(4),
                                             (part(1) << 16) | part(2), (part(3) << 16) | part(4),
                                             number(R"(FILEFLAGSMASK (\w+)L)"),
                                             number(R"(FILEFLAGS (\w+)L)"),
@@ -130,7 +130,7 @@ TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
   EXPECT_TRUE(std::regex_search(rc, std::regex(R"(FILEVERSION 1,0,0,1\s)")));
 
   ASSERT_TRUE(std::regex_search(rc, m, std::regex(R"rx(VALUE "Translation", (\w+), (\w+))rx")));
-  const std::vector<platform::VersionTranslation> rc_translation{
+  const std::vector<hexcribe::VersionTranslation> rc_translation{
       {static_cast<std::uint16_t>(std::stoul(m[1].str(), nullptr, 0)),
        static_cast<std::uint16_t>(std::stoul(m[2].str(), nullptr, 0))}};
   EXPECT_EQ(data->translations, rc_translation);

@@ -88,18 +88,18 @@ ElfImage BuildElf(const std::vector<ElfSection>& sections, bool is64, bool big_e
 }
 
 Bytes VersionBlockWith(const std::vector<std::pair<std::u16string, std::u16string>>& tables) {
-  std::vector<std::vector<platform::VersionStringView>> strings;
+  std::vector<std::vector<hexcribe::VersionStringView>> strings;
   for (const auto& [language, product_version] : tables) {
     strings.push_back({{u"FileVersion", u"9, 9, 9, 9"},
                        {u"ProductName", u"Hexcribe"},
                        {u"ProductVersion", product_version},
                        {u"SpecialBuild", u""}});
   }
-  std::vector<platform::VersionTableView> views;
+  std::vector<hexcribe::VersionTableView> views;
   for (std::size_t i = 0; i < tables.size(); ++i) views.push_back({tables[i].first, strings[i]});
-  const platform::VersionTranslation translations[] = {{0x0409, 1200}, {0x0412, 1200}};
-  const platform::VersionDataView data{{0x00010000, 1, 0x00010000, 1, 0x3F, 0, 4, 1, 0}, translations, views};
-  return platform::EncodeVersionBlock(data);
+  const hexcribe::VersionTranslation translations[] = {{0x0409, 1200}, {0x0412, 1200}};
+  const hexcribe::VersionDataView data{{0x00010000, 1, 0x00010000, 1, 0x3F, 0, 4, 1, 0}, translations, views};
+  return hexcribe::EncodeVersionBlock(data);
 }
 
 Bytes ElfWithVersionBlock(const Bytes& block) {
@@ -135,10 +135,10 @@ std::filesystem::path WriteTempFile(const std::string& name, const Bytes& bytes)
 }
 
 void ResealVersionBlock(Bytes& block) {
-  if (block.size() < platform::kVersionBlockHeaderSize) return;
-  const std::span<const std::uint8_t> body(block.data() + platform::kVersionBlockHeaderSize,
-                                           block.size() - platform::kVersionBlockHeaderSize);
-  PutField(block, platform::kVersionBlockChecksumOffset, 4, platform::VersionBlockCrc32(body), false);
+  if (block.size() < hexcribe::kVersionBlockHeaderSize) return;
+  const std::span<const std::uint8_t> body(block.data() + hexcribe::kVersionBlockHeaderSize,
+                                           block.size() - hexcribe::kVersionBlockHeaderSize);
+  PutField(block, hexcribe::kVersionBlockChecksumOffset, 4, hexcribe::VersionBlockCrc32(body), false);
 }
 
 }  // namespace hexcribe::testing

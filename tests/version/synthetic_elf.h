@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/linux/version_block_encoder.h"
+#include "core/version_block_encoder.h"
 
 namespace hexcribe::testing {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/linux/version_block_decoder.h"
+#include "core/version_block_decoder.h"
 #include "synthetic_elf.h"
 
 namespace hexcribe::platform {

@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "platform/win32/dpi_layout.h"
-#include "platform/win32/main_window.h"
+#include "app/win32/dpi_layout.h"
+#include "app/win32/main_window.h"
 #include "res/resource.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_units.h"
@@ -19,7 +19,7 @@
 namespace hexcribe {
 namespace {
 
-using platform::win32::MainWindow;
+using app::win32::MainWindow;
 
 // Services that record every call and keep the settings in memory; the
 // clipboard goes to the real one.
@@ -332,7 +332,7 @@ TEST_F(Win32MainWindowTest, DpiChangeTakesTheSuggestedRectangleAndScalesFontAndL
     ::GetObjectW(reinterpret_cast<HFONT>(::SendDlgItemMessageW(dialog, id, WM_GETFONT, 0, 0)), sizeof font, &font);
     return font.lfHeight;
   };
-  const int firstDpi = platform::win32::WindowDpi(dialog);
+  const int firstDpi = app::win32::WindowDpi(dialog);
   const RECT copyAtFirst = controlRect(IDC_COPY_CLIPBOARD);
   const int copyWidth = copyAtFirst.right - copyAtFirst.left;
   for (const int dpi : {firstDpi * 2, firstDpi * 3 / 2, firstDpi}) {

@@ -12,7 +12,7 @@
 
 #include "dialog_resource.h"
 #include "platform/platform.h"
-#include "platform/win32/dialog_init_data.h"
+#include "app/win32/dialog_init_data.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "res/version_info.h"
@@ -106,10 +106,10 @@ TEST(Win32Resources, MainDialogTemplateMatchesTheSharedTable) { ExpectTemplateMa
 TEST(Win32Resources, AboutBoxTemplateMatchesTheSharedTable) { ExpectTemplateMatches(res::AboutBoxTemplate()); }
 
 TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
-  const std::vector<platform::win32::DialogInitEntry> entries =
-      platform::win32::ParseDialogInitData(ResourceBytes(MAKEINTRESOURCEW(platform::win32::kDialogInitType),
+  const std::vector<app::win32::DialogInitEntry> entries =
+      app::win32::ParseDialogInitData(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType),
                                                          IDD_CONVERTER_DIALOG));
-  std::vector<platform::win32::DialogInitEntry> expected;
+  std::vector<app::win32::DialogInitEntry> expected;
   for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
     for (std::u16string_view item : items.items) expected.push_back({items.controlId, 0x0403, Narrow(item)});
   }
@@ -120,7 +120,7 @@ TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
     EXPECT_EQ(entries[i].text, expected[i].text);
   }
   // The About box has no initial data.
-  EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(platform::win32::kDialogInitType), IDD_ABOUTBOX).empty());
+  EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX).empty());
 }
 
 TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {

@@ -14,7 +14,7 @@
 #include "platform/linux/native_path.h"
 #include "platform/linux/unique_fd.h"
 #include "platform/platform.h"
-#include "settings/profile_file.h"
+#include "core/profile_file.h"
 
 namespace hexcribe::platform {
 namespace {

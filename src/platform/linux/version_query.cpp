@@ -2,8 +2,8 @@
 #include "platform/linux/elf_section.h"
 #include "platform/linux/native_path.h"
 #include "platform/linux/read_only_file.h"
-#include "platform/linux/version_block.h"
-#include "platform/linux/version_block_decoder.h"
+#include "core/version_block.h"
+#include "core/version_block_decoder.h"
 #include "platform/platform.h"
 
 namespace hexcribe::platform {

@@ -6,7 +6,7 @@
 #include <QString>
 #include <cmath>
 
-#include "fonts/font_size.h"
+#include "core/font_size.h"
 
 namespace hexcribe::platform {
 

@@ -1,0 +1,188 @@
+// Widgets from a dialog template.
+#include "app/qt/template_builder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "app/qt/control_fit.h"
+#include "app/qt/limited_text_edit.h"
+#include "res/window_styles.h"
+
+namespace hexcribe::app::qt {
+namespace {
+
+QWidget* MakeStatic(QWidget& parent, const res::ControlTemplate& control) {
+  auto* label = new QLabel(&parent);
+  if ((control.style & res::kSsTypeMask) == res::kSsIcon) {
+    label->setPixmap(ProgramIcon().pixmap(32, 32));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+  }
+  // A lone carriage return breaks the line in a static control.
+  QString text = ToQString(control.text);
+  text.replace(QChar(u'\r'), QChar(u'\n'));
+  label->setTextFormat(Qt::PlainText);
+  label->setText(text);
+  label->setWordWrap(true);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  return label;
+}
+
+QWidget* MakeButton(QWidget& parent, const res::ControlTemplate& control) {
+  const std::uint32_t type = control.style & res::kBsTypeMask;
+  if (type == res::kBsAutoCheckBox) {
+    auto* check = new QCheckBox(ToQString(control.text), &parent);
+    return check;
+  }
+  auto* button = new QPushButton(ToQString(control.text), &parent);
+  button->setAutoDefault(false);
+  button->setDefault(type == res::kBsDefPushButton);
+  return button;
+}
+
+QWidget* MakeEdit(QWidget& parent, const res::ControlTemplate& control) {
+  auto* edit = new LimitedTextEdit(&parent);
+  edit->setTabChangesFocus(true);  // Tab moves the focus, as in a dialog
+  edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  edit->setVerticalScrollBarPolicy((control.style & res::kWsVScroll) ? Qt::ScrollBarAlwaysOn
+                                                                       : Qt::ScrollBarAlwaysOff);
+  edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  edit->setReadOnly((control.style & res::kEsReadOnly) != 0);
+  if (!(control.style & res::kWsBorder)) edit->setFrameShape(QFrame::NoFrame);
+  return edit;
+}
+
+QWidget* MakeCombo(QWidget& parent, const res::ControlTemplate&) {
+  auto* combo = new QComboBox(&parent);
+  combo->setEditable(false);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  // Styles that open the list as a menu around the current item ignore the
+  // visible-item count and may cover the screen; a plain list keeps the bound.
+  combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+  return combo;
+}
+
+}  // namespace
+
+QString ToQString(std::u16string_view text) {
+  return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
+
+QIcon ProgramIcon() {
+  // Every drawn size, so docks, task switchers and scaled screens pick a sharp one.
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    icon.addFile(QStringLiteral(":/hexcribe/hexcribe-%1.png").arg(size), QSize(size, size));
+  }
+  return icon;
+}
+
+namespace {
+
+// A control's rectangle at the given base units; a drop-down list's closed box
+// is as high as its font and style need (the template gives the open list's height).
+QRect PlaceControl(const QWidget& widget, const res::ControlTemplate& control, const BaseUnits& units) {
+  QRect rect = DialogRectToPixels(units, control.x, control.y, control.width, control.height);
+  if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) rect.setHeight(combo->sizeHint().height());
+  return rect;
+}
+
+// Base units at which every control has room for its text. The template's
+// face may be missing and any other face has other proportions, so the units
+// grow (the whole dialog with them, arrangement and proportions kept) until
+// nothing is cut.
+BaseUnits UnitsThatFit(BaseUnits units, const std::vector<std::pair<QWidget*, const res::ControlTemplate*>>& placed) {
+  for (int round = 0; round < 32; ++round) {
+    double growX = 1.0;
+    double growY = 1.0;
+    for (const auto& [widget, control] : placed) {
+      const QRect rect = PlaceControl(*widget, *control, units);
+      const QSize need = RoomNeeded(*widget, rect.width());
+      if (need.width() > rect.width()) growX = std::max(growX, double(need.width()) / std::max(1, rect.width()));
+      if (need.height() > rect.height() && qobject_cast<QComboBox*>(widget) == nullptr) {
+        growY = std::max(growY, double(need.height()) / std::max(1, rect.height()));
+      }
+    }
+    if (growX <= 1.0 && growY <= 1.0) break;
+    // At least one unit per round, so rounding in the conversion cannot stall the search.
+    if (growX > 1.0) units.cx = std::max(units.cx + 1, static_cast<int>(std::ceil(units.cx * growX)));
+    if (growY > 1.0) units.cy = std::max(units.cy + 1, static_cast<int>(std::ceil(units.cy * growY)));
+  }
+  return units;
+}
+
+}  // namespace
+
+BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTemplate) {
+  BuiltDialog built;
+  built.font = DialogFont(ToQString(dialogTemplate.fontFace), dialogTemplate.pointSize);
+  dialog.setFont(built.font);
+
+  std::vector<std::pair<QWidget*, const res::ControlTemplate*>> placed;
+  for (const res::ControlTemplate& control : dialogTemplate.controls) {
+    QWidget* widget = nullptr;
+    switch (control.controlClass) {
+      case res::ControlClass::kStatic: widget = MakeStatic(dialog, control); break;
+      case res::ControlClass::kButton: widget = MakeButton(dialog, control); break;
+      case res::ControlClass::kEdit: widget = MakeEdit(dialog, control); break;
+      case res::ControlClass::kComboBox: widget = MakeCombo(dialog, control); break;
+    }
+    widget->setFont(built.font);
+    widget->setFocusPolicy((control.style & res::kWsTabStop) ? Qt::StrongFocus
+                           : control.controlClass == res::ControlClass::kStatic ? Qt::NoFocus
+                                                                                 : Qt::ClickFocus);
+    placed.emplace_back(widget, &control);
+    if (control.id != IDC_STATIC) built.controls[control.id] = widget;
+    if (control.style & res::kWsTabStop) built.tabStops.push_back(widget);
+  }
+  for (const res::InitialItems& data : dialogTemplate.initialData) {
+    auto it = built.controls.find(data.controlId);
+    if (it == built.controls.end()) continue;
+    if (auto* combo = qobject_cast<QComboBox*>(it->second)) {
+      for (std::u16string_view item : data.items) combo->addItem(ToQString(item));
+      combo->setCurrentIndex(-1);  // a list starts without selection
+    }
+  }
+
+  built.units = UnitsThatFit(BaseUnitsOf(built.font), placed);
+  const QRect client = DialogRectToPixels(built.units, 0, 0, dialogTemplate.width, dialogTemplate.height);
+  built.clientSize = client.size();
+  dialog.setFixedSize(built.clientSize);
+  for (const auto& [widget, control] : placed) {
+    QRect rect = PlaceControl(*widget, *control, built.units);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+      // The list shows as many items as the template's open height holds.
+      const QRect open = DialogRectToPixels(built.units, control->x, control->y, control->width, control->height);
+      const int itemHeight = QFontMetrics(built.font).height() + 2;
+      combo->setMaxVisibleItems(std::max(1, (open.height() - rect.height()) / std::max(1, itemHeight)));
+    }
+    widget->setGeometry(rect);
+  }
+  // A one-line label in the row of a drop-down list shares the list's text baseline.
+  for (const auto& [widget, control] : placed) {
+    if (control->controlClass != res::ControlClass::kStatic || qobject_cast<QLabel*>(widget)->text().contains(u'\n')) {
+      continue;
+    }
+    for (const auto& [other, otherControl] : placed) {
+      if (otherControl->controlClass != res::ControlClass::kComboBox) continue;
+      const QRect label = widget->geometry();
+      const QRect box = other->geometry();
+      if (label.top() >= box.bottom() || box.top() >= label.bottom() || label.right() > box.left()) continue;
+      widget->move(label.left(), LabelTopOnComboBaseline(*other, box.top(), widget->font()));
+    }
+  }
+  for (std::size_t i = 1; i < built.tabStops.size(); ++i) {
+    QWidget::setTabOrder(built.tabStops[i - 1], built.tabStops[i]);
+  }
+  return built;
+}
+
+}  // namespace hexcribe::app::qt

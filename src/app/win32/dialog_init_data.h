@@ -1,0 +1,36 @@
+// A dialog's initial control data (the RT_DLGINIT resource): the list items it holds at creation.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace hexcribe::app::win32 {
+
+// The resource type of dialog initial data.
+inline constexpr WORD kDialogInitType = 240;
+
+// One entry: a message for a control with its text. Messages are 16-bit codes:
+// 0x0403 adds a string to a combo box, 0x0401 to a list box.
+struct DialogInitEntry {
+  int controlId;
+  std::uint16_t message;
+  std::string text;  // ANSI, without its terminating zero
+};
+
+// Parses the resource's bytes: per entry a control id (WORD), a message (WORD),
+// a byte length (DWORD) and that many bytes of NUL-terminated text; a zero
+// control id ends the list. Stops at the first entry that does not fit.
+std::vector<DialogInitEntry> ParseDialogInitData(std::span<const std::uint8_t> bytes);
+
+// The entries of the initial data resource named dialogId in module, if any.
+std::vector<DialogInitEntry> LoadDialogInitData(HINSTANCE module, int dialogId);
+
+// Sends each entry to its control of dialog: the strings are added to the
+// combo or list boxes in order. Entries of other messages are skipped.
+void ApplyDialogInitData(HWND dialog, const std::vector<DialogInitEntry>& entries);
+
+}  // namespace hexcribe::app::win32

@@ -1,0 +1,35 @@
+// The dialog laid out again for a new DPI: its font and every control's rectangle from the template.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include "res/dialog_templates.h"
+
+namespace hexcribe::app::win32 {
+
+// The DPI the window is shown at (its monitor's on Windows 10 1607 and later;
+// the system's before), for fonts made for that window.
+int WindowDpi(HWND window);
+
+// Owns the dialog font made for a DPI other than the one the window was
+// created with. The dialog's controls are its children in template order.
+class DpiLayout {
+ public:
+  DpiLayout(HWND dialog, const res::DialogTemplate& dialogTemplate)
+      : dialog_(dialog), template_(dialogTemplate) {}
+  ~DpiLayout();
+  DpiLayout(const DpiLayout&) = delete;
+  DpiLayout& operator=(const DpiLayout&) = delete;
+
+  // Makes the template's font for dpi and gives it to every control but
+  // ownFontControl (which the dialog gives its own font), and moves every
+  // control to its template rectangle in the new font's base units.
+  void Apply(int dpi, int ownFontControl);
+
+ private:
+  HWND dialog_;
+  const res::DialogTemplate& template_;
+  HFONT font_ = nullptr;
+};
+
+}  // namespace hexcribe::app::win32

@@ -1,0 +1,58 @@
+// The main dialog's controls as the portable dialog sees them, on a real Win32 dialog window.
+#pragma once
+
+#include "platform/win32/windows_api.h"
+
+#include <functional>
+#include <string>
+
+#include "ui/dialog_window.h"
+
+namespace hexcribe::app::win32 {
+
+class Win32DialogWindow final : public ui::DialogWindow {
+ public:
+  // dialog: the dialog window; endDialog: what ends its modal loop.
+  Win32DialogWindow(HINSTANCE instance, HWND dialog, std::function<void(int)> endDialog);
+
+  std::u16string GetText(int id, std::size_t capacity) const override;
+  void SetText(int id, const std::u16string& text) override;
+  void SetTitle(const std::u16string& title) override;
+
+  int GetItemCount(int id) const override;
+  void DeleteItem(int id, int index) override;
+  void InsertItem(int id, int index, const std::u16string& text) override;
+  int GetCurSel(int id) const override;
+  void SetCurSel(int id, int index) override;
+  int SelectString(int id, int startIndex, const std::u16string& prefix) override;
+
+  int GetCheck(int id) const override;
+  void SetCheck(int id, int state) override;
+
+  ui::FontHandle CreatePointFont(int tenthsOfPoint, const std::u16string& face) override;
+  void DestroyFont(ui::FontHandle font) override;
+  void SetControlFont(int id, ui::FontHandle font) override;
+
+  bool AddAboutMenuEntry(int commandId, const std::u16string& text) override;
+  void SetIcon(int iconId, bool big) override;
+  void ShowAboutBox() override;
+  void EndDialog(int result) override;
+
+  // The resolution display fonts are made for: the window's own at first,
+  // then the one a move to another monitor reports.
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  int dpi() const { return dpi_; }
+
+ private:
+  HWND Control(int id) const { return ::GetDlgItem(dialog_, id); }
+  LRESULT Send(int id, UINT message, WPARAM wParam, LPARAM lParam) const {
+    return ::SendDlgItemMessageW(dialog_, id, message, wParam, lParam);
+  }
+
+  HINSTANCE instance_;
+  HWND dialog_;
+  std::function<void(int)> endDialog_;
+  int dpi_;
+};
+
+}  // namespace hexcribe::app::win32
