@@ -15,7 +15,7 @@ program=${1:-}
 if [ -z "$program" ]; then
   cmake --preset release >/dev/null
   cmake --build --preset release --target hexcribe
-  program=$(find build/release/src -type f -name hexcribe -perm -u+x | head -n 1)
+  program=build/release/src/app/qt/hexcribe
 fi
 [ -x "$program" ] || { echo "make-screenshot.sh: no program at '$program'" >&2; exit 1; }
 
