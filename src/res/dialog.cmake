@@ -1,5 +1,8 @@
 # Dialog templates, strings and ids (hexcribe_res), and the icon files.
-add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp" "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp")
+set(res_sources dialog_templates.cpp language_choice.cpp language_layout.cpp localized_dialogs.cpp
+  translation_template.cpp translations.cpp)
+list(TRANSFORM res_sources PREPEND "${CMAKE_CURRENT_LIST_DIR}/")
+add_library(hexcribe_res STATIC ${res_sources} "${HEXCRIBE_TRANSLATION_TABLES}" "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp")
 target_link_libraries(hexcribe_res PUBLIC hexcribe_core hexcribe_version_data)
 hexcribe_set_warnings(hexcribe_res)
 
@@ -16,9 +19,10 @@ set(HEXCRIBE_ICON_PNGS "${pngs}" CACHE INTERNAL "The program icon's PNG files")
 # The dialogs, their initial list items and the string table as a Windows resource script,
 # <build>/generated/res/dialogs.rc, written from the tables above by a small native program that
 # is built and run here (a cross build uses the build machine's own compiler for it).
+execute_process(COMMAND python3 "${HEXCRIBE_PO_DIR}/compile_translations.py" "${HEXCRIBE_PO_DIR}" "${HEXCRIBE_TRANSLATION_TABLES}")
 set(dialog_rc_tool_sources
-  "${CMAKE_CURRENT_LIST_DIR}/dialog_rc_tool.cpp" "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp"
-  "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp" "${PROJECT_SOURCE_DIR}/src/core/utf8_text.cpp")
+  "${CMAKE_CURRENT_LIST_DIR}/dialog_rc_tool.cpp" "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp" ${res_sources} "${HEXCRIBE_TRANSLATION_TABLES}"
+  "${PROJECT_SOURCE_DIR}/src/core/utf8_text.cpp")
 set(dialog_rc_tool_headers
   "${CMAKE_CURRENT_LIST_DIR}/rc_writer.h" "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.h"
   "${CMAKE_CURRENT_LIST_DIR}/resource.h" "${CMAKE_CURRENT_LIST_DIR}/window_styles.h"
@@ -44,3 +48,10 @@ endif()
 file(COPY_FILE "${HEXCRIBE_DIALOGS_RC}.new" "${HEXCRIBE_DIALOGS_RC}" ONLY_IF_DIFFERENT)
 file(REMOVE "${HEXCRIBE_DIALOGS_RC}.new")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${dialog_rc_tool_sources} ${dialog_rc_tool_headers})
+
+# The gettext template's entries for the dialogs' texts (src/res/po/update_translations.py).
+if(NOT CMAKE_CROSSCOMPILING)
+  add_executable(hexcribe_translation_template_tool "${CMAKE_CURRENT_LIST_DIR}/translation_template_tool.cpp")
+  target_link_libraries(hexcribe_translation_template_tool PRIVATE hexcribe_res)
+  hexcribe_set_warnings(hexcribe_translation_template_tool)
+endif()

@@ -1,0 +1,35 @@
+// Dialog fonts and geometry per language: where a translation's texts need more room than the
+// English layout gives, its controls grow here (measured by the fit checks on both front ends).
+#include "res/language_layout.h"
+
+#include "res/dialog_templates.h"
+#include "res/resource.h"
+
+namespace hexcribe::res {
+namespace {
+
+// Windows' own user-interface faces for these scripts (Windows 7 and later; where one is missing,
+// the character set picks another face of the script). The scripts' glyphs need 9 points to
+// stay legible at 96 dpi.
+constexpr int kHangulCharset = 129;
+constexpr int kShiftJisCharset = 128;
+constexpr int kGb2312Charset = 134;
+constexpr int kBig5Charset = 136;
+constexpr LanguageFont kFonts[] = {
+    {"ko", u"Malgun Gothic", 9, kHangulCharset},
+    {"ja", u"Meiryo UI", 9, kShiftJisCharset},
+    {"zh_CN", u"Microsoft YaHei UI", 9, kGb2312Charset},
+    {"zh_TW", u"Microsoft JhengHei UI", 9, kBig5Charset},
+};
+
+constexpr LayoutChange kChanges[] = {
+    {"", 0, 0, u"", 0, 0, 0, 0},
+};
+
+}  // namespace
+
+std::span<const LanguageFont> LanguageFonts() { return kFonts; }
+
+std::span<const LayoutChange> LayoutChanges() { return std::span(kChanges).subspan(1); }
+
+}  // namespace hexcribe::res
