@@ -133,6 +133,7 @@ Architecture: amd64
 Maintainer: The Hexcribe developers <maintainers@hexcribe.org>
 Installed-Size: $installed_size
 Depends: $depends
+Recommends: qt6-translations-l10n
 Section: utils
 Priority: optional
 Homepage: https://hexcribe.org/

@@ -22,14 +22,21 @@ constexpr LanguageFont kFonts[] = {
     {"zh_TW", u"Microsoft JhengHei UI", 9, kBig5Charset},
 };
 
+// language, dialog, control (a static by its English text), then dx, dy, dwidth, dheight.
 constexpr LayoutChange kChanges[] = {
-    {"", 0, 0, u"", 0, 0, 0, 0},
+    // Japanese: the instructions take four lines; in the bottom row "Copy to Clipboard" and the
+    // Separation list's items are wider, the check box and the label narrower than in English.
+    {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, kInstructionsText, 0, -3, 0, 3},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_WHOLE_COMMAND, {}, 0, 0, -8, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, u"Separation", -14, 0, -11, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_SEPARATION_COMBO, {}, -28, 0, 7, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_COPY_CLIPBOARD, {}, -21, 0, 21, 0},
 };
 
 }  // namespace
 
 std::span<const LanguageFont> LanguageFonts() { return kFonts; }
 
-std::span<const LayoutChange> LayoutChanges() { return std::span(kChanges).subspan(1); }
+std::span<const LayoutChange> LayoutChanges() { return kChanges; }
 
 }  // namespace hexcribe::res
