@@ -1,6 +1,6 @@
 # Dialog templates, strings and ids (hexcribe_res), and the icon files.
-set(res_sources dialog_templates.cpp language_choice.cpp language_layout.cpp localized_dialogs.cpp
-  translation_template.cpp translations.cpp)
+set(res_sources accessible_name.cpp dialog_templates.cpp language_choice.cpp language_layout.cpp
+  localized_dialogs.cpp translation_template.cpp translations.cpp)
 list(TRANSFORM res_sources PREPEND "${CMAKE_CURRENT_LIST_DIR}/")
 add_library(hexcribe_res STATIC ${res_sources} "${HEXCRIBE_TRANSLATION_TABLES}")
 target_link_libraries(hexcribe_res PUBLIC hexcribe_core hexcribe_version_data)

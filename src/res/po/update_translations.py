@@ -109,8 +109,10 @@ def update(entries_tool):
         template = make_template(entries_tool, scratch)
         (PO_DIR / "hexcribe.pot").write_text(template.read_text(encoding="utf-8"), encoding="utf-8")
     for code in read_linguas(PO_DIR):
-        run(["msgmerge", "--quiet", "--update", "--backup=none", "--no-wrap",
-             str(PO_DIR / f"{code}.po"), str(PO_DIR / "hexcribe.pot")])
+        po = str(PO_DIR / f"{code}.po")
+        run(["msgmerge", "--quiet", "--update", "--backup=none", "--no-wrap", po, str(PO_DIR / "hexcribe.pot")])
+        # Texts no source has any more go (they stay in the history).
+        run(["msgattrib", "--no-obsolete", "--no-wrap", "-o", po, po])
     print("hexcribe.pot and the PO files are up to date; translate what is new or fuzzy in each.")
     return 0
 
