@@ -15,8 +15,6 @@ namespace {
 // One template in one language, with the storage its views point into.
 struct LocalizedDialog {
   std::vector<ControlTemplate> controls;
-  std::vector<std::vector<std::u16string_view>> itemLists;
-  std::vector<InitialItems> initialData;
   std::deque<std::u16string> ownedTexts;  // texts made here (the version line); never move
   DialogTemplate dialog{};
 };
@@ -62,14 +60,8 @@ std::unique_ptr<LocalizedDialog> Localized(const DialogTemplate& source, const T
     out->dialog.width += change.dwidth;
     out->dialog.height += change.dheight;
   }
-  out->itemLists.reserve(source.initialData.size());
-  for (const InitialItems& list : source.initialData) {
-    std::vector<std::u16string_view>& items = out->itemLists.emplace_back();
-    for (const std::u16string_view item : list.items) items.push_back(Translate(language, item));
-    out->initialData.push_back({list.controlId, items});
-  }
+  // The initial list items name string-table texts, which LoadResourceString translates.
   out->dialog.controls = out->controls;
-  out->dialog.initialData = out->initialData;
   return out;
 }
 

@@ -72,8 +72,9 @@ std::string WriteTranslationTemplateEntries() {
       writer.Add(control.text, where);
     }
     for (const InitialItems& list : dialog->initialData) {
-      for (const std::u16string_view item : list.items) {
-        writer.Add(item, std::string(name).append(", an item of list ").append(std::to_string(list.controlId)));
+      for (const int textId : list.textIds) {
+        writer.Add(LoadResourceString(textId, nullptr),
+                   std::string(name).append(", an item of list ").append(std::to_string(list.controlId)));
       }
     }
   }

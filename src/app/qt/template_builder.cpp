@@ -162,7 +162,7 @@ BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTempla
     auto it = built.controls.find(data.controlId);
     if (it == built.controls.end()) continue;
     if (auto* combo = qobject_cast<QComboBox*>(it->second)) {
-      for (std::u16string_view item : data.items) combo->addItem(ToQString(item));
+      for (const int textId : data.textIds) combo->addItem(ToQString(res::LoadResourceString(textId)));
       combo->setCurrentIndex(-1);  // a list starts without selection
     }
   }
