@@ -35,7 +35,6 @@ if [ "$(id -u)" -eq 0 ]; then
       id -u "$user" >/dev/null 2>&1 || { echo "FAIL: cannot create the user $user"; exit 1; }
   fi
   as_user=(setpriv --reuid="$user" --regid="$user" --init-groups --)
-  chown "$user:" "$work"
 fi
 chmod 700 "$work"
 # The program runs from a copy in the work folder, which the test user can always read.
