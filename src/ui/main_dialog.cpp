@@ -112,7 +112,7 @@ void MainDialog::Regenerate() {
   // The command shows exactly the units read: a pair cut by the cap leaves its
   // high surrogate converted as a unit of its own, as the LCD would receive it.
   const std::u16string text = window_.GetText(kInputBox, kRegenerateCapacity);
-  const int separator = window_.GetCurSel(kSeparationList);
+  const Separator separator = SeparatorAtListIndex(window_.GetCurSel(kSeparationList));
   const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
   window_.SetText(kResultBox, Widen(BuildCommand(text, separator, wholeCommand)));
 }
