@@ -24,6 +24,9 @@ constexpr ControlTemplate kMainControls[] = {
     {IDC_CLOSE, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 245, 249, 36, 14},
     {IDC_INPUT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 7,
      85, 274, 88},
+    // The status line under the bottom row: what the command carries. Two lines
+    // high, so the longest message wraps rather than being cut.
+    {IDC_STATUS_LINE, ControlClass::kStatic, u"", kSsLeft | kSsNoPrefix | kWsGroup, 6, 267, 275, 16},
 };
 
 constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItems}};
@@ -36,7 +39,7 @@ constexpr DialogTemplate kMainDialog = {
     0,
     0,
     288,
-    270,
+    288,
     kMainCaption,
     u"Tahoma",
     8,

@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QFontDatabase>
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <csignal>
 #include <cmath>
 #include <iostream>
@@ -153,6 +154,47 @@ TEST_F(MainWindowTest, CopyPutsTheRegeneratedCommandWithoutZeroOnTheClipboard) {
   static_cast<QCheckBox*>(window.Control(ui::kWholeCommand))->click();
   QTest::mouseClick(window.Control(ui::kCopyButton), Qt::LeftButton);
   EXPECT_EQ(QApplication::clipboard()->text(), QString());
+}
+
+TEST_F(MainWindowTest, StatusLineFollowsTextAndFaceAndIsReadAsText) {
+  const int latin = 0;   // DejaVu Sans: no Hangul, but U+1F600
+  const int hangul = 2;  // NanumGothic: no emoji
+  const QString emoji = QStringLiteral("\U0001F600");
+  struct Row {
+    const char* name;
+    int face;
+    QString input;
+    QString status;
+  };
+  const Row rows[] = {
+      {"empty", latin, QString(), QStringLiteral("Characters: 0; Bytes: 0")},
+      {"ASCII", latin, QStringLiteral("Hi"), QStringLiteral("Characters: 2; Bytes: 4")},
+      {"Hangul in a Latin face", latin, QStringLiteral("\uD55C\uAD6D"),
+       QStringLiteral("Characters: 2; Bytes: 4; No glyph in this font: 2")},
+      {"Hangul in a Hangul face", hangul, QStringLiteral("\uD55C\uAD6D"), QStringLiteral("Characters: 2; Bytes: 4")},
+      {"emoji", latin, emoji, QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1")},
+      {"emoji in a face without it", hangul, emoji,
+       QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in this font: 1")},
+      {"exactly 1023 units", latin, QString(1023, u'A'), QStringLiteral("Characters: 1023; Bytes: 2046")},
+      {"1024 units", latin, QString(1024, u'A'),
+       QStringLiteral("Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)")},
+      {"pair cut at 1023", latin, QString(1022, u'A') + emoji,
+       QStringLiteral("Characters: 1022; Bytes: 2046; Command cut after unit 1023: character 1023 of 1023 is cut in two")},
+  };
+  auto* status = qobject_cast<QLabel*>(window.Control(ui::kStatusLine));
+  ASSERT_NE(status, nullptr);
+  for (const Row& row : rows) {
+    Combo(ui::kFontList)->setCurrentIndex(row.face);
+    emit Combo(ui::kFontList)->activated(row.face);
+    Edit(ui::kInputBox)->setPlainText(row.input);  // a user edit: notifies
+    EXPECT_EQ(status->text(), row.status) << row.name;
+  }
+  // Not a tab stop; a screen reader reads it as static text named by what it says.
+  EXPECT_EQ(status->focusPolicy(), Qt::NoFocus);
+  QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(status);
+  ASSERT_NE(readable, nullptr);
+  EXPECT_EQ(readable->role(), QAccessible::StaticText);
+  EXPECT_EQ(readable->text(QAccessible::Name), status->text());
 }
 
 TEST_F(MainWindowTest, InputIsReadRawWithWindowsLineBreaks) {
