@@ -7,21 +7,25 @@
 namespace hexcribe::res {
 namespace {
 
+// Each list and text box comes right after the static that labels it: screen
+// readers name a control after the static text just before it in this order.
+// Statics take no focus, so the tab stops keep their order (Font list first,
+// input box last).
 constexpr ControlTemplate kMainControls[] = {
     {IDC_STATIC, ControlClass::kStatic, kInstructionsText, kSsLeft | kWsGroup, 6, 8, 250, 33},
     {IDC_STATIC, ControlClass::kStatic, u"Font", kSsLeft | kWsGroup, 6, 45, 54, 9},
     {IDC_FONT_COMBO, ControlClass::kComboBox, u"", kCbsDropDownList | kWsVScroll | kWsTabStop, 65, 43, 192, 115},
-    {IDC_STATIC, ControlClass::kStatic, u"The text you want to print on LCD in any language:", kSsLeft | kWsGroup, 6,
-     66, 206, 9},
     {IDC_STATIC, ControlClass::kStatic, u"Result of Command", kSsLeft | kWsGroup, 6, 177, 84, 9},
     {IDC_RESULT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 6,
      193, 274, 52},
     {IDC_WHOLE_COMMAND, ControlClass::kButton, u"Whole Command", kBsAutoCheckBox | kWsTabStop, 6, 249, 66, 12},
+    {IDC_STATIC, ControlClass::kStatic, u"Separation", kSsLeft | kWsGroup, 81, 251, 35, 9},
     {IDC_SEPARATION_COMBO, ControlClass::kComboBox, u"", kCbsDropDownList | kWsVScroll | kWsTabStop, 121, 251, 55,
      74},
-    {IDC_STATIC, ControlClass::kStatic, u"Separation", kSsLeft | kWsGroup, 81, 251, 35, 9},
     {IDC_COPY_CLIPBOARD, ControlClass::kButton, u"Copy to Clipboard", kBsPushButton | kWsTabStop, 180, 249, 61, 14},
     {IDC_CLOSE, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 245, 249, 36, 14},
+    {IDC_STATIC, ControlClass::kStatic, u"The text you want to print on LCD in any language:", kSsLeft | kWsGroup, 6,
+     66, 206, 9},
     {IDC_INPUT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 7,
      85, 274, 88},
     // The status line under the bottom row: what the command carries. Two lines
@@ -91,6 +95,18 @@ const DialogTemplate* FindDialogTemplate(int id) {
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
   for (const ControlTemplate& control : dialog.controls) {
     if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
+const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
+  const ControlTemplate* previous = nullptr;
+  for (const ControlTemplate& control : dialog.controls) {
+    if (control.id == id && id != IDC_STATIC) {
+      const bool named = control.controlClass == ControlClass::kComboBox || control.controlClass == ControlClass::kEdit;
+      return named && previous != nullptr && previous->controlClass == ControlClass::kStatic ? previous : nullptr;
+    }
+    previous = &control;
   }
   return nullptr;
 }

@@ -101,6 +101,11 @@ const DialogTemplate* FindDialogTemplate(int id);
 // The control with that id in the template (the first one for IDC_STATIC), or nullptr.
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
+// The static that names control id for screen readers: the static right
+// before it in template order, when id is a list or a text box (Windows' own
+// rule); nullptr for any other control or when no static comes right before it.
+const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id);
+
 // The string table: the text of string id, or "" when there is none.
 std::u16string_view LoadResourceString(int id);
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <set>
+#include <utility>
 
 #include "res/window_styles.h"
 #include "ui/dialog_window.h"
@@ -32,6 +33,21 @@ TEST(Resources, MainDialogControlsAreUniqueInsideTheDialogAndTabOrdered) {
   const std::vector<int> expected = {ui::kFontList,  ui::kResultBox,  ui::kWholeCommand, ui::kSeparationList,
                                      ui::kCopyButton, ui::kCloseButton, ui::kInputBox};
   EXPECT_EQ(tabStops, expected);
+}
+
+TEST(Resources, EachListAndTextBoxFollowsTheStaticThatNamesIt) {
+  const DialogTemplate& dialog = MainDialogTemplate();
+  const std::pair<int, std::u16string_view> labels[] = {
+      {ui::kFontList, u"Font"},
+      {ui::kResultBox, u"Result of Command"},
+      {ui::kSeparationList, u"Separation"},
+      {ui::kInputBox, u"The text you want to print on LCD in any language:"},
+      {ui::kCopyButton, u""},  // a button carries its own name
+  };
+  for (const auto& [id, text] : labels) {
+    const ControlTemplate* label = LabelOf(dialog, id);
+    EXPECT_EQ(label ? label->text : u"", text) << id;
+  }
 }
 
 TEST(Resources, ControlKindsMatchWhatTheDialogRelyOn) {
