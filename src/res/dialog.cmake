@@ -1,5 +1,5 @@
 # Dialog templates, strings and ids (hexcribe_res), and the icon files.
-add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp" "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp")
+add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp")
 target_link_libraries(hexcribe_res PUBLIC hexcribe_core hexcribe_version_data)
 hexcribe_set_warnings(hexcribe_res)
 
@@ -13,34 +13,39 @@ foreach(size IN LISTS HEXCRIBE_ICON_SIZES)
 endforeach()
 set(HEXCRIBE_ICON_PNGS "${pngs}" CACHE INTERNAL "The program icon's PNG files")
 
-# The dialogs, their initial list items and the string table as a Windows resource script,
-# <build>/generated/res/dialogs.rc, written from the tables above by a small native program that
-# is built and run here (a cross build uses the build machine's own compiler for it).
-set(dialog_rc_tool_sources
-  "${CMAKE_CURRENT_LIST_DIR}/dialog_rc_tool.cpp" "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp"
-  "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp" "${PROJECT_SOURCE_DIR}/src/core/utf8_text.cpp")
-set(dialog_rc_tool_headers
-  "${CMAKE_CURRENT_LIST_DIR}/rc_writer.h" "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.h"
-  "${CMAKE_CURRENT_LIST_DIR}/resource.h" "${CMAKE_CURRENT_LIST_DIR}/window_styles.h"
-  "${CMAKE_CURRENT_LIST_DIR}/version_info.h.in" "${PROJECT_SOURCE_DIR}/src/core/utf8_text.h")
-if(CMAKE_CROSSCOMPILING)
-  find_program(HEXCRIBE_HOST_CXX NAMES g++ c++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+# The resource writer, a program of the build machine: it writes the tables above as a Windows
+# resource script. A native build builds it like any other program; a cross build cannot run what
+# it compiles, so it builds this same source tree once more for the build machine (no toolkit, no
+# tests) and imports the writer from there.
+if(NOT CMAKE_CROSSCOMPILING)
+  add_executable(hexcribe_dialog_rc_tool "${CMAKE_CURRENT_LIST_DIR}/dialog_rc_tool.cpp"
+                                         "${CMAKE_CURRENT_LIST_DIR}/rc_writer.cpp")
+  target_link_libraries(hexcribe_dialog_rc_tool PRIVATE hexcribe_res)
+  hexcribe_set_warnings(hexcribe_dialog_rc_tool)
 else()
-  set(HEXCRIBE_HOST_CXX "${CMAKE_CXX_COMPILER}")
+  include(ExternalProject)
+  set(host_build "${PROJECT_BINARY_DIR}/host-tools")
+  set(host_tool "${host_build}/src/res/hexcribe_dialog_rc_tool")
+  ExternalProject_Add(hexcribe_host_tools
+    SOURCE_DIR "${PROJECT_SOURCE_DIR}"
+    BINARY_DIR "${host_build}"
+    CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release -DHEXCRIBE_FRONTEND=none -DHEXCRIBE_BUILD_TESTS=OFF
+    BUILD_COMMAND "${CMAKE_COMMAND}" --build <BINARY_DIR> --target hexcribe_dialog_rc_tool
+    # The host build decides itself what is out of date, so it is asked every time.
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS "${host_tool}"
+    INSTALL_COMMAND "")
+  add_executable(hexcribe_dialog_rc_tool IMPORTED GLOBAL)
+  set_target_properties(hexcribe_dialog_rc_tool PROPERTIES IMPORTED_LOCATION "${host_tool}")
+  add_dependencies(hexcribe_dialog_rc_tool hexcribe_host_tools)
 endif()
-set(dialog_rc_tool "${PROJECT_BINARY_DIR}/dialog_rc_tool")
-execute_process(
-  COMMAND "${HEXCRIBE_HOST_CXX}" -std=c++20 "-I${PROJECT_SOURCE_DIR}/src" "-I${HEXCRIBE_GENERATED_DIR}"
-          ${dialog_rc_tool_sources} -o "${dialog_rc_tool}"
-  RESULT_VARIABLE tool_built ERROR_VARIABLE tool_errors)
-if(NOT tool_built EQUAL 0)
-  message(FATAL_ERROR "building the dialog resource writer failed:\n${tool_errors}")
-endif()
+
+# <build>/generated/res/dialogs.rc: the dialogs, their initial list items and the string table.
 set(HEXCRIBE_DIALOGS_RC "${HEXCRIBE_GENERATED_DIR}/res/dialogs.rc" CACHE INTERNAL "Generated dialog resources")
-execute_process(COMMAND "${dialog_rc_tool}" "${HEXCRIBE_DIALOGS_RC}.new" RESULT_VARIABLE rc_written)
-if(NOT rc_written EQUAL 0)
-  message(FATAL_ERROR "writing ${HEXCRIBE_DIALOGS_RC} failed")
-endif()
-file(COPY_FILE "${HEXCRIBE_DIALOGS_RC}.new" "${HEXCRIBE_DIALOGS_RC}" ONLY_IF_DIFFERENT)
-file(REMOVE "${HEXCRIBE_DIALOGS_RC}.new")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${dialog_rc_tool_sources} ${dialog_rc_tool_headers})
+add_custom_command(OUTPUT "${HEXCRIBE_DIALOGS_RC}"
+  COMMAND hexcribe_dialog_rc_tool "${HEXCRIBE_DIALOGS_RC}"
+  DEPENDS hexcribe_dialog_rc_tool
+  COMMENT "Writing the dialog resources generated/res/dialogs.rc"
+  VERBATIM)
+# Programs that compile the script depend on this target (hexcribe_add_win32_resources).
+add_custom_target(hexcribe_dialogs_rc ALL DEPENDS "${HEXCRIBE_DIALOGS_RC}")

@@ -5,16 +5,23 @@
 
 int main(int argc, char** argv) {
   if (argc != 2) {
-    std::fputs("usage: dialog_rc_tool OUTPUT.rc\n", stderr);
+    std::fputs("usage: hexcribe_dialog_rc_tool OUTPUT.rc\n", stderr);
     return 2;
   }
   const auto text = hexcribe::res::WriteDialogResources();
   if (!text) {
-    std::fputs("dialog_rc_tool: an initial list item is not plain ASCII\n", stderr);
+    std::fputs("hexcribe_dialog_rc_tool: an initial list item is not plain ASCII\n", stderr);
     return 1;
   }
   std::FILE* out = std::fopen(argv[1], "wb");
-  if (out == nullptr) return 1;
+  if (out == nullptr) {
+    std::perror(argv[1]);
+    return 1;
+  }
   const bool written = std::fwrite(text->data(), 1, text->size(), out) == text->size();
-  return std::fclose(out) == 0 && written ? 0 : 1;
+  if (std::fclose(out) == 0 && written) return 0;
+  // A cut script must not pass for an up-to-date one in the next build.
+  std::perror(argv[1]);
+  std::remove(argv[1]);
+  return 1;
 }
