@@ -182,7 +182,7 @@ int Runner::Decode() {
 }  // namespace
 
 std::string HelpText() {
-  return R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
+  return std::string(R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
        hexcribe-cli --decode [TEXT | -f FILE]...
 
 Converts UTF-8 text to the LCD print command of its UTF-16LE bytes, exactly as
@@ -193,7 +193,7 @@ Without --lines every TEXT, FILE or standard input is one text (its line breaks
 are converted too) and gives one command on one output line.
 
 Conversion:
-  --separator SEP   between the numbers: space (default), none, comma, hyphen
+  --separator SEP   between the numbers: )") + SeparatorNameList(", ", true) + R"(
   --numbers-only    the bare numbers, without "Print 'U::" and "';"
   --lines           one command per input line (an LF ends a line, the CR of
                     a CR LF is dropped)

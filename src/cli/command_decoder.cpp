@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/command_builder.h"
+#include "core/separator.h"
 #include "core/unicode.h"
 #include "core/utf8_text.h"
 
@@ -152,7 +153,7 @@ bool CommandDecoder::Step(unsigned char c) {
         if (separator_ == 0) return startNumber();
         return Fail(column_, "a number has more than two hex digits");
       }
-      if (c == ' ' || c == ',' || c == '-') {
+      if (FindSeparatorByCharacter(static_cast<char>(c)) != nullptr) {
         if (separator_ == -1) separator_ = c;
         if (separator_ == c) {
           state_ = State::kAfterSeparator;

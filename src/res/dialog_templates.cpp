@@ -1,6 +1,8 @@
 // The dialog templates and the string table of the program.
 #include "res/dialog_templates.h"
 
+#include <array>
+
 #include "res/version_info.h"
 #include "res/window_styles.h"
 
@@ -33,7 +35,27 @@ constexpr ControlTemplate kMainControls[] = {
     {IDC_STATUS_LINE, ControlClass::kStatic, u"", kSsLeft | kSsNoPrefix | kWsGroup, 6, 266, 275, 26},
 };
 
-constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItems}};
+constexpr bool InStringTable(int id) {
+  for (const StringEntry& entry : kStringTable) {
+    if (entry.id == id) return !entry.text.empty();
+  }
+  return false;
+}
+
+// The Separation list holds one item per separator, in the table's order.
+constexpr std::array<int, kSeparatorCount> kSeparationItemIds = [] {
+  std::array<int, kSeparatorCount> ids{};
+  for (std::size_t i = 0; i < kSeparatorCount; ++i) ids[i] = kSeparators[i].listTextId;
+  return ids;
+}();
+static_assert([] {
+  for (const int id : kSeparationItemIds) {
+    if (!InStringTable(id)) return false;
+  }
+  return true;
+}(), "every separator needs its list item's text in the string table");
+
+constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItemIds}};
 
 constexpr DialogTemplate kMainDialog = {
     IDD_CONVERTER_DIALOG,

@@ -6,6 +6,7 @@
 #include <span>
 #include <string_view>
 
+#include "core/separator.h"
 #include "res/resource.h"
 
 namespace hexcribe::res {
@@ -26,10 +27,10 @@ struct ControlTemplate {
   int iconId = 0;  // the icon an SS_ICON static shows
 };
 
-// Items a list control receives when the dialog is created.
+// Items a list control receives when the dialog is created, as string-table ids.
 struct InitialItems {
   int controlId;
-  std::span<const std::u16string_view> items;
+  std::span<const int> textIds;
 };
 
 struct DialogTemplate {
@@ -58,20 +59,24 @@ inline constexpr std::u16string_view kInstructionsText =
     u"\r"
     u"The Appropriate IME (on PC) and fonts(both on PC and LCD) should be installed first.";
 
-// The Separation list's items; their indices are the separator choices.
-inline constexpr std::u16string_view kSeparationItems[] = {u"Space", u"No Space", u"Comma", u"Hyphen"};
-
 // String IDS_ABOUTBOX, the About entry of the window's menu.
 inline constexpr std::u16string_view kAboutMenuText = u"&About Hexcribe...";
 
-// The string table. The status line's formats take their numbers for %1, %2
-// and %3; its parts are joined with the separator.
+// The string-table id of a separator's item in the Separation list.
+constexpr int SeparationItemId(Separator separator) { return SeparatorInfoOf(separator).listTextId; }
+
+// The string table: the texts the program loads at run time. The status line's
+// formats take their numbers for %1, %2 and %3; its parts are joined with the separator.
 struct StringEntry {
   int id;
   std::u16string_view text;
 };
 inline constexpr StringEntry kStringTable[] = {
     {IDS_ABOUTBOX, kAboutMenuText},
+    {SeparationItemId(Separator::kSpace), u"Space"},
+    {SeparationItemId(Separator::kNone), u"No Space"},
+    {SeparationItemId(Separator::kComma), u"Comma"},
+    {SeparationItemId(Separator::kHyphen), u"Hyphen"},
     {IDS_STATUS_CHARACTERS, u"Characters: %1"},
     {IDS_STATUS_BYTES, u"Bytes: %1"},
     {IDS_STATUS_ABOVE_BMP, u"Above U+FFFF: %1"},

@@ -78,7 +78,8 @@ bool WriteInitialItems(std::string& out, const DialogTemplate& dialog) {
   if (dialog.initialData.empty()) return true;
   out += std::to_string(dialog.id) + " " + std::to_string(kDialogInitType) + "\nBEGIN\n";
   for (const InitialItems& list : dialog.initialData) {
-    for (const std::u16string_view item : list.items) {
+    for (const int textId : list.textIds) {
+      const std::u16string_view item = LoadResourceString(textId);
       std::string ascii;
       for (const char16_t unit : item) {
         if (unit == 0 || unit >= 0x80 || unit == u'"' || unit == u'\\') return false;

@@ -115,7 +115,7 @@ void MainDialog::Regenerate() {
   // The whole text is read for the status line, which tells where the cut falls.
   const std::u16string text = window_.GetText(kInputBox, 0);
   const std::u16string_view command = std::u16string_view(text).substr(0, kCommandUnits);
-  const int separator = window_.GetCurSel(kSeparationList);
+  const Separator separator = SeparatorAtListIndex(window_.GetCurSel(kSeparationList));
   const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
   window_.SetText(kResultBox, Widen(BuildCommand(command, separator, wholeCommand)));
   const CommandSummary summary = SummarizeCommand(text, kCommandUnits, faceGlyphs_ ? &*faceGlyphs_ : nullptr);

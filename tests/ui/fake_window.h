@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "fonts/prefix_search.h"
+#include "res/dialog_templates.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
 
@@ -34,7 +35,10 @@ inline std::string Show(std::u16string_view text) {
 class FakeWindow : public ui::DialogWindow {
  public:
   explicit FakeWindow(std::vector<std::string>& log) : log_(log) {
-    lists_[ui::kSeparationList] = {u"Space", u"No Space", u"Comma", u"Hyphen"};
+    // The lists start with the template's items, as the front ends fill them.
+    for (const res::InitialItems& data : res::MainDialogTemplate().initialData) {
+      for (const int textId : data.textIds) lists_[data.controlId].emplace_back(res::LoadResourceString(textId));
+    }
     lists_[ui::kFontList] = {};
   }
 

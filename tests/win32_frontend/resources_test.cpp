@@ -111,7 +111,9 @@ TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
                                                          IDD_CONVERTER_DIALOG));
   std::vector<app::win32::DialogInitEntry> expected;
   for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
-    for (std::u16string_view item : items.items) expected.push_back({items.controlId, 0x0403, Narrow(item)});
+    for (const int textId : items.textIds) {
+      expected.push_back({items.controlId, 0x0403, Narrow(res::LoadResourceString(textId))});
+    }
   }
   ASSERT_EQ(entries.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
