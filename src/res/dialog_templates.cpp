@@ -1,9 +1,8 @@
-// The dialog templates and the string table of the program.
+// The dialog templates of the program as written, in English.
 #include "res/dialog_templates.h"
 
 #include <array>
 
-#include "res/version_info.h"
 #include "res/window_styles.h"
 
 namespace hexcribe::res {
@@ -78,7 +77,7 @@ constexpr DialogTemplate kMainDialog = {
 
 constexpr ControlTemplate kAboutControls[] = {
     {IDC_STATIC, ControlClass::kStatic, u"", kSsIcon, 11, 17, 20, 20, IDR_MAINFRAME},
-    {IDC_STATIC, ControlClass::kStatic, kAboutVersionText, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
+    {IDC_STATIC, ControlClass::kStatic, kAboutVersionFormat, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
     {IDC_STATIC, ControlClass::kStatic, u"Text to LCD print commands", kSsLeft | kWsGroup, 40, 25, 119, 8},
     {IDOK, ControlClass::kButton, u"OK", kBsDefPushButton | kWsGroup | kWsTabStop, 178, 7, 50, 14},
 };
@@ -102,24 +101,11 @@ constexpr DialogTemplate kAboutBox = {
     {},
 };
 
+constexpr const DialogTemplate* kSourceDialogs[] = {&kMainDialog, &kAboutBox};
+
 }  // namespace
 
-const DialogTemplate& MainDialogTemplate() { return kMainDialog; }
-
-const DialogTemplate& AboutBoxTemplate() { return kAboutBox; }
-
-const DialogTemplate* FindDialogTemplate(int id) {
-  if (id == IDD_CONVERTER_DIALOG) return &kMainDialog;
-  if (id == IDD_ABOUTBOX) return &kAboutBox;
-  return nullptr;
-}
-
-const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
-  for (const ControlTemplate& control : dialog.controls) {
-    if (control.id == id) return &control;
-  }
-  return nullptr;
-}
+std::span<const DialogTemplate* const> SourceDialogTemplates() { return kSourceDialogs; }
 
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
   const ControlTemplate* previous = nullptr;
@@ -131,13 +117,6 @@ const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
     previous = &control;
   }
   return nullptr;
-}
-
-std::u16string_view LoadResourceString(int id) {
-  for (const StringEntry& entry : kStringTable) {
-    if (entry.id == id) return entry.text;
-  }
-  return {};
 }
 
 }  // namespace hexcribe::res

@@ -1,5 +1,6 @@
 // The main dialog and the About box as data: ids, texts, styles, tab order and
-// dialog-unit geometry. Every front end builds its windows from these tables.
+// dialog-unit geometry. Every front end builds its windows from these tables, in the
+// language the windows show (texts translated, fonts and geometry of that language).
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "core/separator.h"
 #include "res/resource.h"
+#include "res/translations.h"
 
 namespace hexcribe::res {
 
@@ -59,6 +61,9 @@ inline constexpr std::u16string_view kInstructionsText =
     u"\r"
     u"The Appropriate IME (on PC) and fonts(both on PC and LCD) should be installed first.";
 
+// The About box's version line; %s stands for the major and minor version ("1.0").
+inline constexpr std::u16string_view kAboutVersionFormat = u"Hexcribe Version %s";
+
 // String IDS_ABOUTBOX, the About entry of the window's menu.
 inline constexpr std::u16string_view kAboutMenuText = u"&About Hexcribe...";
 
@@ -97,10 +102,19 @@ inline constexpr StringEntry kStringTable[] = {
 // The main dialog's caption before the version is added to it.
 inline constexpr std::u16string_view kMainCaption = u"Hexcribe";
 
+// The templates as written, in English, with the version line's %s: what translators translate.
+std::span<const DialogTemplate* const> SourceDialogTemplates();
+
+// The templates in a language (nullptr: English): texts translated, the version filled in, and
+// that language's dialog font and geometry.
+const DialogTemplate& MainDialogTemplate(const Translation* language);
+const DialogTemplate& AboutBoxTemplate(const Translation* language);
+
+// The same in the language the windows show (UiLanguage()).
 const DialogTemplate& MainDialogTemplate();
 const DialogTemplate& AboutBoxTemplate();
 
-// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX), or nullptr.
+// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX) in the windows' language, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);
 
 // The control with that id in the template (the first one for IDC_STATIC), or nullptr.
@@ -111,7 +125,9 @@ const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 // rule); nullptr for any other control or when no static comes right before it.
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id);
 
-// The string table: the text of string id, or "" when there is none.
+// The string table: the text of string id in a language (nullptr: English), or "" when there is none.
+std::u16string_view LoadResourceString(int id, const Translation* language);
+// The same in the windows' language.
 std::u16string_view LoadResourceString(int id);
 
 }  // namespace hexcribe::res

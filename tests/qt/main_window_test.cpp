@@ -462,12 +462,15 @@ void ExpectEveryTextFits(const QWidget& window, const QWidget* installedFaces) {
   }
 }
 
-// Run once per font set and scale (see CMakeLists.txt): whatever the fonts, nothing is cut.
-// HEXCRIBE_FIT_SCALE scales the templates' point sizes as a higher dpi does.
+// Run once per language, font set and scale (see CMakeLists.txt): whatever the fonts, nothing is
+// cut. HEXCRIBE_FIT_SCALE scales the templates' point sizes as a higher dpi does.
 TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
   ASSERT_FALSE(QFontDatabase::families().isEmpty()) << "the font set is empty";
   const double scale = qEnvironmentVariable("HEXCRIBE_FIT_SCALE", QStringLiteral("1")).toDouble();
   ASSERT_GE(scale, 1.0);
+  const std::string language = qEnvironmentVariable("HEXCRIBE_FIT_LANGUAGE", QStringLiteral("en")).toStdString();
+  res::SetUiLanguage(res::FindTranslation(language));
+  ASSERT_TRUE(language == "en" || res::UiLanguage() != nullptr) << language;
   Services services;
   services.faces = EnumerateFontFaces();
   MainWindow window;
@@ -484,7 +487,7 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
     scaled.pointSize = static_cast<int>(std::lround(base->pointSize * scale));
     QWidget widget;
     const BuiltDialog built = BuildDialog(widget, scaled);
-    std::cout << QString::fromUtf16(scaled.caption.data(), scaled.caption.size()).toStdString()
+    std::cout << language << " " << QString::fromUtf16(scaled.caption.data(), scaled.caption.size()).toStdString()
               << ": " << built.font.family().toStdString() << " " << built.font.pixelSize() << " px, units "
               << built.units.cx << "x" << built.units.cy << ", " << widget.width() << "x" << widget.height() << "\n";
     auto* fonts = qobject_cast<QComboBox*>(built.controls.count(ui::kFontList) ? built.controls.at(ui::kFontList) : nullptr);
@@ -512,6 +515,7 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
     }
   }
   dialog.OnDestroy();
+  res::SetUiLanguage(nullptr);
 }
 
 }  // namespace
