@@ -15,6 +15,7 @@ KOREAN = {
     "controls": [("combo box", "글꼴"), ("text", "결과 명령"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
                  ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 출력할 텍스트(모든 언어):")],
     "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD 출력 명령으로", "확인"],
+    "status": ("label", "문자 수: 0 · 바이트 수: 0"),
 }
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.
 ROWS = [("English", {"LANG": "en_US.UTF-8"}, ENGLISH),
