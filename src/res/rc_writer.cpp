@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "core/hex_text.h"
 #include "core/utf8_text.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -25,12 +26,7 @@ std::string_view ClassOrdinal(ControlClass controlClass) {
 constexpr int kDialogInitType = 240;
 constexpr std::string_view kAddStringMessage = "0x0403";
 
-std::string Hex(std::uint32_t value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out = "0x";
-  for (int shift = 28; shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xFu];
-  return out;
-}
+std::string Hex(std::uint32_t value) { return "0x" + UpperHex(value, 8); }
 
 // A quoted resource-script string: quotes doubled, backslashes and carriage returns escaped.
 std::string Quoted(std::u16string_view text) {

@@ -218,10 +218,10 @@ TEST_F(MainWindowTest, TabWalksTheTemplateOrderAndLeavesTheTextBoxes) {
 TEST_F(MainWindowTest, ControlsSitWhereTheDialogUnitsPutThem) {
   const res::DialogTemplate& main = res::MainDialogTemplate();
   const BaseUnits units = window.built().units;
-  EXPECT_EQ(window.size(), DialogRectToPixels(units, 0, 0, main.width, main.height).size());
+  EXPECT_EQ(window.size(), DialogRectToQRect(units, 0, 0, main.width, main.height).size());
   for (const res::ControlTemplate& control : main.controls) {
     if (control.id == IDC_STATIC) continue;
-    const QRect expected = DialogRectToPixels(units, control.x, control.y, control.width, control.height);
+    const QRect expected = DialogRectToQRect(units, control.x, control.y, control.width, control.height);
     const QRect actual = window.Control(control.id)->geometry();
     EXPECT_EQ(actual.topLeft(), expected.topLeft()) << control.id;
     EXPECT_EQ(actual.width(), expected.width()) << control.id;
