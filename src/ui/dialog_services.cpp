@@ -28,8 +28,12 @@ class SystemDialogServices final : public DialogServices {
   std::u16string FaceShownForDefault(const std::u16string& face) override {
     return platform::FaceShownForDefault(face);
   }
+  std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) override {
+    return platform::FaceGlyphCoverage(face);
+  }
   std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
   bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
+  std::optional<std::u16string> ReadTextFromClipboard() override { return platform::ReadTextFromClipboard(); }
 };
 
 }  // namespace

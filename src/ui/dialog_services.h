@@ -1,12 +1,14 @@
 // The services the main dialog calls besides its window: settings, title,
-// font faces and the clipboard. Front ends pass SystemServices(); tests pass fakes.
+// font faces, their glyphs and the clipboard. Front ends pass SystemServices(); tests pass fakes.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/character_map.h"
 #include "settings/profile_values.h"
 
 namespace hexcribe::ui {
@@ -35,10 +37,17 @@ class DialogServices {
   // The face a first start shows and saves for the default face: the face
   // itself, or the face the platform shows in its place when it is missing.
   virtual std::u16string FaceShownForDefault(const std::u16string& face) { return face; }
+  // The code points the face has glyphs of its own for; nullopt when unknown.
+  virtual std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) {
+    (void)face;
+    return std::nullopt;
+  }
 
   // The platform's 8-bit clipboard text, and handing it to the clipboard.
   virtual std::string ToClipboardBytes(std::u16string_view text) = 0;
   virtual bool PutTextOnClipboard(std::string_view bytes) = 0;
+  // The clipboard's text; nullopt when it holds none.
+  virtual std::optional<std::u16string> ReadTextFromClipboard() { return std::nullopt; }
 };
 
 // The real services of the running program.

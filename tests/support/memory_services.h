@@ -1,8 +1,10 @@
-// Dialog services for the front-end tests: settings kept in memory, a fixed title and face list, the real clipboard.
+// Dialog services for the front-end tests: settings kept in memory, a fixed title and face list, the
+// real glyph maps and clipboard.
 #pragma once
 
 #include <cstddef>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,8 +36,12 @@ class MemoryServices : public ui::DialogServices {
   std::u16string TitleText() override { return u"Hexcribe v1.00"; }
   std::vector<std::u16string> FontFaces() override { return faces; }
   std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
+  std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) override {
+    return platform::FaceGlyphCoverage(face);
+  }
   std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
   bool PutTextOnClipboard(std::string_view bytes) override { return platform::PutTextOnClipboard(bytes); }
+  std::optional<std::u16string> ReadTextFromClipboard() override { return platform::ReadTextFromClipboard(); }
 
   std::map<std::u16string, std::u16string> store;
   std::vector<std::u16string> faces;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -229,6 +230,12 @@ class FakeServices : public ui::DialogServices {
     log_.push_back("svc FaceShownForDefault " + Show(face));
     return defaultShownAs.empty() ? face : defaultShownAs;
   }
+  std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) override {
+    log_.push_back("svc FaceGlyphCoverage " + Show(face));
+    auto it = glyphs.find(face);
+    if (it == glyphs.end()) return std::nullopt;
+    return it->second;
+  }
   std::string ToClipboardBytes(std::u16string_view text) override {
     std::string bytes;
     for (char16_t unit : text) bytes += static_cast<char>(unit < 0x80 ? unit : '?');
@@ -244,6 +251,7 @@ class FakeServices : public ui::DialogServices {
   std::map<std::u16string, std::u16string> store;
   std::map<std::u16string, std::u16string> aliases;
   std::u16string defaultShownAs;  // the platform's stand-in for a missing default face
+  std::map<std::u16string, CodePointSet> glyphs;  // faces whose glyphs are known
   std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
   std::string clipboard = "<untouched>";
   int clipboardCalls = 0;
