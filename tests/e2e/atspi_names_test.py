@@ -10,9 +10,16 @@ ENGLISH = {
                  ("text", "The text you want to print on LCD in any language:")],
     "about": ["About Hexcribe", r"Hexcribe Version \d+\.\d+", "Text to LCD print commands", "OK"],
 }
+KOREAN = {
+    "controls": [("combo box", "글꼴"), ("text", "결과 명령"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
+                 ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 출력할 텍스트(모든 언어):")],
+    "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD 출력 명령으로", "확인"],
+}
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.
 ROWS = [("English", {"LANG": "en_US.UTF-8"}, ENGLISH),
-        ("a locale without translation shows English", {"LANG": "de_DE.UTF-8"}, ENGLISH)]
+        ("a locale without translation shows English", {"LANG": "de_DE.UTF-8"}, ENGLISH),
+        ("Korean", {"LANG": "ko_KR.UTF-8"}, KOREAN),
+        ("LANGUAGE before LANG", {"LANGUAGE": "ko:en", "LANG": "ja_JP.UTF-8"}, KOREAN)]
 
 
 def wait_for(find, what, timeout=20):

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/win32/dialog_init_data.h"
+#include "app/win32/resource_language.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
 
@@ -28,6 +29,8 @@ bool MainWindow::Create() {
     return ::InitCommonControlsEx(&controls) != FALSE;
   }();
   (void)controlsReady;
+  // The shared tables follow the language of the dialogs the loader is about to pick.
+  UseLanguageOfResources(instance_);
   ended_ = false;
   result_ = -1;
   // No parent: the dialog is a top-level window of its own on the taskbar.
