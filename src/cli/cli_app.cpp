@@ -1,11 +1,11 @@
 // hexcribe-cli as a function of its arguments and streams: conversion, decoding, checks, help and version.
 #include "cli/cli_app.h"
 
-#include <cstdio>
 
 #include "cli/cli_options.h"
 #include "cli/command_decoder.h"
 #include "cli/text_converter.h"
+#include "core/hex_text.h"
 
 namespace hexcribe::cli {
 
@@ -31,12 +31,6 @@ std::string OutputError(const ByteSink& out) {
 }
 
 namespace {
-
-std::string CodePointName(char32_t cp) {
-  char text[16];
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
-  return text;
-}
 
 class Runner {
  public:

@@ -2,10 +2,10 @@
 // A byte-at-a-time state machine: lines of any length need no more memory than one output block.
 #include "cli/command_decoder.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "core/command_builder.h"
+#include "core/hex_text.h"
 #include "core/separator.h"
 #include "core/unicode.h"
 #include "core/utf8_text.h"
@@ -24,19 +24,11 @@ std::string Describe(unsigned char c) {
   if (c == '\'') return "\"'\"";
   if (c >= 0x21 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
   if (c == ' ') return "a space";
-  char text[16];
-  std::snprintf(text, sizeof text, "byte 0x%02X", c);
-  return text;
+  return "byte 0x" + UpperHex(c, 2);
 }
 
 std::string DescribeSeparator(int separator) {
   return separator == 0 ? "no separator" : Describe(static_cast<unsigned char>(separator));
-}
-
-std::string CodePointName(char32_t cp) {
-  char text[16];
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
-  return text;
 }
 
 }  // namespace

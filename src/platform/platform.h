@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/character_map.h"
+
 namespace hexcribe::platform {
 
 // ---- Settings location and file probes -------------------------------------
@@ -78,6 +80,13 @@ std::u16string CanonicalFaceName(const std::u16string& name);
 // font mapper keeps the name), otherwise the platform's substitute.
 std::u16string FaceShownForDefault(const std::u16string& face);
 
+// The code points that face `face` has glyphs of its own for, read from its
+// character map: the face a display font of that name shows (the platform's
+// substitute when it is missing, its default face for ""), without the other
+// faces the toolkit or Windows' font linking would borrow glyphs from.
+// nullopt when the platform cannot tell.
+std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face);
+
 // ---- Clipboard ---------------------------------------------------------------
 
 // The text in the platform's 8-bit clipboard encoding (the ANSI code page on
@@ -87,6 +96,10 @@ std::string ToClipboardBytes(std::u16string_view text);
 // Empties the clipboard and, when bytes is not empty, puts the bytes on it as
 // plain 8-bit text. True on success, also for empty bytes.
 bool PutTextOnClipboard(std::string_view bytes);
+
+// The text on the clipboard as UTF-16 (on Windows up to its first zero unit),
+// or nullopt when it holds no text or cannot be read.
+std::optional<std::u16string> ReadTextFromClipboard();
 
 // ---- Console -----------------------------------------------------------------
 

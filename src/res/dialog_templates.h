@@ -70,7 +70,8 @@ inline constexpr std::u16string_view kAboutMenuText = u"&About Hexcribe...";
 // The string-table id of a separator's item in the Separation list.
 constexpr int SeparationItemId(Separator separator) { return SeparatorInfoOf(separator).listTextId; }
 
-// The string table: the texts the program loads at run time.
+// The string table: the texts the program loads at run time. The status line's
+// formats take their numbers for %1, %2 and %3; its parts are joined with the separator.
 struct StringEntry {
   int id;
   std::u16string_view text;
@@ -81,6 +82,21 @@ inline constexpr StringEntry kStringTable[] = {
     {SeparationItemId(Separator::kNone), u"No Space"},
     {SeparationItemId(Separator::kComma), u"Comma"},
     {SeparationItemId(Separator::kHyphen), u"Hyphen"},
+    {IDS_STATUS_CHARACTERS, u"Characters: %1"},
+    {IDS_STATUS_BYTES, u"Bytes: %1"},
+    {IDS_STATUS_ABOVE_BMP, u"Above U+FFFF: %1"},
+    {IDS_STATUS_NO_GLYPH, u"No glyph in font: %1"},
+    {IDS_STATUS_CUT, u"Command cut after unit %1 (character %2 of %3)"},
+    {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1, splitting character %2 of %3"},
+    {IDS_STATUS_SEPARATOR, u"; "},
+    {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text"},
+    // The input box's own context menu on Windows, which also offers the item above.
+    {IDS_EDIT_UNDO, u"&Undo"},
+    {IDS_EDIT_CUT, u"Cu&t"},
+    {IDS_EDIT_COPY, u"&Copy"},
+    {IDS_EDIT_PASTE, u"&Paste"},
+    {IDS_EDIT_DELETE, u"&Delete"},
+    {IDS_EDIT_SELECT_ALL, u"Select &All"},
 };
 
 // The main dialog's caption before the version is added to it.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/hex_text.h"
 #include "core/utf8_text.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -28,12 +29,7 @@ constexpr int kDialogInitType = 240;
 constexpr std::string_view kAddStringMessage = "0x0403";
 
 // value as 0x and `digits` upper-case hex digits.
-std::string Hex(std::uint32_t value, int digits = 8) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out = "0x";
-  for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xFu];
-  return out;
-}
+std::string Hex(std::uint32_t value, int digits = 8) { return "0x" + UpperHex(value, digits); }
 
 // A quoted resource-script string: quotes doubled, backslashes and carriage returns escaped.
 std::string Quoted(std::u16string_view text) {

@@ -1,4 +1,4 @@
-/* Resource ids of the dialogs, the string, the icon and the menu command.
+/* Resource ids of the dialogs, the strings, the icon and the menu command.
    Plain #defines so that a resource compiler can read this file as well as C++. */
 #ifndef HEXCRIBE_RES_RESOURCE_H
 #define HEXCRIBE_RES_RESOURCE_H
@@ -11,6 +11,22 @@
    string table: which language Windows' resource loader picked. */
 #define IDS_UI_LANGUAGE 150
 
+/* The status line's texts, and the input box's context menu on Windows. */
+#define IDS_STATUS_CHARACTERS 300
+#define IDS_STATUS_BYTES 301
+#define IDS_STATUS_ABOVE_BMP 302
+#define IDS_STATUS_NO_GLYPH 303
+#define IDS_STATUS_CUT 304
+#define IDS_STATUS_CUT_PAIR 305
+#define IDS_STATUS_SEPARATOR 306
+#define IDS_PASTE_COMMAND_AS_TEXT 310
+#define IDS_EDIT_UNDO 311
+#define IDS_EDIT_CUT 312
+#define IDS_EDIT_COPY 313
+#define IDS_EDIT_PASTE 314
+#define IDS_EDIT_DELETE 315
+#define IDS_EDIT_SELECT_ALL 316
+
 #define IDC_FONT_COMBO 1000
 #define IDC_RESULT_EDIT 1002
 #define IDC_WHOLE_COMMAND 1003
@@ -18,6 +34,7 @@
 #define IDC_COPY_CLIPBOARD 1005
 #define IDC_CLOSE 1007
 #define IDC_INPUT_EDIT 1008
+#define IDC_STATUS_LINE 1010
 
 #define IDM_ABOUTBOX 0x0010
 

@@ -19,6 +19,7 @@ enum ControlId : int {
   kCopyButton = IDC_COPY_CLIPBOARD,
   kCloseButton = IDC_CLOSE,
   kInputBox = IDC_INPUT_EDIT,
+  kStatusLine = IDC_STATUS_LINE,
 };
 
 // An opaque display-font handle; 0 means "no font" (the control's default).

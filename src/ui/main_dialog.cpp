@@ -7,6 +7,7 @@
 #include "core/unicode.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
+#include "ui/status_line.h"
 
 namespace hexcribe::ui {
 namespace {
@@ -55,18 +56,19 @@ bool MainDialog::OnInitDialog() {
   FillComboBox(window_, kFontList, services_.FontFaces());
   // Without a saved face the list shows the face the input box really uses,
   // which is the default face only where that is installed.
-  std::u16string face = services_.ReadProfileValue(services_.SettingsFilePath(), kFaceKey, kSettingsSection,
-                                                   services_.FaceShownForDefault(kDefaultFace), 0, false);
+  const std::u16string shownFace = services_.FaceShownForDefault(kDefaultFace);
+  std::u16string face = services_.ReadProfileValue(kSettingsSection, kFaceKey, shownFace, 0, StoredForm::kPlain,
+                                                   services_.SettingsFilePath());
   // A face saved under another locale may be listed under another name.
   if (!face.empty()) face = services_.CanonicalFaceName(face);
   // The search covers the whole list from its first item: started after item 0,
   // it would pick "DejaVu Sans Mono" for a saved "DejaVu Sans" listed first, and
   // that face would then be saved in place of the user's.
   window_.SelectString(kFontList, -1, face);
-  ApplyDisplayFont(font_);
+  ApplyFont();
 
-  const std::u16string text =
-      services_.ReadProfileValue(services_.SettingsFilePath(), kTextKey, kSettingsSection, u"", kTextReadCapacity, true);
+  const std::u16string text = services_.ReadProfileValue(kSettingsSection, kTextKey, u"", kTextReadCapacity,
+                                                         StoredForm::kHex, services_.SettingsFilePath());
   window_.SetText(kInputBox, text);
   Regenerate();
   return true;
@@ -98,9 +100,9 @@ void MainDialog::OnDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   const std::u16string face = window_.GetText(kFontList, 0);
-  services_.WriteProfileValue(services_.SettingsFilePath(), kFaceKey, face, kSettingsSection, false);
+  services_.WriteProfileValue(kSettingsSection, kFaceKey, face, StoredForm::kPlain, services_.SettingsFilePath());
   const std::u16string text = ReadSavedText();
-  services_.WriteProfileValue(services_.SettingsFilePath(), kTextKey, text, kSettingsSection, true);
+  services_.WriteProfileValue(kSettingsSection, kTextKey, text, StoredForm::kHex, services_.SettingsFilePath());
   font_.Release();
 }
 
@@ -109,12 +111,16 @@ void MainDialog::OnDpiChanged() {
 }
 
 void MainDialog::Regenerate() {
-  // The command shows exactly the units read: a pair cut by the cap leaves its
+  // The command shows exactly the first 1023 units: a pair cut there leaves its
   // high surrogate converted as a unit of its own, as the LCD would receive it.
-  const std::u16string text = window_.GetText(kInputBox, kRegenerateCapacity);
+  // The whole text is read for the status line, which tells where the cut falls.
+  const std::u16string text = window_.GetText(kInputBox, 0);
+  const std::u16string_view command = std::u16string_view(text).substr(0, kCommandUnits);
   const Separator separator = SeparatorAtListIndex(window_.GetCurSel(kSeparationList));
   const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
-  window_.SetText(kResultBox, Widen(BuildCommand(text, separator, wholeCommand)));
+  window_.SetText(kResultBox, Widen(BuildCommand(command, separator, wholeCommand)));
+  const CommandSummary summary = SummarizeCommand(text, kCommandUnits, faceGlyphs_ ? &*faceGlyphs_ : nullptr);
+  window_.SetText(kStatusLine, StatusLineText(summary, kCommandUnits));
 }
 
 void MainDialog::CopyResultToClipboard() {
@@ -124,8 +130,23 @@ void MainDialog::CopyResultToClipboard() {
 }
 
 void MainDialog::ApplyFontAndRegenerate() {
-  ApplyDisplayFont(font_);
+  ApplyFont();
   Regenerate();
+}
+
+void MainDialog::ApplyFont() {
+  ApplyDisplayFont(font_);
+  // Without a display font the box shows its default font, whose glyphs are not the face's.
+  if (font_.handle() == 0) {
+    glyphsKnown_ = false;
+    faceGlyphs_.reset();
+    return;
+  }
+  const std::u16string face = window_.GetText(kFontList, 0);
+  if (glyphsKnown_ && face == glyphsFace_) return;
+  glyphsFace_ = face;
+  faceGlyphs_ = services_.FaceGlyphCoverage(face);
+  glyphsKnown_ = true;
 }
 
 void MainDialog::Close() { window_.EndDialog(IDOK); }

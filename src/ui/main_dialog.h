@@ -4,8 +4,10 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
+#include "core/character_map.h"
 #include "ui/display_font.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
@@ -23,9 +25,10 @@ enum Notification : int {
 inline constexpr int kVirtualKeyReturn = 0x0D;
 inline constexpr int kVirtualKeyEscape = 0x1B;
 
-// Capacities, in UTF-16 units with the terminator, of the dialog's two reads of
-// the input box: regeneration sees at most 1023 units, the saved text at most 259.
+// Capacities, in UTF-16 units with the terminator, of what the dialog takes
+// from the input box: the command covers at most 1023 units, the saved text at most 259.
 inline constexpr std::size_t kRegenerateCapacity = 1024;
+inline constexpr std::size_t kCommandUnits = kRegenerateCapacity - 1;
 inline constexpr std::size_t kSaveCapacity = 260;
 
 // The settings the dialog keeps between runs.
@@ -66,7 +69,8 @@ class MainDialog {
   // made again, at the resolution the window now reports.
   void OnDpiChanged();
 
-  // Reads the input, the separator and the check box; writes the result box.
+  // Reads the input, the separator and the check box; writes the result box
+  // and the status line.
   void Regenerate();
   // Regenerates, then puts the result box's text on the clipboard.
   void CopyResultToClipboard();
@@ -74,6 +78,9 @@ class MainDialog {
  private:
   friend struct MainDialogEvents;
   void ApplyFontAndRegenerate();
+  // Applies the display font and learns which code points its face has glyphs
+  // for, asking the platform only when the face changed.
+  void ApplyFont();
   void Close();
   // The input box's text as saved at shutdown (at most 259 units), without a
   // high surrogate left dangling where the cap cut a pair in two.
@@ -82,6 +89,10 @@ class MainDialog {
   DialogWindow& window_;
   DialogServices& services_;
   DisplayFont font_;
+  // The code points of the face the input box shows, for the status line.
+  std::u16string glyphsFace_;
+  std::optional<CodePointSet> faceGlyphs_;
+  bool glyphsKnown_ = false;
   bool destroyed_ = false;
 };
 

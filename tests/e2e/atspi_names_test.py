@@ -9,17 +9,19 @@ ENGLISH = {
                  ("combo box", "Separation"), ("push button", "Copy to Clipboard"), ("push button", "Close"),
                  ("text", "The text you want to print on LCD in any language:")],
     "about": ["About Hexcribe", r"Hexcribe Version \d+\.\d+", "Text to LCD print commands", "OK"],
+    "status": ("label", "Characters: 0; Bytes: 0"),  # the status line, last in the window, read as its text
 }
 KOREAN = {
     "controls": [("combo box", "글꼴"), ("text", "결과 명령"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
                  ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 출력할 텍스트(모든 언어):")],
     "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD 출력 명령으로", "확인"],
+    "status": ("label", "문자 수: 0 · 바이트 수: 0"),
 }
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.
 ROWS = [("English", {"LANG": "en_US.UTF-8"}, ENGLISH),
-        ("a locale without translation shows English", {"LANG": "de_DE.UTF-8"}, ENGLISH),
         ("Korean", {"LANG": "ko_KR.UTF-8"}, KOREAN),
-        ("LANGUAGE before LANG", {"LANGUAGE": "ko:en", "LANG": "ja_JP.UTF-8"}, KOREAN)]
+        ("LANGUAGE before LANG", {"LANGUAGE": "ko", "LANG": "ja_JP.UTF-8"}, KOREAN),
+        ("a locale without translation shows English", {"LANG": "de_DE.UTF-8"}, ENGLISH)]
 
 
 def wait_for(find, what, timeout=20):
@@ -50,7 +52,9 @@ def check_row(program, row, env, texts):
                                                       if re.fullmatch(title, w.name or "")), None), title)
         got = {}
         try:
-            got["controls"] = focusable(window(r"Hexcribe v\d+\.\d+"))
+            main = window(r"Hexcribe v\d+\.\d+")
+            got["controls"] = focusable(main)
+            got["status"] = (main[main.childCount - 1].getRoleName(), main[main.childCount - 1].name)
             for keys in (["shift+F10"], ["Up", "Return"]):  # the window's context menu: About
                 subprocess.run(["xdotool", "key", *keys], check=True)
                 time.sleep(0.5)
@@ -65,7 +69,8 @@ def check_row(program, row, env, texts):
             app.send_signal(signal.SIGTERM)
             app.wait(20)
     want = {"controls": [(role, "<item>" if role == "combo box" else text, [text] if role in ("combo box", "text")
-                          else []) for role, text in texts["controls"]], "about": texts["about"]}
+                          else []) for role, text in texts["controls"]], "about": texts["about"],
+            "status": texts["status"]}
     return [f"{row}: {key}\n  want {want.get(key)}\n  got  {got.get(key)}" for key in want.keys() | got.keys()
             if want.get(key) != got.get(key)]
 

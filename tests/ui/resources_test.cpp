@@ -31,6 +31,8 @@ TEST(Resources, MainDialogControlsAreUniqueInsideTheDialogAndTabOrdered) {
       EXPECT_LE(c.y + c.height, dialog.height) << c.id;
     }
   }
+  std::set<int> stringIds;
+  for (const StringEntry& entry : kStringTable) EXPECT_TRUE(stringIds.insert(entry.id).second) << "string " << entry.id;
   const std::vector<int> expected = {ui::kFontList,  ui::kResultBox,  ui::kWholeCommand, ui::kSeparationList,
                                      ui::kCopyButton, ui::kCloseButton, ui::kInputBox};
   EXPECT_EQ(tabStops, expected);

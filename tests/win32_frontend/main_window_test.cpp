@@ -38,16 +38,16 @@ class RecordingServices final : public ui::DialogServices {
 
   void CreateSettingsFolder() override { log.push_back("create folder"); }
   std::u16string SettingsFilePath() override { return u"C:\\settings\\setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string& /*file*/, const std::u16string& key,
-                                  const std::u16string& section, const std::u16string& defaultValue,
-                                  std::size_t size, bool hex) override {
+  std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
+                                  const std::u16string& defaultValue, std::size_t size, StoredForm form,
+                                  const std::u16string& /*file*/) override {
     log.push_back("read " + Narrow(section) + "/" + Narrow(key) + " default=" + Narrow(defaultValue) +
-                  " size=" + std::to_string(size) + (hex ? " hex" : ""));
+                  " size=" + std::to_string(size) + (form == StoredForm::kHex ? " hex" : ""));
     return key == u"uni_font" ? savedFace : savedText;
   }
-  bool WriteProfileValue(const std::u16string& /*file*/, const std::u16string& key, const std::u16string& value,
-                         const std::u16string& section, bool hex) override {
-    log.push_back("write " + Narrow(section) + "/" + Narrow(key) + (hex ? " hex" : ""));
+  bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
+                         StoredForm form, const std::u16string& /*file*/) override {
+    log.push_back("write " + Narrow(section) + "/" + Narrow(key) + (form == StoredForm::kHex ? " hex" : ""));
     if (key == u"uni_font") writtenFace = value;
     if (key == u"mlang_text") writtenText = value;
     return true;
@@ -61,6 +61,10 @@ class RecordingServices final : public ui::DialogServices {
     return faces;
   }
   std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
+  std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) override {
+    return platform::FaceGlyphCoverage(face);
+  }
+  std::optional<std::u16string> ReadTextFromClipboard() override { return platform::ReadTextFromClipboard(); }
   std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
   bool PutTextOnClipboard(std::string_view bytes) override {
     log.push_back("clipboard");
@@ -206,6 +210,47 @@ TEST_F(Win32MainWindowTest, EveryEventRowRegeneratesTheResult) {
   EXPECT_EQ(FaceOf(reinterpret_cast<HFONT>(::SendMessageW(input, WM_GETFONT, 0, 0))), u"NanumGothic");
   EXPECT_NE(::SendMessageW(result, WM_GETFONT, 0, 0), ::SendMessageW(input, WM_GETFONT, 0, 0));
   EXPECT_FALSE(window.ended());
+}
+
+TEST_F(Win32MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
+  // Latin without Hangul; Hangul without emoji; a raster font (its code page is its map).
+  services.faces = {u"DejaVu Sans", u"NanumGothic", u"MS Sans Serif"};
+  window.Destroy();
+  ASSERT_TRUE(window.Create());
+  dialog = window.hwnd();
+  const std::wstring emoji = L"\U0001F600";
+  struct Row {
+    const char* name;
+    int face;
+    std::wstring input;
+    std::u16string status;
+  };
+  const std::vector<Row> rows = {
+      {"empty", 0, L"", u"Characters: 0; Bytes: 0"},
+      {"ASCII", 0, L"Hi", u"Characters: 2; Bytes: 4"},
+      {"Hangul in a Latin face", 0, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in font: 2"},
+      {"Hangul in a Hangul face", 1, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4"},
+      {"Hangul in a raster face", 2, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in font: 2"},
+      {"emoji", 0, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1"},
+      {"emoji in a face without it", 1, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in font: 1"},
+      {"exactly 1023 units", 0, std::wstring(1023, L'A'), u"Characters: 1023; Bytes: 2046"},
+      {"1024 units", 0, std::wstring(1024, L'A'),
+       u"Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)"},
+      {"pair cut at 1023", 0, std::wstring(1022, L'A') + emoji,
+       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1023"},
+  };
+  const HWND status = ::GetDlgItem(dialog, IDC_STATUS_LINE);
+  ASSERT_NE(status, nullptr);
+  for (const Row& row : rows) {
+    SelectListItem(dialog, IDC_FONT_COMBO, row.face);
+    Type(dialog, row.input.c_str());
+    EXPECT_EQ(Text(status), row.status) << row.name;
+  }
+  // A static text (read by its text), and no tab stop.
+  wchar_t className[16] = {};
+  ::GetClassNameW(status, className, 16);
+  EXPECT_EQ(std::wstring(className), L"Static");
+  EXPECT_EQ(::GetWindowLongW(status, GWL_STYLE) & WS_TABSTOP, 0);
 }
 
 TEST_F(Win32MainWindowTest, CopyPutsTheRegeneratedCommandOnTheClipboardWithItsZero) {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -127,6 +128,8 @@ std::u16string MainWindow::GetText(int id, std::size_t capacity) const {
     if (combo->currentIndex() >= 0) text = ToU16(combo->currentText());
   } else if (const auto* button = qobject_cast<const QAbstractButton*>(Control(id))) {
     text = ToU16(button->text());
+  } else if (const auto* label = qobject_cast<const QLabel*>(Control(id))) {
+    text = ToU16(label->text());
   }
   if (capacity > 0 && text.size() > capacity - 1) text.resize(capacity - 1);
   return text;
@@ -139,6 +142,8 @@ void MainWindow::SetText(int id, const std::u16string& text) {
     edit->setPlainText(ToQString(text));
   } else if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) {
     button->setText(ToQString(text));
+  } else if (auto* label = qobject_cast<QLabel*>(Control(id))) {
+    label->setText(ToQString(text));  // plain text, as the template builder made it
   }
 }
 

@@ -1,12 +1,16 @@
-// The display font for Qt widgets: a face at a point size, and the handles the dialog hands out.
+// The display font for Qt widgets: a face at a point size, the handles the dialog hands out, and
+// the code points the face has glyphs for.
 #include "platform/qt/display_font_qt.h"
 
+#include <QByteArray>
 #include <QGuiApplication>
+#include <QRawFont>
 #include <QScreen>
 #include <QString>
 #include <cmath>
 
 #include "core/font_size.h"
+#include "platform/platform.h"
 
 namespace hexcribe::platform {
 
@@ -33,6 +37,19 @@ std::optional<QFont> MakeDisplayFont(const std::u16string& face, int tenthsOfPoi
   font.setUnderline(false);
   font.setStrikeOut(false);
   return font;
+}
+
+std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) {
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return std::nullopt;
+  constexpr int kAnySize = 260;  // the map does not depend on the size
+  const std::optional<QFont> font = MakeDisplayFont(face, kAnySize, PrimaryScreenLogicalDpi());
+  if (!font) return std::nullopt;
+  // The one font file the family resolves to first, without Qt's fallback fonts.
+  const QRawFont raw = QRawFont::fromFont(*font);
+  if (!raw.isValid()) return std::nullopt;
+  const QByteArray table = raw.fontTable("cmap");
+  return ReadCharacterMap({reinterpret_cast<const std::uint8_t*>(table.constData()),
+                           static_cast<std::size_t>(table.size())});
 }
 
 FontHandle DisplayFontTable::Create(int tenthsOfPoint, const std::u16string& face) {

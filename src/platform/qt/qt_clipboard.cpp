@@ -1,4 +1,5 @@
-// The clipboard through Qt: the command as plain text, without a terminating zero.
+// The clipboard through Qt: the command as plain text, without a terminating zero, and the
+// clipboard's text read back.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -26,6 +27,14 @@ bool PutTextOnClipboard(std::string_view bytes) {
   data->setText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
   clipboard->setMimeData(data, QClipboard::Clipboard);  // the clipboard owns data from here on
   return true;
+}
+
+std::optional<std::u16string> ReadTextFromClipboard() {
+  if (QGuiApplication::instance() == nullptr) return std::nullopt;
+  const QClipboard* clipboard = QGuiApplication::clipboard();
+  const QMimeData* data = clipboard != nullptr ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
+  if (data == nullptr || !data->hasText()) return std::nullopt;
+  return data->text().toStdU16String();
 }
 
 }  // namespace hexcribe::platform

@@ -1,8 +1,11 @@
-// Win32 clipboard: the command as CF_TEXT in the ANSI code page, with its terminating zero byte.
+// Win32 clipboard: the command as CF_TEXT in the ANSI code page, with its terminating zero byte,
+// and the clipboard's text read back as CF_UNICODETEXT.
 #include "platform/win32/windows_api.h"
 
 #include <climits>
 #include <cstring>
+#include <optional>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -70,6 +73,23 @@ bool PutTextOnClipboard(std::string_view bytes) {
     return false;
   }
   return true;
+}
+
+std::optional<std::u16string> ReadTextFromClipboard() {
+  ClipboardSession clipboard(nullptr);
+  if (!clipboard.open()) return std::nullopt;
+  // Windows makes Unicode text of any 8-bit text put there by other programs.
+  const HANDLE block = ::GetClipboardData(CF_UNICODETEXT);
+  if (block == nullptr) return std::nullopt;
+  const auto* units = static_cast<const wchar_t*>(::GlobalLock(block));
+  if (units == nullptr) return std::nullopt;
+  // The text ends at its zero, or with the block should a program have left the zero out.
+  const std::size_t capacity = ::GlobalSize(block) / sizeof(wchar_t);
+  std::size_t length = 0;
+  while (length < capacity && units[length] != L'\0') ++length;
+  std::u16string text(units, units + length);
+  ::GlobalUnlock(block);
+  return text;
 }
 
 }  // namespace hexcribe::platform

@@ -1,6 +1,9 @@
-// Win32 font faces: every face GDI enumerates for the display, once per character set.
+// Win32 font faces: every face GDI enumerates for the display, once per character set, and the
+// code points a face has glyphs for.
 #include "platform/win32/windows_api.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -66,30 +69,92 @@ bool NameTableHasFamily(const std::vector<std::uint8_t>& table, const std::u16st
   return false;
 }
 
+// The font GDI makes for a face name, selected into a memory device context
+// for the length of one call (a missing face gives GDI's stand-in face).
+class SelectedFace {
+ public:
+  explicit SelectedFace(const std::u16string& face) : dc_(::CreateCompatibleDC(nullptr)) {
+    if (dc_.get() == nullptr) return;
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    win32::ToWide(face).copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    font_ = ::CreateFontIndirectW(&wanted);
+    if (font_ != nullptr) previous_ = ::SelectObject(dc_.get(), font_);
+  }
+  ~SelectedFace() {
+    // Deselected before it is deleted; the device context goes after it.
+    if (font_ == nullptr) return;
+    ::SelectObject(dc_.get(), previous_);
+    ::DeleteObject(font_);
+  }
+  SelectedFace(const SelectedFace&) = delete;
+  SelectedFace& operator=(const SelectedFace&) = delete;
+
+  // The context with the font in it, nullptr when either could not be made.
+  HDC dc() const { return font_ != nullptr ? dc_.get() : nullptr; }
+
+  // The bytes of the font's table `tag` (the four letters as GDI expects them),
+  // empty when the font has no such table.
+  std::vector<std::uint8_t> Table(DWORD tag) const {
+    const DWORD size = dc() != nullptr ? ::GetFontData(dc(), tag, 0, nullptr, 0) : GDI_ERROR;
+    if (size == GDI_ERROR || size == 0) return {};
+    std::vector<std::uint8_t> table(size);
+    if (::GetFontData(dc(), tag, 0, table.data(), size) != size) return {};
+    return table;
+  }
+
+ private:
+  win32::UniqueDc dc_;
+  HFONT font_ = nullptr;
+  HGDIOBJ previous_ = nullptr;
+};
+
 // The face GDI chooses for name, when that face really carries the name as
 // one of its family names (in any language) rather than being a stand-in.
 std::optional<std::u16string> FaceCarryingName(const std::u16string& name) {
-  win32::UniqueDc dc(::CreateCompatibleDC(nullptr));
-  if (dc.get() == nullptr) return std::nullopt;
-  LOGFONTW wanted{};
-  wanted.lfCharSet = DEFAULT_CHARSET;
-  win32::ToWide(name).copy(wanted.lfFaceName, LF_FACESIZE - 1);
-  const HFONT font = ::CreateFontIndirectW(&wanted);
-  if (font == nullptr) return std::nullopt;
-  const HGDIOBJ previous = ::SelectObject(dc.get(), font);
-  std::optional<std::u16string> result;
+  const SelectedFace selected(name);
   wchar_t face[LF_FACESIZE] = {};
   constexpr DWORD kNameTable = 0x656D616E;  // "name" as GDI expects the tag
-  const DWORD size = ::GetFontData(dc.get(), kNameTable, 0, nullptr, 0);
-  if (::GetTextFaceW(dc.get(), LF_FACESIZE, face) > 0 && size != GDI_ERROR && size > 0) {
-    std::vector<std::uint8_t> table(size);
-    if (::GetFontData(dc.get(), kNameTable, 0, table.data(), size) == size && NameTableHasFamily(table, name)) {
-      result = FromWide(face);
+  if (selected.dc() == nullptr || ::GetTextFaceW(selected.dc(), LF_FACESIZE, face) <= 0) return std::nullopt;
+  if (!NameTableHasFamily(selected.Table(kNameTable), name)) return std::nullopt;
+  return FromWide(face);
+}
+
+// The BMP ranges GDI reports for the font in dc: the coverage of fonts without
+// a character map table, such as raster fonts.
+std::optional<CodePointSet> ReportedUnicodeRanges(HDC dc) {
+  const DWORD size = ::GetFontUnicodeRanges(dc, nullptr);
+  if (size < sizeof(GLYPHSET)) return std::nullopt;
+  // GLYPHSET ends in a variable array of ranges: a buffer aligned for it.
+  std::vector<GLYPHSET> buffer(size / sizeof(GLYPHSET) + 1);
+  GLYPHSET* glyphs = buffer.data();
+  if (::GetFontUnicodeRanges(dc, glyphs) == 0) return std::nullopt;
+  const std::size_t fits = (size - offsetof(GLYPHSET, ranges)) / sizeof(WCRANGE);
+  std::vector<CodePointRange> ranges;
+  for (std::size_t i = 0; i < std::min<std::size_t>(glyphs->cRanges, fits); ++i) {
+    const WCRANGE& range = glyphs->ranges[i];
+    if (range.cGlyphs > 0) ranges.push_back({range.wcLow, char32_t{range.wcLow} + range.cGlyphs - 1});
+  }
+  return CodePointSet(std::move(ranges));
+}
+
+// The characters of the font's single-byte code page, for a raster font that
+// reports no ranges: its glyphs are the code page's 224 printable bytes.
+std::optional<CodePointSet> CodePageCharacters(HDC dc) {
+  CHARSETINFO charset{};
+  const auto id = static_cast<UINT_PTR>(::GetTextCharset(dc));
+  if (!::TranslateCharsetInfo(reinterpret_cast<DWORD*>(id), &charset, TCI_SRCCHARSET)) return std::nullopt;
+  CPINFO info{};
+  if (!::GetCPInfo(charset.ciACP, &info) || info.MaxCharSize != 1) return std::nullopt;
+  std::vector<CodePointRange> ranges;
+  for (int byte = 0x20; byte <= 0xFF; ++byte) {
+    const char narrow = static_cast<char>(byte);
+    wchar_t wide = 0;
+    if (::MultiByteToWideChar(charset.ciACP, MB_ERR_INVALID_CHARS, &narrow, 1, &wide, 1) == 1) {
+      ranges.push_back({wide, wide});
     }
   }
-  ::SelectObject(dc.get(), previous);
-  ::DeleteObject(font);
-  return result;
+  return CodePointSet(std::move(ranges));
 }
 
 }  // namespace
@@ -109,5 +174,14 @@ std::u16string CanonicalFaceName(const std::u16string& name) {
 }
 
 std::u16string FaceShownForDefault(const std::u16string& face) { return face; }
+
+std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) {
+  const SelectedFace selected(face);
+  if (selected.dc() == nullptr) return std::nullopt;
+  constexpr DWORD kCharacterMapTable = 0x70616D63;  // "cmap" as GDI expects the tag
+  if (std::optional<CodePointSet> mapped = ReadCharacterMap(selected.Table(kCharacterMapTable))) return mapped;
+  if (std::optional<CodePointSet> reported = ReportedUnicodeRanges(selected.dc())) return reported;
+  return CodePageCharacters(selected.dc());
+}
 
 }  // namespace hexcribe::platform
