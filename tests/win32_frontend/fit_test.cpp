@@ -188,13 +188,15 @@ TEST(Win32FitCheck, EveryTextHasRoomInEveryLanguageAt96And144Dpi) {
       app::win32::DpiLayout layout(dialog.hwnd(), *table);
       for (const int dpi : {96, 144}) {
         if (dpi != 96) {
-          // The window takes the size Windows suggests for the new dpi, then the program lays it out.
-          RECT frame{0, 0, atFirst.right * dpi / 96, atFirst.bottom * dpi / 96};
+          // As the program does: the layout for the new dpi, in a window of Windows' suggested size
+          // (scaled by the dpis' ratio) or, where the layout needs more, of the layout's size.
+          const SIZE needed = layout.Apply(dpi, 0);
+          RECT frame{0, 0, std::max<LONG>(atFirst.right * dpi / 96, needed.cx),
+                     std::max<LONG>(atFirst.bottom * dpi / 96, needed.cy)};
           ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog.hwnd(), GWL_STYLE)), FALSE,
                                static_cast<DWORD>(::GetWindowLongPtrW(dialog.hwnd(), GWL_EXSTYLE)));
           ::SetWindowPos(dialog.hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-          layout.Apply(dpi, 0);
         }
         const std::string where = language.code + " dialog " + std::to_string(table->id) + " at " + std::to_string(dpi);
         const int slack = ExpectEveryTextFits(dialog.hwnd(), *table, where);

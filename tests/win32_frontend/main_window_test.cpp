@@ -452,7 +452,7 @@ TEST_F(Win32MainWindowTest, DpiChangeTakesTheSuggestedRectangleAndScalesFontAndL
   const RECT copyAtFirst = controlRect(IDC_COPY_CLIPBOARD);
   const int copyWidth = copyAtFirst.right - copyAtFirst.left;
   for (const int dpi : {firstDpi * 2, firstDpi * 3 / 2, firstDpi}) {
-    const RECT suggested{40, 30, 40 + 600 * dpi / 96, 30 + 450 * dpi / 96};
+    const RECT suggested{40, 30, 40 + 600 * dpi / 96, 30 + 650 * dpi / 96};
     ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     RECT shown{};
     ::GetWindowRect(dialog, &shown);
@@ -464,6 +464,13 @@ TEST_F(Win32MainWindowTest, DpiChangeTakesTheSuggestedRectangleAndScalesFontAndL
   }
   const RECT copy = controlRect(IDC_COPY_CLIPBOARD);
   EXPECT_TRUE(::EqualRect(&copy, &copyAtFirst));
+  // A suggestion too small for the layout: the window grows until the bottom row is in it.
+  const RECT small{40, 30, 140, 130};
+  ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(firstDpi, firstDpi), reinterpret_cast<LPARAM>(&small));
+  RECT client{};
+  ::GetClientRect(dialog, &client);
+  EXPECT_LE(controlRect(IDC_CLOSE).bottom, client.bottom);
+  EXPECT_LE(controlRect(IDC_CLOSE).right, client.right);
 }
 
 // The real loop: keys posted as a user's would arrive; the closing action comes
