@@ -3,9 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QString>
-#include <cstdlib>
 
 #include "fonts/face_list.h"
 #include "platform/platform.h"
@@ -71,14 +69,3 @@ void BM_CanonicalFaceName(benchmark::State& state) {
 BENCHMARK(BM_CanonicalFaceName)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  int appArgc = 1;
-  QGuiApplication app(appArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

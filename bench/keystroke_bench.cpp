@@ -9,7 +9,6 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
-#include <cstdlib>
 #include <map>
 #include <optional>
 
@@ -112,13 +111,3 @@ void BM_KeystrokeIn1023UnitsOfHangulAt26Points(benchmark::State& state) {
 BENCHMARK(BM_KeystrokeIn1023UnitsOfHangulAt26Points)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  int qtArgc = 1;
-  QApplication app(qtArgc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

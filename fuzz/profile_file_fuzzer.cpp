@@ -98,12 +98,7 @@ void CheckOtherLinesKept(std::basic_string_view<Ch> before, std::basic_string_vi
 }
 
 std::u16string UnitsFromLe(std::string_view bytes) {
-  std::u16string units(bytes.size() / 2, u'\0');
-  for (std::size_t i = 0; i < units.size(); ++i) {
-    units[i] = static_cast<char16_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
-                                     (static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8));
-  }
-  return units;
+  return hexcribe::fuzz::UnitsFromBytes(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 
 }  // namespace

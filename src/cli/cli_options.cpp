@@ -7,6 +7,26 @@ namespace hexcribe::cli {
 
 namespace {
 
+// The conversion options that are switches: each sets one setting to one value.
+struct Switch {
+  std::string_view option;
+  bool ConvertOptions::*setting;
+  bool value;
+};
+constexpr Switch kSwitches[] = {
+    {"--numbers-only", &ConvertOptions::wholeCommand, false},
+    {"--lines", &ConvertOptions::lines, true},
+    {"--count", &ConvertOptions::count, true},
+    {"--bmp-only", &ConvertOptions::bmpOnly, true},
+};
+
+const Switch* FindSwitch(std::string_view arg) {
+  for (const Switch& entry : kSwitches) {
+    if (entry.option == arg) return &entry;
+  }
+  return nullptr;
+}
+
 ParseResult Error(std::string message) {
   ParseResult result;
   result.error = std::move(message);
@@ -57,17 +77,8 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
       version = true;
     } else if (arg == "--decode") {
       decode = true;
-    } else if (arg == "--numbers-only") {
-      options.convert.wholeCommand = false;
-      convertOnly.push_back(arg);
-    } else if (arg == "--lines") {
-      options.convert.lines = true;
-      convertOnly.push_back(arg);
-    } else if (arg == "--count") {
-      options.convert.count = true;
-      convertOnly.push_back(arg);
-    } else if (arg == "--bmp-only") {
-      options.convert.bmpOnly = true;
+    } else if (const Switch* entry = FindSwitch(arg)) {
+      options.convert.*(entry->setting) = entry->value;
       convertOnly.push_back(arg);
     } else if (arg == "--separator" || arg.starts_with("--separator=")) {
       std::string value;

@@ -42,23 +42,15 @@ INSTANTIATE_TEST_SUITE_P(
                       CodecCase{u"zz414100", u"A"},        // a bad group does not spoil the next
                       CodecCase{u"3DD800DE", u"\U0001F600"}));
 
-struct EncodeCase {
-  std::u16string text;
-  std::u16string stored;
-};
-
-class EncodeStoredTextTest : public ::testing::TestWithParam<EncodeCase> {};
-
-TEST_P(EncodeStoredTextTest, FourUpperCaseDigitsPerUnit) {
-  EXPECT_EQ(EncodeStoredText(GetParam().text), GetParam().stored);
+TEST(StoredTextCodecTest, EncodesFourUpperCaseDigitsPerUnitAndDecodesThemBack) {
+  const CodecCase cases[] = {{u"", u""},         {u"4100", u"A"},        {u"5CD5", u"\uD55C"},
+                             {u"5CD56DAD78C7", u"\uD55C\uAD6D\uC778"}, {u"0D000A00", u"\r\n"},
+                             {u"FFFF0100", u"\uFFFF\u0001"}};
+  for (const CodecCase& c : cases) {
+    EXPECT_EQ(EncodeStoredText(c.text), c.stored);
+    EXPECT_EQ(DecodeStoredText(c.stored), c.text) << testing::PrintToString(c.stored);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, EncodeStoredTextTest,
-                         ::testing::Values(EncodeCase{u"", u""}, EncodeCase{u"A", u"4100"},
-                                           EncodeCase{u"\uD55C", u"5CD5"},
-                                           EncodeCase{u"\uD55C\uAD6D\uC778", u"5CD56DAD78C7"},
-                                           EncodeCase{u"\r\n", u"0D000A00"},
-                                           EncodeCase{u"\uFFFF\u0001", u"FFFF0100"}));
 
 TEST(StoredTextCodecTest, MaximumSavedTextHas1036Digits) {
   EXPECT_EQ(EncodeStoredText(std::u16string(259, u'x')).size(), 1036u);

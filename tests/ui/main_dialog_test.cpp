@@ -32,6 +32,14 @@ std::vector<std::string> Only(const std::vector<std::string>& log, std::initiali
   return kept;
 }
 
+// A dialog of its own over the fake window and services, for one row of a table.
+struct RowDialog {
+  std::vector<std::string> log;
+  FakeWindow window{log};
+  FakeServices services{log};
+  MainDialog dialog{window, services};
+};
+
 class MainDialogTest : public ::testing::Test {
  protected:
   void Start() {
@@ -148,42 +156,24 @@ TEST_F(MainDialogTest, EveryEventTableRowRunsItsAction) {
     void (*prepare)(FakeWindow&);
     std::u16string result;
   };
+  // Each row starts with "A" typed into the input box.
   const Row rows[] = {
-      {"input changed", kInputBox, kEditChange, [](FakeWindow& w) { w.Type(kInputBox, u"A"); }, u"Print 'U::41 00';"},
-      {"check box clicked", kWholeCommand, kButtonClicked,
-       [](FakeWindow& w) {
-         w.Type(kInputBox, u"A");
-         w.Check(kWholeCommand, 0);
-       },
-       u"41 00"},
-      {"separator chosen", kSeparationList, kSelectionChange,
-       [](FakeWindow& w) {
-         w.Type(kInputBox, u"A");
-         w.Select(kSeparationList, 3);
-       },
+      {"input changed", kInputBox, kEditChange, [](FakeWindow&) {}, u"Print 'U::41 00';"},
+      {"check box clicked", kWholeCommand, kButtonClicked, [](FakeWindow& w) { w.Check(kWholeCommand, 0); }, u"41 00"},
+      {"separator chosen", kSeparationList, kSelectionChange, [](FakeWindow& w) { w.Select(kSeparationList, 3); },
        u"Print 'U::41-00';"},
-      {"font chosen", kFontList, kSelectionChange,
-       [](FakeWindow& w) {
-         w.Type(kInputBox, u"A");
-         w.Select(kFontList, 0);
-       },
+      {"font chosen", kFontList, kSelectionChange, [](FakeWindow& w) { w.Select(kFontList, 0); },
        u"Print 'U::41 00';"},
       {"indeterminate check counts as checked", kWholeCommand, kButtonClicked,
-       [](FakeWindow& w) {
-         w.Type(kInputBox, u"A");
-         w.Check(kWholeCommand, 2);
-       },
-       u"Print 'U::41 00';"},
+       [](FakeWindow& w) { w.Check(kWholeCommand, 2); }, u"Print 'U::41 00';"},
   };
   for (const Row& row : rows) {
-    std::vector<std::string> rowLog;
-    FakeWindow w(rowLog);
-    FakeServices s(rowLog);
-    MainDialog d(w, s);
-    d.OnInitDialog();
-    row.prepare(w);
-    EXPECT_TRUE(d.OnCommand(row.control, row.notification)) << row.name;
-    EXPECT_EQ(w.RawText(kResultBox), row.result) << row.name;
+    RowDialog d;
+    d.dialog.OnInitDialog();
+    d.window.Type(kInputBox, u"A");
+    row.prepare(d.window);
+    EXPECT_TRUE(d.dialog.OnCommand(row.control, row.notification)) << row.name;
+    EXPECT_EQ(d.window.RawText(kResultBox), row.result) << row.name;
   }
 }
 
@@ -318,14 +308,11 @@ TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPairOrALineBreak
       {"line break ends at the cap", std::u16string(257, u'x') + u"\r\ny", std::u16string(257, u'x') + u"\r\n"},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> caseLog;
-    FakeWindow w(caseLog);
-    FakeServices s(caseLog);
-    MainDialog d(w, s);
-    d.OnInitDialog();
-    w.Type(kInputBox, c.input);
-    d.OnDestroy();
-    EXPECT_EQ(s.store[u"mlang_text"], c.saved) << c.name;
+    RowDialog d;
+    d.dialog.OnInitDialog();
+    d.window.Type(kInputBox, c.input);
+    d.dialog.OnDestroy();
+    EXPECT_EQ(d.services.store[u"mlang_text"], c.saved) << c.name;
   }
 }
 
