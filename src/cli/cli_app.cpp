@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "cli/cli_options.h"
-#include "cli/command_decoder.h"
+#include "core/command_decoder.h"
 #include "cli/text_converter.h"
 
 namespace hexcribe::cli {
