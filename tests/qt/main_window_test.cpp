@@ -293,6 +293,47 @@ TEST_F(MainWindowTest, ContextMenusOfTheWindowAndTheTextBoxesOfferTheAboutEntry)
   }
 }
 
+TEST_F(MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
+  auto* input = static_cast<LimitedTextEdit*>(Edit(ui::kInputBox));
+  struct Case {
+    const char* name;
+    QString clipboard;
+    QString before;  // the cursor goes after its first unit
+    bool enabled;
+    QString inserted;
+  };
+  const Case cases[] = {
+      {"one command", QStringLiteral("Print 'U::5C D5 6D AD';"), QStringLiteral("ab"), true,
+       QStringLiteral("\uD55C\uAD6D")},
+      {"lines of numbers", QStringLiteral("41,00\r\n42-00\n"), QStringLiteral("."), true, QStringLiteral("A\nB")},
+      {"malformed number", QStringLiteral("41 0"), QStringLiteral("."), false, QString()},
+      {"up to the input limit", QStringLiteral("41 00 42 00"), QString(32'766, u'x'), true, QStringLiteral("A")},
+  };
+  for (const Case& c : cases) {
+    input->setPlainText(c.before);
+    QTextCursor cursor = input->textCursor();
+    cursor.setPosition(1);
+    input->setTextCursor(cursor);
+    QApplication::clipboard()->setText(c.clipboard);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), input->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(input->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr) << c.name;
+    const QList<QAction*> actions = menu->actions();
+    const auto at = std::find_if(actions.begin(), actions.end(), [](const QAction* a) {
+      return a->objectName() == QStringLiteral("paste-command-as-text");
+    });
+    ASSERT_NE(at, actions.end()) << c.name;
+    EXPECT_EQ((*std::prev(at))->objectName(), QStringLiteral("edit-paste")) << c.name;
+    EXPECT_EQ((*at)->text(), QStringLiteral("Paste Co&mmand as Text"));
+    EXPECT_EQ((*at)->isEnabled(), c.enabled) << c.name;
+    if (c.enabled) (*at)->trigger();
+    menu->close();
+    EXPECT_EQ(input->toPlainText(), c.before.left(1) + c.inserted + c.before.mid(1)) << c.name;
+  }
+  EXPECT_TRUE(Result().startsWith(QStringLiteral("Print 'U::78 00 41 00 78 00")));  // the command followed
+}
+
 TEST_F(MainWindowTest, IsATopLevelWindowWhoseAboutBoxIsADialog) {
   EXPECT_EQ(window.windowType(), Qt::Window);
   EXPECT_FALSE(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));

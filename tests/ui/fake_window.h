@@ -13,6 +13,7 @@
 #include "fonts/prefix_search.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::test {
 
@@ -47,6 +48,13 @@ class FakeWindow : public ui::DialogWindow {
   void SetText(int id, const std::u16string& text) override {
     log_.push_back("SetText " + std::to_string(id) + " " + Show(text));
     texts_[id] = text;
+  }
+  // The fake box's cursor is at the end of its text; nothing is selected.
+  void ReplaceSelection(int id, const std::u16string& text) override {
+    log_.push_back("ReplaceSelection " + std::to_string(id) + " " + Show(text));
+    std::u16string& box = texts_[id];
+    const std::size_t used = ui::BoxUnits(box);
+    box += ui::HeadThatFits(text, used >= ui::kInputLimit ? 0 : ui::kInputLimit - used);
   }
   void SetTitle(const std::u16string& title) override {
     log_.push_back("SetTitle " + Show(title));
@@ -221,6 +229,7 @@ class FakeServices : public ui::DialogServices {
     if (it == glyphs.end()) return std::nullopt;
     return it->second;
   }
+  std::optional<std::u16string> ReadTextFromClipboard() override { return clipboardText; }
   std::string ToClipboardBytes(std::u16string_view text) override {
     std::string bytes;
     for (char16_t unit : text) bytes += static_cast<char>(unit < 0x80 ? unit : '?');
@@ -239,6 +248,7 @@ class FakeServices : public ui::DialogServices {
   std::map<std::u16string, CodePointSet> glyphs;  // faces whose glyphs are known
   std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
   std::string clipboard = "<untouched>";
+  std::optional<std::u16string> clipboardText;  // what the clipboard holds for reading
   int clipboardCalls = 0;
 
  private:

@@ -11,6 +11,7 @@
 #include "core/character_map.h"
 #include "fake_window.h"
 #include "res/resource.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::ui {
 namespace {
@@ -299,6 +300,43 @@ TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
   }
   // The face's glyphs are asked for once per change of face, not at every keystroke.
   EXPECT_EQ(Only(log, {"svc FaceGlyphCoverage"}).size(), 4u);
+}
+
+TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) {
+  const std::u16string hangul = u"\uD55C\uAD6D";
+  const std::u16string full(ui::kInputLimit - 1, u'x');
+  struct Case {
+    const char* name;
+    std::optional<std::u16string> clipboard;
+    std::u16string before;
+    std::optional<std::u16string> inserted;  // nullopt: the item is disabled
+  };
+  const Case cases[] = {
+      {"one command", u"Print 'U::5C D5 6D AD';", u"", hangul},
+      {"no separator", u"5CD56DAD", u"", hangul},
+      {"comma", u"5C,D5,6D,AD", u"", hangul},
+      {"hyphen, lower case", u"5c-d5-6d-ad", u"", hangul},
+      {"several lines, a count after one", u"Print 'U::41 00';\t2\r\n\r\n42 00 0D 00 0A 00 43 00\n", u"",
+       u"A\r\n\r\nB\r\nC"},
+      {"odd byte count", u"41 00 42", u"", std::nullopt},
+      {"lone surrogate", u"3D D8 41 00", u"", std::nullopt},
+      {"broken wrapper", u"Print 'U::41 00'", u"", std::nullopt},
+      {"one bad line among good ones", u"41 00\nhello\n", u"", std::nullopt},
+      {"a zero unit", u"41 00 00 00", u"", std::nullopt},
+      {"blanks only", u" \r\n", u"", std::nullopt},
+      {"not ASCII", u"\uFF14\uFF11 00", u"", std::nullopt},
+      {"no text on the clipboard", std::nullopt, u"", std::nullopt},
+      {"up to the input limit", u"41 00 42 00", full, u"A"},
+      {"a pair past the input limit", u"3D D8 00 DE", full, u""},
+  };
+  Start();
+  for (const Case& c : cases) {
+    services.clipboardText = c.clipboard;
+    window.Type(kInputBox, c.before);
+    EXPECT_EQ(dialog.CanPasteCommandAsText(), c.inserted.has_value()) << c.name;
+    dialog.PasteCommandAsText();
+    EXPECT_EQ(test::Show(window.RawText(kInputBox)), test::Show(c.before + c.inserted.value_or(u""))) << c.name;
+  }
 }
 
 TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPairOrALineBreak) {

@@ -11,6 +11,7 @@
 
 #include "platform/platform.h"
 #include "app/win32/dpi_layout.h"
+#include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"
 #include "res/resource.h"
 #include "ui/dialog_services.h"
@@ -245,6 +246,47 @@ TEST_F(Win32MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
   ::GetClassNameW(status, className, 16);
   EXPECT_EQ(std::wstring(className), L"Static");
   EXPECT_EQ(::GetWindowLongW(status, GWL_STYLE) & WS_TABSTOP, 0);
+}
+
+TEST_F(Win32MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
+  using Menu = app::win32::InputBoxMenu;
+  ASSERT_NE(window.inputMenu(), nullptr);
+  const std::vector<Menu::Command> order = {Menu::kUndo,         Menu::kSeparator, Menu::kCut,
+                                            Menu::kCopy,         Menu::kPaste,     Menu::kPasteCommand,
+                                            Menu::kDelete,       Menu::kSeparator, Menu::kSelectAll};
+  struct Case {
+    const char* name;
+    const char* clipboard;
+    std::wstring before;  // the cursor goes after its first unit; empty: the box one unit short of full
+    bool enabled;
+    std::wstring inserted;
+  };
+  const std::vector<Case> cases = {
+      {"one command", "Print 'U::5C D5 6D AD';", L"ab", true, L"\uD55C\uAD6D"},
+      {"lines of numbers", "41,00\r\n42-00\n", L".", true, L"A\r\nB"},
+      {"lone surrogate", "3D D8", L".", false, L""},
+      {"up to the box's limit", "41 00 42 00", L"", true, L"A"},
+  };
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  const auto limit = static_cast<std::size_t>(::SendMessageW(input, EM_GETLIMITTEXT, 0, 0));
+  for (Case c : cases) {
+    if (c.before.empty()) c.before = std::wstring(limit - 1, L'x');
+    Type(dialog, c.before.c_str());
+    ::SendMessageW(input, EM_SETSEL, 1, 1);
+    ASSERT_TRUE(platform::PutTextOnClipboard(c.clipboard));
+    std::vector<Menu::Command> commands;
+    bool enabled = false;
+    for (const Menu::Item& item : window.inputMenu()->Items()) {
+      commands.push_back(item.command);
+      if (item.command == Menu::kPasteCommand) enabled = item.enabled;
+    }
+    EXPECT_EQ(commands, order) << c.name;
+    EXPECT_EQ(enabled, c.enabled) << c.name;
+    window.inputMenu()->Run(Menu::kPasteCommand);
+    const std::wstring expected = c.before.substr(0, 1) + c.inserted + c.before.substr(1);
+    EXPECT_TRUE(Text(input) == std::u16string(expected.begin(), expected.end())) << c.name;
+  }
+  EXPECT_EQ(Text(::GetDlgItem(dialog, IDC_RESULT_EDIT)).substr(0, 27), u"Print 'U::78 00 41 00 78 00");
 }
 
 TEST_F(Win32MainWindowTest, CopyPutsTheRegeneratedCommandOnTheClipboardWithItsZero) {

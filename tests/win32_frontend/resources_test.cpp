@@ -123,10 +123,12 @@ TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
   EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX).empty());
 }
 
-TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {
-  wchar_t buffer[128] = {};
-  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, buffer, 128);
-  EXPECT_EQ(std::u16string(buffer, buffer + length), res::LoadResourceString(IDS_ABOUTBOX));
+TEST(Win32Resources, StringTableMatchesTheSharedTable) {
+  for (const res::StringEntry& entry : res::kStringTable) {
+    wchar_t buffer[128] = {};
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(entry.id), buffer, 128);
+    EXPECT_EQ(std::u16string(buffer, buffer + length), entry.text) << entry.id;
+  }
 }
 
 TEST(Win32Resources, IconGroupHoldsLargeFullColourAndSmall16ColourImages) {

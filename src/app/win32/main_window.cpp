@@ -90,6 +90,7 @@ bool MainWindow::OnInitDialog(HWND hwnd) {
   hwnd_ = hwnd;
   window_ = std::make_unique<Win32DialogWindow>(instance_, hwnd, [this](int result) { End(result); });
   dialog_ = std::make_unique<ui::MainDialog>(*window_, services_);
+  inputMenu_ = std::make_unique<InputBoxMenu>(::GetDlgItem(hwnd, IDC_INPUT_EDIT), *dialog_);
   // The template's initial data: the Separation list's four items.
   ApplyDialogInitData(hwnd, LoadDialogInitData(instance_, IDD_CONVERTER_DIALOG));
   return dialog_->OnInitDialog();
@@ -138,6 +139,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
       hwnd_ = nullptr;
       ended_ = true;
+      inputMenu_.reset();
       dialog_.reset();
       window_.reset();
       layout_.reset();
