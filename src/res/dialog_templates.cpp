@@ -28,9 +28,9 @@ constexpr ControlTemplate kMainControls[] = {
      66, 206, 9},
     {IDC_INPUT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 7,
      85, 274, 88},
-    // The status line under the bottom row: what the command carries. Two lines
-    // high, so the longest message wraps rather than being cut.
-    {IDC_STATUS_LINE, ControlClass::kStatic, u"", kSsLeft | kSsNoPrefix | kWsGroup, 6, 267, 275, 16},
+    // The status line under the bottom row: what the command carries. Room for
+    // three lines, so that the longest message wraps in any face rather than being cut.
+    {IDC_STATUS_LINE, ControlClass::kStatic, u"", kSsLeft | kSsNoPrefix | kWsGroup, 6, 266, 275, 26},
 };
 
 constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItems}};
@@ -43,7 +43,7 @@ constexpr DialogTemplate kMainDialog = {
     0,
     0,
     288,
-    288,
+    296,
     kMainCaption,
     u"Tahoma",
     8,

@@ -75,9 +75,9 @@ inline constexpr StringEntry kStringTable[] = {
     {IDS_STATUS_CHARACTERS, u"Characters: %1"},
     {IDS_STATUS_BYTES, u"Bytes: %1"},
     {IDS_STATUS_ABOVE_BMP, u"Above U+FFFF: %1"},
-    {IDS_STATUS_NO_GLYPH, u"No glyph in this font: %1"},
+    {IDS_STATUS_NO_GLYPH, u"No glyph in font: %1"},
     {IDS_STATUS_CUT, u"Command cut after unit %1 (character %2 of %3)"},
-    {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1: character %2 of %3 is cut in two"},
+    {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1, splitting character %2 of %3"},
     {IDS_STATUS_SEPARATOR, u"; "},
     {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text"},
     // The input box's own context menu on Windows, which also offers the item above.

@@ -38,6 +38,7 @@
 #include "ui/input_limit.h"
 #include "res/dialog_templates.h"
 #include "ui/main_dialog.h"
+#include "ui/status_line.h"
 
 namespace hexcribe::app::qt {
 namespace {
@@ -170,16 +171,16 @@ TEST_F(MainWindowTest, StatusLineFollowsTextAndFaceAndIsReadAsText) {
       {"empty", latin, QString(), QStringLiteral("Characters: 0; Bytes: 0")},
       {"ASCII", latin, QStringLiteral("Hi"), QStringLiteral("Characters: 2; Bytes: 4")},
       {"Hangul in a Latin face", latin, QStringLiteral("\uD55C\uAD6D"),
-       QStringLiteral("Characters: 2; Bytes: 4; No glyph in this font: 2")},
+       QStringLiteral("Characters: 2; Bytes: 4; No glyph in font: 2")},
       {"Hangul in a Hangul face", hangul, QStringLiteral("\uD55C\uAD6D"), QStringLiteral("Characters: 2; Bytes: 4")},
       {"emoji", latin, emoji, QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1")},
       {"emoji in a face without it", hangul, emoji,
-       QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in this font: 1")},
+       QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in font: 1")},
       {"exactly 1023 units", latin, QString(1023, u'A'), QStringLiteral("Characters: 1023; Bytes: 2046")},
       {"1024 units", latin, QString(1024, u'A'),
        QStringLiteral("Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)")},
       {"pair cut at 1023", latin, QString(1022, u'A') + emoji,
-       QStringLiteral("Characters: 1022; Bytes: 2046; Command cut after unit 1023: character 1023 of 1023 is cut in two")},
+       QStringLiteral("Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1023")},
   };
   auto* status = qobject_cast<QLabel*>(window.Control(ui::kStatusLine));
   ASSERT_NE(status, nullptr);
@@ -514,6 +515,9 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
   ui::MainDialog dialog(window, services);
   window.Attach(dialog);
   window.Start();
+  // The status line's longest message: every part, with the largest numbers.
+  const std::u16string longestStatus = ui::StatusLineText({1022, 2046, 511, 1022, true, 32767, true}, ui::kCommandUnits);
+  window.SetText(ui::kStatusLine, longestStatus);
   ExpectEveryTextFits(window, window.Control(ui::kFontList));
 
   for (const res::DialogTemplate* base : {&res::MainDialogTemplate(), &res::AboutBoxTemplate()}) {
@@ -528,6 +532,10 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
     if (fonts != nullptr) {
       for (const std::u16string& face : services.faces) fonts->addItem(ToQString(face));
       fonts->setCurrentIndex(0);
+    }
+    if (auto* status = qobject_cast<QLabel*>(built.controls.count(ui::kStatusLine) ? built.controls.at(ui::kStatusLine)
+                                                                                 : nullptr)) {
+      status->setText(ToQString(longestStatus));
     }
     ExpectEveryTextFits(widget, fonts);
     // A label in a drop-down list's row stands on the list's text baseline.

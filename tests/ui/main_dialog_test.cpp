@@ -279,16 +279,16 @@ TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
   const Row rows[] = {
       {"empty", 0, u"", u"Characters: 0; Bytes: 0"},
       {"ASCII", 0, u"Hi", u"Characters: 2; Bytes: 4"},
-      {"Hangul in a Latin face", 0, hangul, u"Characters: 2; Bytes: 4; No glyph in this font: 2"},
+      {"Hangul in a Latin face", 0, hangul, u"Characters: 2; Bytes: 4; No glyph in font: 2"},
       {"Hangul in a Hangul face", 1, hangul, u"Characters: 2; Bytes: 4"},
       {"face without a known map", 2, hangul, u"Characters: 2; Bytes: 4"},
-      {"emoji", 0, emoji, u"Characters: 2; Bytes: 8; Above U+FFFF: 2; No glyph in this font: 1"},
+      {"emoji", 0, emoji, u"Characters: 2; Bytes: 8; Above U+FFFF: 2; No glyph in font: 1"},
       {"line breaks need no glyph", 0, u"a\r\nb\t", u"Characters: 5; Bytes: 10"},
       {"exactly 1023 units", 0, std::u16string(1023, u'A'), u"Characters: 1023; Bytes: 2046"},
       {"1024 units", 0, std::u16string(1024, u'A'),
        u"Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)"},
       {"pair cut at 1023", 0, std::u16string(1022, u'A') + emoji + u"B",
-       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023: character 1023 of 1025 is cut in two"},
+       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1025"},
   };
   Start();
   for (const Row& row : rows) {

@@ -210,7 +210,8 @@ TEST_F(Win32MainWindowTest, EveryEventRowRegeneratesTheResult) {
 }
 
 TEST_F(Win32MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
-  services.faces = {u"DejaVu Sans", u"NanumGothic"};  // Latin without Hangul; Hangul without emoji
+  // Latin without Hangul; Hangul without emoji; a raster font (its code page is its map).
+  services.faces = {u"DejaVu Sans", u"NanumGothic", u"MS Sans Serif"};
   window.Destroy();
   ASSERT_TRUE(window.Create());
   dialog = window.hwnd();
@@ -224,15 +225,16 @@ TEST_F(Win32MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
   const std::vector<Row> rows = {
       {"empty", 0, L"", u"Characters: 0; Bytes: 0"},
       {"ASCII", 0, L"Hi", u"Characters: 2; Bytes: 4"},
-      {"Hangul in a Latin face", 0, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in this font: 2"},
+      {"Hangul in a Latin face", 0, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in font: 2"},
       {"Hangul in a Hangul face", 1, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4"},
+      {"Hangul in a raster face", 2, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in font: 2"},
       {"emoji", 0, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1"},
-      {"emoji in a face without it", 1, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in this font: 1"},
+      {"emoji in a face without it", 1, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in font: 1"},
       {"exactly 1023 units", 0, std::wstring(1023, L'A'), u"Characters: 1023; Bytes: 2046"},
       {"1024 units", 0, std::wstring(1024, L'A'),
        u"Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)"},
       {"pair cut at 1023", 0, std::wstring(1022, L'A') + emoji,
-       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023: character 1023 of 1023 is cut in two"},
+       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1023"},
   };
   const HWND status = ::GetDlgItem(dialog, IDC_STATUS_LINE);
   ASSERT_NE(status, nullptr);

@@ -138,6 +138,25 @@ std::optional<CodePointSet> ReportedUnicodeRanges(HDC dc) {
   return CodePointSet(std::move(ranges));
 }
 
+// The characters of the font's single-byte code page, for a raster font that
+// reports no ranges: its glyphs are the code page's 224 printable bytes.
+std::optional<CodePointSet> CodePageCharacters(HDC dc) {
+  CHARSETINFO charset{};
+  const auto id = static_cast<UINT_PTR>(::GetTextCharset(dc));
+  if (!::TranslateCharsetInfo(reinterpret_cast<DWORD*>(id), &charset, TCI_SRCCHARSET)) return std::nullopt;
+  CPINFO info{};
+  if (!::GetCPInfo(charset.ciACP, &info) || info.MaxCharSize != 1) return std::nullopt;
+  std::vector<CodePointRange> ranges;
+  for (int byte = 0x20; byte <= 0xFF; ++byte) {
+    const char narrow = static_cast<char>(byte);
+    wchar_t wide = 0;
+    if (::MultiByteToWideChar(charset.ciACP, MB_ERR_INVALID_CHARS, &narrow, 1, &wide, 1) == 1) {
+      ranges.push_back({wide, wide});
+    }
+  }
+  return CodePointSet(std::move(ranges));
+}
+
 }  // namespace
 
 std::vector<std::u16string> EnumerateRawFontFaces() { return EnumerateDisplayFonts(L""); }
@@ -161,7 +180,8 @@ std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) {
   if (selected.dc() == nullptr) return std::nullopt;
   constexpr DWORD kCharacterMapTable = 0x70616D63;  // "cmap" as GDI expects the tag
   if (std::optional<CodePointSet> mapped = ReadCharacterMap(selected.Table(kCharacterMapTable))) return mapped;
-  return ReportedUnicodeRanges(selected.dc());
+  if (std::optional<CodePointSet> reported = ReportedUnicodeRanges(selected.dc())) return reported;
+  return CodePageCharacters(selected.dc());
 }
 
 }  // namespace hexcribe::platform
