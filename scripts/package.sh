@@ -7,10 +7,14 @@
 #   package.sh --reuse-builds LINUX WINDOWS [--dist DIR]
 #                                      package existing Release build folders (CI reuses the
 #                                      release and windows presets' builds)
-#   package.sh --check-reproducible    package two clean copies of HEAD in two different folders
-#                                      and compare the results byte for byte
+#   package.sh --check-reproducible    package two clean copies of HEAD (of the tree, without git)
+#                                      in two different folders and compare the results byte for byte
 #
-# Time stamps inside the packages come from SOURCE_DATE_EPOCH, by default the commit's time.
+# Time stamps inside the packages come from SOURCE_DATE_EPOCH, by default noon (UTC) of the release
+# date kept in cmake/HexcribePackaging.cmake: a git checkout and an unpacked source archive of one
+# version give the same bytes, and neither needs git.
+# HEXCRIBE_MAINTAINER ("Name <address>") is the Debian package's maintainer; whoever publishes sets
+# it. The default's address is under the reserved .invalid domain, plainly nobody's mailbox.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -32,23 +36,32 @@ log() { echo "=== package: $*"; }
 
 bash scripts/install-deps.sh base qt fonts windows packaging
 
-if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
-  SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null) || {
-    echo "package.sh: not a git checkout; set SOURCE_DATE_EPOCH" >&2
-    exit 1
-  }
+release_date=$(sed -n 's/^set(HEXCRIBE_RELEASE_DATE \(.*\))$/\1/p' "$root/cmake/HexcribePackaging.cmake")
+release_noon=$(date -u -d "$release_date 12:00" +%s 2>/dev/null) ||
+  { echo "package.sh: no valid HEXCRIBE_RELEASE_DATE in cmake/HexcribePackaging.cmake" >&2; exit 1; }
+export SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$release_noon}
+maintainer=${HEXCRIBE_MAINTAINER:-The Hexcribe developers <maintainers@hexcribe.invalid>}
+# One line "Name <user@host>": anything else would break the control file or the changelog.
+if ! grep -qxE '[^<>[:cntrl:]]*[^<>[:cntrl:][:space:]] <[^<>@[:space:][:cntrl:]]+@[^<>@[:space:][:cntrl:]]+>' <<<"$maintainer" ||
+   [ "$(wc -l <<<"$maintainer")" -ne 1 ]; then
+  echo "package.sh: HEXCRIBE_MAINTAINER must be one line 'Name <user@host>', not '$maintainer'" >&2
+  exit 1
 fi
-export SOURCE_DATE_EPOCH
 
 if [ "$mode" == check ]; then
-  # Two clean copies of the commit at different depths: any build path or time that leaks
+  # Two clean copies of the sources at different depths: any build path or time that leaks
   # into a package shows as a difference. No compiler cache, so both really compile.
   scratch=$(mktemp -d /tmp/hexcribe-repro.XXXXXX)
   trap 'rm -rf "$scratch"' EXIT
   unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
   for copy in a b/deeper; do
     mkdir -p "$scratch/$copy"
-    git -C "$root" archive HEAD | tar -x -C "$scratch/$copy"
+    # The committed tree in a checkout; elsewhere (an unpacked source archive) the tree itself.
+    if command -v git >/dev/null && git -C "$root" rev-parse --git-dir >/dev/null 2>&1; then
+      git -C "$root" archive HEAD | tar -x -C "$scratch/$copy"
+    else
+      tar -c -C "$root" --exclude=./build --exclude=./dist . | tar -x -C "$scratch/$copy"
+    fi
     log "building copy $copy"
     bash "$scratch/$copy/scripts/package.sh" >"$scratch/${copy%%/*}.log" 2>&1 ||
       { tail -n 30 "$scratch/${copy%%/*}.log"; exit 1; }
@@ -90,7 +103,6 @@ cache_value() {  # cache_value BUILD NAME: a variable from a build's CMake cache
 version=$(cache_value "$linux_build" CMAKE_PROJECT_VERSION)
 icon_dir=$(cache_value "$windows_build" HEXCRIBE_ICON_DIR)
 [ -n "$version" ] && [ -n "$icon_dir" ] || { echo "package.sh: cannot read version or icon folder from the builds" >&2; exit 1; }
-release_date=$(sed -n 's/^set(HEXCRIBE_RELEASE_DATE \(.*\))$/\1/p' "$root/cmake/HexcribePackaging.cmake")
 
 work=$(mktemp -d /tmp/hexcribe-package.XXXXXX)
 trap 'rm -rf "$work"' EXIT
@@ -112,9 +124,12 @@ for program in "$deb_root"/usr/bin/*; do objcopy --remove-section=.comment "$pro
 doc="$deb_root/usr/share/doc/hexcribe"
 mkdir -p "$doc" "$deb_root/DEBIAN"
 cp packaging/debian/copyright "$doc/copyright"
-sed -e "s/@PROJECT_VERSION@/$version/" \
-    -e "s/@HEXCRIBE_RELEASE_DATE_RFC2822@/$(LC_ALL=C date -u -R -d "$release_date 12:00")/" \
-    packaging/debian/changelog.in | gzip -n -9 >"$doc/changelog.gz"
+cp docs/hexcribe-window.png "$doc/"  # the picture the README shows
+changelog=$(<packaging/debian/changelog.in)
+changelog=${changelog//@PROJECT_VERSION@/"$version"}
+changelog=${changelog//@HEXCRIBE_MAINTAINER@/"$maintainer"}
+changelog=${changelog//@HEXCRIBE_RELEASE_DATE_RFC2822@/"$(LC_ALL=C date -u -R -d "@$release_noon")"}
+printf '%s\n' "$changelog" | gzip -n -9 >"$doc/changelog.gz"
 find "$deb_root" -type d -exec chmod 755 {} +
 find "$deb_root" -type f -exec chmod 644 {} +
 chmod 755 "$deb_root"/usr/bin/*
@@ -126,16 +141,18 @@ depends=$(cd "$work/shlibs" && dpkg-shlibdeps -O -e"$deb_root/usr/bin/hexcribe" 
   sed -n 's/^shlibs:Depends=//p')
 [ -n "$depends" ] || { echo "package.sh: dpkg-shlibdeps found no dependencies" >&2; exit 1; }
 installed_size=$(du -sk --apparent-size "$deb_root/usr" | cut -f1)
+# qt6-wayland is Qt's native Wayland platform: without it the dialog runs through XWayland on a
+# Wayland desktop (blurred at fractional scales).
 cat >"$deb_root/DEBIAN/control" <<EOF
 Package: hexcribe
 Version: $version
 Architecture: amd64
-Maintainer: The Hexcribe developers <maintainers@hexcribe.org>
+Maintainer: $maintainer
 Installed-Size: $installed_size
 Depends: $depends
+Recommends: qt6-wayland
 Section: utils
 Priority: optional
-Homepage: https://hexcribe.org/
 Description: convert text in any language to LCD print commands
  Hexcribe shows text typed in any language, through the desktop's input
  method, as the UTF-16LE bytes an LCD controller prints: two-digit upper-case

@@ -38,18 +38,29 @@ check() {  # check NAME COMMAND...: one suite, counted like a test
   timeout -k 10 "$limit" "${@:2}" || { echo "=== packages: $1 FAILED"; failed=$((failed + 1)); }
 }
 check "Debian package" bash tests/packaging/deb_check.sh "$out/dist/hexcribe_${version}_amd64.deb" "$version"
+# A fresh Debian 13 root: apt installs the package built here, the programs run there.
+check "Debian 13 install" \
+  bash tests/packaging/deb_install_check.sh trixie "$out/dist/hexcribe_${version}_amd64.deb" "$version"
 check "Windows installer and zip" bash tests/packaging/msi_check.sh "$out/dist/Hexcribe-$version-win64.msi" \
   "$out/dist/Hexcribe-$version-win64.zip" "$version" "$icon_dir/hexcribe.ico"
 (cd "$out/dist" && sha256sum --quiet -c SHA256SUMS) && echo "ok - SHA256SUMS" || { echo "FAIL - SHA256SUMS"; failed=$((failed + 1)); }
 total=$((total + 1))
-# Packaging the same builds again, a moment later and into another folder, gives the same bytes
-# (times from the commit, sorted members). Two complete builds: package.sh --check-reproducible.
+# Packaging the same builds again, a moment later, into another folder and from a copy of the
+# sources as a source archive holds them, where git is not installed, gives the same bytes (times
+# from the release date kept in the tree, sorted members). Two complete builds:
+# package.sh --check-reproducible.
 sleep 1
-if bash scripts/package.sh --reuse-builds build/release build/windows --dist "$out/again" >/dev/null 2>&1 &&
+mkdir -p "$out/archive/tree" "$out/archive/no-git"
+tar -c --exclude=./.git --exclude=./build --exclude=./dist . | tar -x -C "$out/archive/tree"
+printf '#!/bin/sh\necho "git: command not found" >&2\nexit 127\n' >"$out/archive/no-git/git"
+chmod +x "$out/archive/no-git/git"
+if PATH="$out/archive/no-git:$PATH" bash "$out/archive/tree/scripts/package.sh" \
+     --reuse-builds "$root/build/release" "$root/build/windows" --dist "$out/again" >"$out/again.log" 2>&1 &&
    cmp "$out/dist/SHA256SUMS" "$out/again/SHA256SUMS"; then
-  echo "ok - packaging again gives identical files"
+  echo "ok - packaging again from a source tree without git gives identical files"
 else
-  echo "FAIL - packaging again gives different files"; failed=$((failed + 1))
+  echo "FAIL - packaging again from a source tree without git gives different files"; tail -n 5 "$out/again.log"
+  failed=$((failed + 1))
 fi
 total=$((total + 1))
 ls -l "$out/dist"

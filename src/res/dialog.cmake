@@ -1,5 +1,6 @@
 # Dialog templates, strings and ids (hexcribe_res), and the icon files.
-add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp")
+add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp"
+  "${CMAKE_CURRENT_LIST_DIR}/accessible_name.cpp")
 target_link_libraries(hexcribe_res PUBLIC hexcribe_core hexcribe_version_data)
 hexcribe_set_warnings(hexcribe_res)
 

@@ -24,6 +24,7 @@ expect "package name" "$(dpkg-deb -f "$deb" Package)" hexcribe
 expect "version from the project" "$(dpkg-deb -f "$deb" Version)" "$version"
 expect "architecture" "$(dpkg-deb -f "$deb" Architecture)" amd64
 depends=$(dpkg-deb -f "$deb" Depends)
+expect "recommends Qt's Wayland platform" "$(dpkg-deb -f "$deb" Recommends)" qt6-wayland
 for library in libc6 libstdc++6 libqt6widgets6 libfontconfig1; do
   case "$depends" in *"$library "*|*"$library,"*|*"$library") ok "depends on $library" ;;
     *) fail "Depends lacks $library: $depends" ;; esac
@@ -36,7 +37,7 @@ for path in usr/bin/hexcribe usr/bin/hexcribe-cli usr/share/applications/hexcrib
   usr/share/icons/hicolor/scalable/apps/hexcribe.svg \
   usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml usr/share/man/man1/hexcribe.1.gz \
   usr/share/man/man1/hexcribe-cli.1.gz usr/share/bash-completion/completions/hexcribe-cli \
-  usr/share/doc/hexcribe/copyright usr/share/doc/hexcribe/changelog.gz; do
+  usr/share/doc/hexcribe/copyright usr/share/doc/hexcribe/changelog.gz usr/share/doc/hexcribe/hexcribe-window.png; do
   if grep -q " \./$path\$" <<<"$listing"; then ok "contains /$path"; else fail "missing /$path"; fi
 done
 outside=$(awk '{print $6}' <<<"$listing" | grep -v -e '^\./$' -e '^\./usr/' || true)
@@ -49,6 +50,8 @@ lint=$(lintian --tag-display-limit 0 --info "$deb" 2>&1)
 status=$?
 echo "$lint" | sed 's/^/  lintian: /'
 if [ $status -eq 0 ] && ! grep -q '^E:' <<<"$lint"; then ok "lintian reports no errors"; else fail "lintian errors"; fi
+hardening_tags=$(grep -o 'hardening-[a-z-]*' <<<"$lint" | sort -u | tr '\n' ' ')
+expect "lintian finds the programs hardened" "$hardening_tags" ""
 
 # --- the files themselves, unpacked into a throw-away root ---
 root="$scratch/root"
@@ -59,6 +62,14 @@ for page in hexcribe hexcribe-cli; do
   if grep -q '^NAME' <<<"$rendered" && [ ! -s "$scratch/man.err" ]; then ok "man page $page renders cleanly"
   else fail "man page $page: $(cat "$scratch/man.err")"; fi
 done
+# No invented addresses: web addresses only the file formats' own, mail addresses only reserved
+# .invalid ones (or the one a publisher set in HEXCRIBE_MAINTAINER).
+publisher=$(sed -n 's/.*<\(.*\)>$/\1/p' <<<"${HEXCRIBE_MAINTAINER:-}")
+addresses=$( { dpkg-deb -f "$deb"; find "$root" -name '*.gz' -exec zcat {} +; grep -rIh '' "$root"; } |
+  grep -oE 'https?://[^] "<>)]+|[[:alnum:]._%+-]+@[[:alnum:].-]+' | sort -u |
+  grep -vxF -e 'https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' -e 'http://www.w3.org/2000/svg' \
+    ${publisher:+-e "$publisher"} | grep -vE '@([[:alnum:]-]+\.)*invalid$' | tr '\n' ' ')
+expect "no invented web or mail addresses" "$addresses" ""
 if appstreamcli validate --no-net "$root/usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml" >"$scratch/as.log" 2>&1
 then ok "AppStream data valid"; else fail "appstreamcli: $(cat "$scratch/as.log")"; fi
 if desktop-file-validate "$root/usr/share/applications/hexcribe.desktop"; then ok "desktop entry valid"

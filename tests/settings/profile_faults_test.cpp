@@ -96,11 +96,11 @@ TEST(ProfileFaults, NothingCrashesAndNoSavedDataIsLost) {
        u"Tahoma", u"", false,
        [](const TempFolder&, const std::string& path, const std::string&) { EXPECT_TRUE(S_ISFIFO(ModeOf(path))); }},
       {"symlink dangling into a missing folder",
-       [](const TempFolder& dir, std::string& path) { ::symlink((dir / "gone/real.ini").c_str(), path.c_str()); },
+       [](const TempFolder& dir, std::string& path) { EXPECT_EQ(::symlink((dir / "gone/real.ini").c_str(), path.c_str()), 0); },
        u"Tahoma", u"", false,
        [](const TempFolder&, const std::string& path, const std::string&) { EXPECT_TRUE(S_ISLNK(ModeOf(path))); }},
       {"symlink loop",
-       [](const TempFolder&, std::string& path) { ::symlink(path.c_str(), path.c_str()); },
+       [](const TempFolder&, std::string& path) { EXPECT_EQ(::symlink(path.c_str(), path.c_str()), 0); },
        u"Tahoma", u"", false, nullptr},
       {"file too big to be ours",
        [](const TempFolder&, std::string& path) {
@@ -143,7 +143,7 @@ TEST(ProfileFaults, NothingCrashesAndNoSavedDataIsLost) {
        [](const TempFolder& dir, std::string& path) {
          ::mkdir((dir / "elsewhere").c_str(), 0700);
          WriteBytes(dir / "elsewhere/real.ini", "[gen]\r\nuni_font=Arial\r\n");
-         ::symlink("elsewhere/real.ini", path.c_str());
+         EXPECT_EQ(::symlink("elsewhere/real.ini", path.c_str()), 0);
        },
        u"Arial", u"", true,
        [](const TempFolder& dir, const std::string& path, const std::string&) {

@@ -2,6 +2,8 @@
 // row, the start-up and shutdown orders, the key filter, the window menu, the icon and the clipboard.
 #include "platform/win32/windows_api.h"
 
+#include <oleacc.h>
+
 #include <gtest/gtest.h>
 
 #include <cwchar>
@@ -13,6 +15,7 @@
 #include "app/win32/dpi_layout.h"
 #include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"
+#include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_units.h"
@@ -329,6 +332,45 @@ TEST_F(Win32MainWindowTest, EnterAndEscapeAreSwallowedBeforeAnyControl) {
   EXPECT_EQ(Text(input), u"ABc");
   EXPECT_FALSE(window.PreTranslateMessage(MSG{input, WM_KEYDOWN, 'C', 1, 0, {}}));
   EXPECT_FALSE(window.PreTranslateMessage(MSG{input, WM_CHAR, VK_RETURN, 1, 0, {}}));
+}
+
+// A control's name through oleacc, as a screen reader asks. (__uuidof: the IID_IAccessible of
+// mingw-w64's import library holds another interface's id.)
+std::u16string AccessibleName(HWND control) {
+  IAccessible* accessible = nullptr;
+  BSTR name = nullptr;
+  VARIANT self{};
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  if (SUCCEEDED(::AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                             reinterpret_cast<void**>(&accessible)))) {
+    accessible->get_accName(self, &name);
+    accessible->Release();
+  }
+  std::u16string result(name, name + ::SysStringLen(name));
+  ::SysFreeString(name);
+  return result;
+}
+
+TEST_F(Win32MainWindowTest, EachListAndTextBoxFollowsTheStaticThatNamesIt) {
+  const res::DialogTemplate& main = res::MainDialogTemplate();
+  int labelled = 0;
+  for (const res::ControlTemplate& control : main.controls) {
+    const res::ControlTemplate* label = res::LabelOf(main, control.id);
+    if (label == nullptr) continue;
+    ++labelled;
+    const HWND box = ::GetDlgItem(dialog, control.id);
+    const HWND before = ::GetWindow(box, GW_HWNDPREV);
+    wchar_t className[16] = {};
+    ::GetClassNameW(before, className, 16);
+    EXPECT_EQ(_wcsicmp(className, L"Static"), 0) << control.id;
+    EXPECT_EQ(Text(before), label->text) << control.id;
+    // Wine's accessibility layer names text boxes by this rule (Windows lists too).
+    if (control.controlClass == res::ControlClass::kEdit) {
+      EXPECT_EQ(AccessibleName(box), label->text);
+    }
+  }
+  EXPECT_EQ(labelled, 4);
 }
 
 TEST_F(Win32MainWindowTest, WindowMenuEndsWithASeparatorAndTheAboutEntry) {

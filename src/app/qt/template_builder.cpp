@@ -12,6 +12,7 @@
 
 #include "app/qt/control_fit.h"
 #include "app/qt/limited_text_edit.h"
+#include "res/accessible_name.h"
 #include "res/window_styles.h"
 
 namespace hexcribe::app::qt {
@@ -66,6 +67,17 @@ QWidget* MakeCombo(QWidget& parent, const res::ControlTemplate&) {
   // visible-item count and may cover the screen; a plain list keeps the bound.
   combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
   return combo;
+}
+
+// The static right before a list or text box labels it, as on Windows. The
+// buddy gives screen readers the labelled-by relation (and a mnemonic in the
+// label reaches the control), and a text box takes the label's name. A drop-down
+// list keeps its current item as its name on Linux, where Qt leaves the label
+// to the relation.
+void NameAfterLabel(QWidget& control, QLabel* label) {
+  if (label == nullptr) return;
+  label->setBuddy(&control);
+  control.setAccessibleName(ToQString(res::AccessibleName(ToU16(label->text()))));
 }
 
 }  // namespace
@@ -139,6 +151,9 @@ BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTempla
     widget->setFocusPolicy((control.style & res::kWsTabStop) ? Qt::StrongFocus
                            : control.controlClass == res::ControlClass::kStatic ? Qt::NoFocus
                                                                                  : Qt::ClickFocus);
+    if (res::LabelOf(dialogTemplate, control.id) != nullptr && !placed.empty()) {
+      NameAfterLabel(*widget, qobject_cast<QLabel*>(placed.back().first));
+    }
     placed.emplace_back(widget, &control);
     if (control.id != IDC_STATIC) built.controls[control.id] = widget;
     if (control.style & res::kWsTabStop) built.tabStops.push_back(widget);
