@@ -9,6 +9,7 @@ ENGLISH = {
                  ("combo box", "Separation"), ("push button", "Copy to Clipboard"), ("push button", "Close"),
                  ("text", "The text you want to print on LCD in any language:")],
     "about": ["About Hexcribe", r"Hexcribe Version \d+\.\d+", "Text to LCD print commands", "OK"],
+    "status": ("label", "Characters: 0; Bytes: 0"),  # the status line, last in the window, read as its text
 }
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.
 ROWS = [("English", {"LANG": "en_US.UTF-8"}, ENGLISH),
@@ -43,7 +44,9 @@ def check_row(program, row, env, texts):
                                                       if re.fullmatch(title, w.name or "")), None), title)
         got = {}
         try:
-            got["controls"] = focusable(window(r"Hexcribe v\d+\.\d+"))
+            main = window(r"Hexcribe v\d+\.\d+")
+            got["controls"] = focusable(main)
+            got["status"] = (main[main.childCount - 1].getRoleName(), main[main.childCount - 1].name)
             for keys in (["shift+F10"], ["Up", "Return"]):  # the window's context menu: About
                 subprocess.run(["xdotool", "key", *keys], check=True)
                 time.sleep(0.5)
@@ -58,7 +61,8 @@ def check_row(program, row, env, texts):
             app.send_signal(signal.SIGTERM)
             app.wait(20)
     want = {"controls": [(role, "<item>" if role == "combo box" else text, [text] if role in ("combo box", "text")
-                          else []) for role, text in texts["controls"]], "about": texts["about"]}
+                          else []) for role, text in texts["controls"]], "about": texts["about"],
+            "status": texts["status"]}
     return [f"{row}: {key}\n  want {want.get(key)}\n  got  {got.get(key)}" for key in want.keys() | got.keys()
             if want.get(key) != got.get(key)]
 
