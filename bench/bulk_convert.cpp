@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
   std::string command;
   for (int run = 0; run < 5; ++run) {
     const auto start = std::chrono::steady_clock::now();
-    command = hexcribe::BuildCommand(text, 0, false);
+    command = hexcribe::BuildCommand(text, hexcribe::Separator::kSpace, false);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     best = std::min(best, took.count());
   }

@@ -26,12 +26,12 @@ class MemoryServices final : public hexcribe::ui::DialogServices {
   explicit MemoryServices(std::u16string face) : face_(std::move(face)) {}
   void CreateSettingsFolder() override {}
   std::u16string SettingsFilePath() override { return u"/nowhere/setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
-                                  const std::u16string& defaultValue, std::size_t, bool) override {
+  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& defaultValue,
+                                  std::size_t, hexcribe::StoredForm, const std::u16string&) override {
     return key == hexcribe::ui::kFaceKey ? face_ : defaultValue;
   }
-  bool WriteProfileValue(const std::u16string&, const std::u16string&, const std::u16string&, const std::u16string&,
-                         bool) override {
+  bool WriteProfileValue(const std::u16string&, const std::u16string&, const std::u16string&, hexcribe::StoredForm,
+                         const std::u16string&) override {
     return true;
   }
   std::u16string TitleText() override { return u"Hexcribe v1.00"; }

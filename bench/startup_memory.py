@@ -56,7 +56,8 @@ def build_tools(program):
     if not newer(bare, bare_src):
         run(["c++", "-std=c++20", "-O2", "-fPIC", str(bare_src), "-o", str(bare), *qt])
     if not newer(driver, driver_src):
-        run(["c++", "-std=c++20", "-O2", str(driver_src), "-o", str(driver), "-lX11", "-lXdamage"])
+        run(["c++", "-std=c++20", "-O2", f"-I{ROOT / 'tests' / 'support'}", str(driver_src), "-o", str(driver),
+             "-lX11", "-lXdamage"])
     if program is None:
         program = ROOT / "build" / "release" / "src" / "app" / "qt" / "hexcribe"
         run(["cmake", "--preset", "release"], cwd=ROOT, stdout=subprocess.DEVNULL)

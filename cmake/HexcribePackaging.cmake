@@ -31,8 +31,18 @@ endforeach()
 add_custom_target(hexcribe_man_pages ALL DEPENDS ${_hexcribe_man_pages})
 install(FILES ${_hexcribe_man_pages} DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 
+# The software-centre data carries the translations of its texts from the PO files (msgfmt --xml,
+# with the AppStream package's rules for what in it is text).
 set(_hexcribe_metainfo "${PROJECT_BINARY_DIR}/packaging/org.hexcribe.Hexcribe.metainfo.xml")
-configure_file("${HEXCRIBE_PACKAGING_DIR}/linux/hexcribe.metainfo.xml.in" "${_hexcribe_metainfo}" @ONLY)
+configure_file("${HEXCRIBE_PACKAGING_DIR}/linux/hexcribe.metainfo.xml.in" "${_hexcribe_metainfo}.in" @ONLY)
+find_program(HEXCRIBE_MSGFMT msgfmt REQUIRED)
+add_custom_command(OUTPUT "${_hexcribe_metainfo}"
+  COMMAND "${HEXCRIBE_MSGFMT}" --xml "--template=${_hexcribe_metainfo}.in" -d "${HEXCRIBE_PO_DIR}"
+          -o "${_hexcribe_metainfo}"
+  DEPENDS "${_hexcribe_metainfo}.in" "${HEXCRIBE_PO_DIR}/LINGUAS" ${HEXCRIBE_PO_FILES}
+  COMMENT "Translating the AppStream metainfo"
+  VERBATIM)
+add_custom_target(hexcribe_metainfo ALL DEPENDS "${_hexcribe_metainfo}")
 install(FILES "${_hexcribe_metainfo}" DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 
 install(FILES "${HEXCRIBE_PACKAGING_DIR}/linux/hexcribe-cli.bash-completion"

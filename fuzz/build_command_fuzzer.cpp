@@ -9,12 +9,10 @@
 
 namespace {
 
-// The command exactly as described for users, written the slow and obvious way.
-std::string ReferenceCommand(const std::u16string& text, int separatorChoice, bool wholeCommand) {
-  std::string separator;
-  if (separatorChoice == 0) separator = " ";
-  if (separatorChoice == 2) separator = ",";
-  if (separatorChoice == 3) separator = "-";
+// The command exactly as described for users, written the slow and obvious way (the separator's
+// text is the table's: what is checked here is how the numbers are made and joined).
+std::string ReferenceCommand(const std::u16string& text, hexcribe::Separator separatorChoice, bool wholeCommand) {
+  const std::string separator(hexcribe::SeparatorText(separatorChoice));
 
   std::vector<std::string> numbers;
   for (const char16_t unit : text) {
@@ -39,7 +37,7 @@ std::string ReferenceCommand(const std::u16string& text, int separatorChoice, bo
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace hexcribe;
   if (size < 2) return 0;
-  const int choice = static_cast<std::int8_t>(data[0]);
+  const Separator choice = SeparatorAtListIndex(static_cast<std::int8_t>(data[0]));
   const bool whole = (data[1] & 1) != 0;
   const std::u16string text = fuzz::UnitsFromBytes(data + 2, size - 2);
 

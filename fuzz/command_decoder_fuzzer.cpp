@@ -66,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (built) {
     if (size < 4) return 0;
     text = hexcribe::fuzz::UnitsFromBytes(data + 4, size - 4);
-    input = hexcribe::BuildCommand(text, static_cast<std::int8_t>(data[2]), (data[3] & 1) != 0) + "\n";
+    input = hexcribe::BuildCommand(text, hexcribe::SeparatorAtListIndex(static_cast<std::int8_t>(data[2])),
+                                   (data[3] & 1) != 0) + "\n";
   } else {
     input.assign(reinterpret_cast<const char*>(data + 2), size - 2);
   }

@@ -19,15 +19,7 @@ if [ -z "$program" ]; then
 fi
 [ -x "$program" ] || { echo "make-screenshot.sh: no program at '$program'" >&2; exit 1; }
 
-work=$(mktemp -d)
-xvfb_pid="" app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+source scripts/lib/session.sh
 source scripts/lib/xvfb.sh
 unset DISPLAY WAYLAND_DISPLAY
 start_private_xvfb 1024x768x24 || { echo "make-screenshot.sh: Xvfb did not start" >&2; exit 1; }
@@ -39,13 +31,10 @@ printf '[gen]\r\nuni_font=%s\r\nmlang_text=%s\r\n' "$face" \
   >"$work/config/Hexcribe/setting.ini"
 LC_ALL=C.UTF-8 XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$program" >"$work/app.log" 2>&1 &
 app_pid=$!
-window=""
-for _ in $(seq 1 300); do
-  window=$(xdotool search --onlyvisible --name '^Hexcribe v[0-9]+\.[0-9][0-9]$' 2>/dev/null | head -n 1) || true
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-[ -n "$window" ] || { echo "make-screenshot.sh: the window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
+visible_window() { xdotool search --onlyvisible --name '^Hexcribe v[0-9]+\.[0-9][0-9]$' | head -n 1 | grep .; }
+wait_for 30 visible_window ||
+  { echo "make-screenshot.sh: the window did not appear" >&2; cat "$work/app.log" >&2; exit 1; }
+window=$(visible_window)
 sleep 1.5  # the first paint, and the fonts' glyphs loaded
 
 mkdir -p "$(dirname "$out")"

@@ -150,7 +150,7 @@ Architecture: amd64
 Maintainer: $maintainer
 Installed-Size: $installed_size
 Depends: $depends
-Recommends: qt6-wayland
+Recommends: qt6-wayland, qt6-translations-l10n
 Section: utils
 Priority: optional
 Description: convert text in any language to LCD print commands

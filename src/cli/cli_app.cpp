@@ -1,11 +1,11 @@
 // hexcribe-cli as a function of its arguments and streams: conversion, decoding, checks, help and version.
 #include "cli/cli_app.h"
 
-#include <cstdio>
 
 #include "cli/cli_options.h"
 #include "core/command_decoder.h"
 #include "cli/text_converter.h"
+#include "core/hex_text.h"
 
 namespace hexcribe::cli {
 
@@ -31,12 +31,6 @@ std::string OutputError(const ByteSink& out) {
 }
 
 namespace {
-
-std::string CodePointName(char32_t cp) {
-  char text[16];
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
-  return text;
-}
 
 class Runner {
  public:
@@ -182,7 +176,7 @@ int Runner::Decode() {
 }  // namespace
 
 std::string HelpText() {
-  return R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
+  return std::string(R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
        hexcribe-cli --decode [TEXT | -f FILE]...
 
 Converts UTF-8 text to the LCD print command of its UTF-16LE bytes, exactly as
@@ -193,7 +187,7 @@ Without --lines every TEXT, FILE or standard input is one text (its line breaks
 are converted too) and gives one command on one output line.
 
 Conversion:
-  --separator SEP   between the numbers: space (default), none, comma, hyphen
+  --separator SEP   between the numbers: )") + SeparatorNameList(", ", true) + R"(
   --numbers-only    the bare numbers, without "Print 'U::" and "';"
   --lines           one command per input line (an LF ends a line, the CR of
                     a CR LF is dropped)

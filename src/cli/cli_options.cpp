@@ -1,17 +1,11 @@
 // The command line of hexcribe-cli: what to do, with which settings, on which inputs.
 #include "cli/cli_options.h"
 
-#include <array>
-#include <string_view>
 #include <utility>
 
 namespace hexcribe::cli {
 
 namespace {
-
-// Option value -> index of the dialog's Separation list.
-constexpr std::array<std::pair<std::string_view, int>, 4> kSeparatorNames{
-    {{"space", 0}, {"none", 1}, {"comma", 2}, {"hyphen", 3}}};
 
 ParseResult Error(std::string message) {
   ParseResult result;
@@ -20,6 +14,16 @@ ParseResult Error(std::string message) {
 }
 
 }  // namespace
+
+std::string SeparatorNameList(std::string_view lastJoin, bool markDefault) {
+  std::string list;
+  for (std::size_t i = 0; i < kSeparatorCount; ++i) {
+    if (i != 0) list += i + 1 == kSeparatorCount ? lastJoin : ", ";
+    list += kSeparators[i].cliName;
+    if (i == 0 && markDefault) list += " (default)";
+  }
+  return list;
+}
 
 ParseResult ParseArguments(const std::vector<std::string>& args) {
   ParseResult result;
@@ -68,19 +72,16 @@ ParseResult ParseArguments(const std::vector<std::string>& args) {
     } else if (arg == "--separator" || arg.starts_with("--separator=")) {
       std::string value;
       if (arg == "--separator") {
-        if (i + 1 == args.size()) return Error("option '--separator' needs a value: space, none, comma or hyphen");
+        if (i + 1 == args.size()) return Error("option '--separator' needs a value: " + SeparatorNameList(" or "));
         value = args[++i];
       } else {
         value = arg.substr(std::string_view("--separator=").size());
       }
-      bool known = false;
-      for (const auto& [name, index] : kSeparatorNames) {
-        if (value == name) {
-          options.convert.separatorChoice = index;
-          known = true;
-        }
+      const SeparatorInfo* separator = FindSeparatorByName(value);
+      if (separator == nullptr) {
+        return Error("unknown separator '" + value + "' (use " + SeparatorNameList(" or ") + ")");
       }
-      if (!known) return Error("unknown separator '" + value + "' (use space, none, comma or hyphen)");
+      options.convert.separator = separator->separator;
       convertOnly.push_back("--separator");
     } else if (arg == "-f" || arg == "--file" || arg.starts_with("--file=")) {
       if (arg.starts_with("--file=")) {

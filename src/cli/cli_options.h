@@ -3,7 +3,10 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/separator.h"
 
 namespace hexcribe::cli {
 
@@ -11,7 +14,7 @@ enum class Mode { kConvert, kDecode, kHelp, kVersion };
 
 // How text becomes commands. The defaults are the dialog's: space, whole command.
 struct ConvertOptions {
-  int separatorChoice = 0;  // index of the dialog's Separation list
+  Separator separator = kSeparators[0].separator;
   bool wholeCommand = true;
   bool lines = false;    // one command per input line instead of one per input
   bool count = false;    // a tab and the command's byte count after each command
@@ -36,6 +39,10 @@ struct ParseResult {
   CliOptions options;
   std::string error;  // for a usage error
 };
+
+// The separators' names in table order, joined by ", " and the last one by lastJoin; the first
+// marked " (default)" when markDefault is set. For the help and the usage errors.
+std::string SeparatorNameList(std::string_view lastJoin, bool markDefault = false);
 
 // Parses the arguments after the program name. "--" ends the options; "-" and
 // "-f -" name standard input.

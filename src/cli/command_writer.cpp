@@ -10,10 +10,9 @@ namespace {
 constexpr std::size_t kFlushSize = 1 << 20;
 }  // namespace
 
-CommandWriter::CommandWriter(ByteSink& sink, int separatorChoice, bool wholeCommand, bool withCount)
+CommandWriter::CommandWriter(ByteSink& sink, Separator separator, bool wholeCommand, bool withCount)
     : sink_(sink),
-      separator_(SeparatorFor(separatorChoice)),
-      separatorChoice_(separatorChoice),
+      separator_(separator),
       wholeCommand_(wholeCommand),
       withCount_(withCount) {
   buffer_.reserve(kFlushSize + (kFlushSize >> 2));
@@ -30,8 +29,8 @@ void CommandWriter::Begin() {
 void CommandWriter::Add(std::u16string_view units) {
   if (units.empty()) return;
   // Pieces joined by the separator give the same list as the whole text joined at once.
-  if (units_ != 0) buffer_ += separator_;
-  AppendCommand(buffer_, units, separatorChoice_, false);
+  if (units_ != 0) buffer_ += SeparatorText(separator_);
+  AppendCommand(buffer_, units, separator_, false);
   units_ += units.size();
   FlushIfLarge();
 }

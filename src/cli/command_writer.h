@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/byte_io.h"
+#include "core/separator.h"
 
 namespace hexcribe::cli {
 
@@ -15,7 +16,7 @@ namespace hexcribe::cli {
 // command grows.
 class CommandWriter {
  public:
-  CommandWriter(ByteSink& sink, int separatorChoice, bool wholeCommand, bool withCount);
+  CommandWriter(ByteSink& sink, Separator separator, bool wholeCommand, bool withCount);
 
   void Begin();
   void Add(std::u16string_view units);
@@ -34,8 +35,7 @@ class CommandWriter {
   void FlushIfLarge();
 
   ByteSink& sink_;
-  std::string_view separator_;
-  int separatorChoice_;
+  Separator separator_;
   bool wholeCommand_;
   bool withCount_;
   std::string buffer_;

@@ -1,6 +1,8 @@
 // Output for a console window: UTF-8 bytes in, whole characters out as UTF-16 units.
 #include "cli/console_sink.h"
 
+#include "core/unicode.h"
+
 namespace hexcribe::cli {
 namespace {
 
@@ -55,9 +57,8 @@ std::size_t DecodeForConsole(std::string_view bytes, std::u16string& out) {
       continue;
     }
     if (code >= 0x10000) {
-      code -= 0x10000;
-      out += static_cast<char16_t>(0xD800 + (code >> 10));
-      out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
+      out += HighSurrogateOf(code);
+      out += LowSurrogateOf(code);
     } else {
       out += static_cast<char16_t>(code);
     }

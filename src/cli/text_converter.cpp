@@ -16,7 +16,7 @@ constexpr std::size_t kReadSize = 1 << 17;
 
 TextConverter::TextConverter(const ConvertOptions& options, ByteSink& out, NonBmpReport onNonBmp)
     : options_(options),
-      writer_(out, options.separatorChoice, options.wholeCommand, options.count),
+      writer_(out, options.separator, options.wholeCommand, options.count),
       onNonBmp_(std::move(onNonBmp)) {}
 
 ConvertStatus TextConverter::Convert(ByteSource& source, bool skipByteOrderMark) {

@@ -29,19 +29,11 @@ inline char* PutByte(char* at, unsigned byte) {
 
 }  // namespace
 
-std::string_view SeparatorFor(int separatorChoice) {
-  switch (separatorChoice) {
-    case 0: return " ";
-    case 2: return ",";
-    case 3: return "-";
-    default: return "";
-  }
-}
-
-void AppendCommand(std::string& out, std::u16string_view text, int separatorChoice, bool wholeCommand) {
-  const std::string_view separator = SeparatorFor(separatorChoice);
+void AppendCommand(std::string& out, std::u16string_view text, Separator separator, bool wholeCommand) {
+  const char sep = SeparatorInfoOf(separator).character;
   const std::size_t byteCount = text.size() * 2;
-  const std::size_t numbersSize = byteCount == 0 ? 0 : byteCount * 2 + (byteCount - 1) * separator.size();
+  const std::size_t separatorCount = byteCount == 0 || sep == '\0' ? 0 : byteCount - 1;
+  const std::size_t numbersSize = byteCount * 2 + separatorCount;
   const std::size_t wrapperSize = wholeCommand ? kCommandPrefix.size() + kCommandSuffix.size() : 0;
 
   const std::size_t start = out.size();
@@ -54,15 +46,13 @@ void AppendCommand(std::string& out, std::u16string_view text, int separatorChoi
   }
   if (!text.empty()) {
     at = PutByte(at, text[0] & 0xFFu);
-    if (separator.empty()) {
+    if (sep == '\0') {
       at = PutByte(at, static_cast<unsigned>(text[0] >> 8));
       for (std::size_t i = 1; i < text.size(); ++i) {
         at = PutByte(at, text[i] & 0xFFu);
         at = PutByte(at, static_cast<unsigned>(text[i] >> 8));
       }
     } else {
-      // Every separator in the table is a single character.
-      const char sep = separator.front();
       *at++ = sep;
       at = PutByte(at, static_cast<unsigned>(text[0] >> 8));
       for (std::size_t i = 1; i < text.size(); ++i) {
@@ -78,9 +68,9 @@ void AppendCommand(std::string& out, std::u16string_view text, int separatorChoi
   }
 }
 
-std::string BuildCommand(std::u16string_view text, int separatorChoice, bool wholeCommand) {
+std::string BuildCommand(std::u16string_view text, Separator separator, bool wholeCommand) {
   std::string out;
-  AppendCommand(out, text, separatorChoice, wholeCommand);
+  AppendCommand(out, text, separator, wholeCommand);
   return out;
 }
 

@@ -2,10 +2,11 @@
 // A byte-at-a-time state machine: lines of any length need no more memory than one output block.
 #include "core/command_decoder.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "core/command_builder.h"
+#include "core/hex_text.h"
+#include "core/separator.h"
 #include "core/unicode.h"
 #include "core/utf8_text.h"
 
@@ -23,19 +24,11 @@ std::string Describe(unsigned char c) {
   if (c == '\'') return "\"'\"";
   if (c >= 0x21 && c < 0x7F) return std::string("'") + static_cast<char>(c) + "'";
   if (c == ' ') return "a space";
-  char text[16];
-  std::snprintf(text, sizeof text, "byte 0x%02X", c);
-  return text;
+  return "byte 0x" + UpperHex(c, 2);
 }
 
 std::string DescribeSeparator(int separator) {
   return separator == 0 ? "no separator" : Describe(static_cast<unsigned char>(separator));
-}
-
-std::string CodePointName(char32_t cp) {
-  char text[16];
-  std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(cp));
-  return text;
 }
 
 }  // namespace
@@ -152,7 +145,7 @@ bool CommandDecoder::Step(unsigned char c) {
         if (separator_ == 0) return startNumber();
         return Fail(column_, "a number has more than two hex digits");
       }
-      if (c == ' ' || c == ',' || c == '-') {
+      if (FindSeparatorByCharacter(static_cast<char>(c)) != nullptr) {
         if (separator_ == -1) separator_ = c;
         if (separator_ == c) {
           state_ = State::kAfterSeparator;

@@ -19,7 +19,7 @@ struct DecodeError {
 
 // Reads lines of the form
 //   Print 'U::5C D5 6D AD';   or   5C D5 6D AD
-// with any one of the separators " ", "", ",", "-" per line (hex digits in
+// with any one of the separators of core/separator.h per line (hex digits in
 // either case), and writes each line's text in UTF-8 followed by a newline.
 // Blank lines give empty lines. Spaces and tabs may surround the command; a CR
 // before the LF is ignored. A tab and a decimal number after the command (the

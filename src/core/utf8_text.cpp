@@ -3,10 +3,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <utility>
 
+#include "core/hex_text.h"
 #include "core/unicode.h"
 
 namespace hexcribe {
@@ -108,11 +108,7 @@ std::size_t DecodeWellFormed(const unsigned char* s, std::size_t n, std::size_t 
   return i;
 }
 
-std::string Hex(unsigned byte) {
-  char text[8];
-  std::snprintf(text, sizeof text, "0x%02X", byte & 0xFFu);
-  return text;
-}
+std::string Hex(unsigned byte) { return "0x" + UpperHex(byte & 0xFFu, 2); }
 
 std::string BadLeadReason(unsigned lead) {
   if (IsContinuation(lead)) return "unexpected continuation byte " + Hex(lead);

@@ -1,6 +1,8 @@
 # Dialog templates, strings and ids (hexcribe_res), and the icon files.
-add_library(hexcribe_res STATIC "${CMAKE_CURRENT_LIST_DIR}/dialog_templates.cpp"
-  "${CMAKE_CURRENT_LIST_DIR}/accessible_name.cpp")
+set(res_sources accessible_name.cpp dialog_templates.cpp language_choice.cpp language_layout.cpp
+  localized_dialogs.cpp translation_template.cpp translations.cpp)
+list(TRANSFORM res_sources PREPEND "${CMAKE_CURRENT_LIST_DIR}/")
+add_library(hexcribe_res STATIC ${res_sources} "${HEXCRIBE_TRANSLATION_TABLES}")
 target_link_libraries(hexcribe_res PUBLIC hexcribe_core hexcribe_version_data)
 hexcribe_set_warnings(hexcribe_res)
 
@@ -50,3 +52,10 @@ add_custom_command(OUTPUT "${HEXCRIBE_DIALOGS_RC}"
   VERBATIM)
 # Programs that compile the script depend on this target (hexcribe_add_win32_resources).
 add_custom_target(hexcribe_dialogs_rc ALL DEPENDS "${HEXCRIBE_DIALOGS_RC}")
+
+# The gettext template's entries for the dialogs' texts (src/res/po/update_translations.py).
+if(NOT CMAKE_CROSSCOMPILING)
+  add_executable(hexcribe_translation_template_tool "${CMAKE_CURRENT_LIST_DIR}/translation_template_tool.cpp")
+  target_link_libraries(hexcribe_translation_template_tool PRIVATE hexcribe_res)
+  hexcribe_set_warnings(hexcribe_translation_template_tool)
+endif()

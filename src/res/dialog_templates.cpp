@@ -1,7 +1,8 @@
-// The dialog templates and the string table of the program.
+// The dialog templates of the program as written, in English.
 #include "res/dialog_templates.h"
 
-#include "res/version_info.h"
+#include <array>
+
 #include "res/window_styles.h"
 
 namespace hexcribe::res {
@@ -33,7 +34,27 @@ constexpr ControlTemplate kMainControls[] = {
     {IDC_STATUS_LINE, ControlClass::kStatic, u"", kSsLeft | kSsNoPrefix | kWsGroup, 6, 266, 275, 26},
 };
 
-constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItems}};
+constexpr bool InStringTable(int id) {
+  for (const StringEntry& entry : kStringTable) {
+    if (entry.id == id) return !entry.text.empty();
+  }
+  return false;
+}
+
+// The Separation list holds one item per separator, in the table's order.
+constexpr std::array<int, kSeparatorCount> kSeparationItemIds = [] {
+  std::array<int, kSeparatorCount> ids{};
+  for (std::size_t i = 0; i < kSeparatorCount; ++i) ids[i] = kSeparators[i].listTextId;
+  return ids;
+}();
+static_assert([] {
+  for (const int id : kSeparationItemIds) {
+    if (!InStringTable(id)) return false;
+  }
+  return true;
+}(), "every separator needs its list item's text in the string table");
+
+constexpr InitialItems kMainInitialData[] = {{IDC_SEPARATION_COMBO, kSeparationItemIds}};
 
 constexpr DialogTemplate kMainDialog = {
     IDD_CONVERTER_DIALOG,
@@ -56,7 +77,7 @@ constexpr DialogTemplate kMainDialog = {
 
 constexpr ControlTemplate kAboutControls[] = {
     {IDC_STATIC, ControlClass::kStatic, u"", kSsIcon, 11, 17, 20, 20, IDR_MAINFRAME},
-    {IDC_STATIC, ControlClass::kStatic, kAboutVersionText, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
+    {IDC_STATIC, ControlClass::kStatic, kAboutVersionFormat, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
     {IDC_STATIC, ControlClass::kStatic, u"Text to LCD print commands", kSsLeft | kWsGroup, 40, 25, 119, 8},
     {IDOK, ControlClass::kButton, u"OK", kBsDefPushButton | kWsGroup | kWsTabStop, 178, 7, 50, 14},
 };
@@ -80,24 +101,11 @@ constexpr DialogTemplate kAboutBox = {
     {},
 };
 
+constexpr const DialogTemplate* kSourceDialogs[] = {&kMainDialog, &kAboutBox};
+
 }  // namespace
 
-const DialogTemplate& MainDialogTemplate() { return kMainDialog; }
-
-const DialogTemplate& AboutBoxTemplate() { return kAboutBox; }
-
-const DialogTemplate* FindDialogTemplate(int id) {
-  if (id == IDD_CONVERTER_DIALOG) return &kMainDialog;
-  if (id == IDD_ABOUTBOX) return &kAboutBox;
-  return nullptr;
-}
-
-const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
-  for (const ControlTemplate& control : dialog.controls) {
-    if (control.id == id) return &control;
-  }
-  return nullptr;
-}
+std::span<const DialogTemplate* const> SourceDialogTemplates() { return kSourceDialogs; }
 
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
   const ControlTemplate* previous = nullptr;
@@ -109,13 +117,6 @@ const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
     previous = &control;
   }
   return nullptr;
-}
-
-std::u16string_view LoadResourceString(int id) {
-  for (const StringEntry& entry : kStringTable) {
-    if (entry.id == id) return entry.text;
-  }
-  return {};
 }
 
 }  // namespace hexcribe::res

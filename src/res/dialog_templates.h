@@ -1,12 +1,15 @@
 // The main dialog and the About box as data: ids, texts, styles, tab order and
-// dialog-unit geometry. Every front end builds its windows from these tables.
+// dialog-unit geometry. Every front end builds its windows from these tables, in the
+// language the windows show (texts translated, fonts and geometry of that language).
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
+#include "core/separator.h"
 #include "res/resource.h"
+#include "res/translations.h"
 
 namespace hexcribe::res {
 
@@ -26,10 +29,10 @@ struct ControlTemplate {
   int iconId = 0;  // the icon an SS_ICON static shows
 };
 
-// Items a list control receives when the dialog is created.
+// Items a list control receives when the dialog is created, as string-table ids.
 struct InitialItems {
   int controlId;
-  std::span<const std::u16string_view> items;
+  std::span<const int> textIds;
 };
 
 struct DialogTemplate {
@@ -58,20 +61,27 @@ inline constexpr std::u16string_view kInstructionsText =
     u"\r"
     u"The Appropriate IME (on PC) and fonts(both on PC and LCD) should be installed first.";
 
-// The Separation list's items; their indices are the separator choices.
-inline constexpr std::u16string_view kSeparationItems[] = {u"Space", u"No Space", u"Comma", u"Hyphen"};
+// The About box's version line; %s stands for the major and minor version ("1.0").
+inline constexpr std::u16string_view kAboutVersionFormat = u"Hexcribe Version %s";
 
 // String IDS_ABOUTBOX, the About entry of the window's menu.
 inline constexpr std::u16string_view kAboutMenuText = u"&About Hexcribe...";
 
-// The string table. The status line's formats take their numbers for %1, %2
-// and %3; its parts are joined with the separator.
+// The string-table id of a separator's item in the Separation list.
+constexpr int SeparationItemId(Separator separator) { return SeparatorInfoOf(separator).listTextId; }
+
+// The string table: the texts the program loads at run time. The status line's
+// formats take their numbers for %1, %2 and %3; its parts are joined with the separator.
 struct StringEntry {
   int id;
   std::u16string_view text;
 };
 inline constexpr StringEntry kStringTable[] = {
     {IDS_ABOUTBOX, kAboutMenuText},
+    {SeparationItemId(Separator::kSpace), u"Space"},
+    {SeparationItemId(Separator::kNone), u"No Space"},
+    {SeparationItemId(Separator::kComma), u"Comma"},
+    {SeparationItemId(Separator::kHyphen), u"Hyphen"},
     {IDS_STATUS_CHARACTERS, u"Characters: %1"},
     {IDS_STATUS_BYTES, u"Bytes: %1"},
     {IDS_STATUS_ABOVE_BMP, u"Above U+FFFF: %1"},
@@ -92,10 +102,19 @@ inline constexpr StringEntry kStringTable[] = {
 // The main dialog's caption before the version is added to it.
 inline constexpr std::u16string_view kMainCaption = u"Hexcribe";
 
+// The templates as written, in English, with the version line's %s: what translators translate.
+std::span<const DialogTemplate* const> SourceDialogTemplates();
+
+// The templates in a language (nullptr: English): texts translated, the version filled in, and
+// that language's dialog font and geometry.
+const DialogTemplate& MainDialogTemplate(const Translation* language);
+const DialogTemplate& AboutBoxTemplate(const Translation* language);
+
+// The same in the language the windows show (UiLanguage()).
 const DialogTemplate& MainDialogTemplate();
 const DialogTemplate& AboutBoxTemplate();
 
-// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX), or nullptr.
+// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX) in the windows' language, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);
 
 // The control with that id in the template (the first one for IDC_STATIC), or nullptr.
@@ -106,7 +125,9 @@ const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 // rule); nullptr for any other control or when no static comes right before it.
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id);
 
-// The string table: the text of string id, or "" when there is none.
+// The string table: the text of string id in a language (nullptr: English), or "" when there is none.
+std::u16string_view LoadResourceString(int id, const Translation* language);
+// The same in the windows' language.
 std::u16string_view LoadResourceString(int id);
 
 }  // namespace hexcribe::res

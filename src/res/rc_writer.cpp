@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "core/hex_text.h"
 #include "core/utf8_text.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -25,12 +26,7 @@ std::string_view ClassOrdinal(ControlClass controlClass) {
 constexpr int kDialogInitType = 240;
 constexpr std::string_view kAddStringMessage = "0x0403";
 
-std::string Hex(std::uint32_t value) {
-  static constexpr char kDigits[] = "0123456789ABCDEF";
-  std::string out = "0x";
-  for (int shift = 28; shift >= 0; shift -= 4) out += kDigits[(value >> shift) & 0xFu];
-  return out;
-}
+std::string Hex(std::uint32_t value) { return "0x" + UpperHex(value, 8); }
 
 // A quoted resource-script string: quotes doubled, backslashes and carriage returns escaped.
 std::string Quoted(std::u16string_view text) {
@@ -78,7 +74,8 @@ bool WriteInitialItems(std::string& out, const DialogTemplate& dialog) {
   if (dialog.initialData.empty()) return true;
   out += std::to_string(dialog.id) + " " + std::to_string(kDialogInitType) + "\nBEGIN\n";
   for (const InitialItems& list : dialog.initialData) {
-    for (const std::u16string_view item : list.items) {
+    for (const int textId : list.textIds) {
+      const std::u16string_view item = LoadResourceString(textId);
       std::string ascii;
       for (const char16_t unit : item) {
         if (unit == 0 || unit >= 0x80 || unit == u'"' || unit == u'\\') return false;

@@ -7,9 +7,10 @@
 
 set(HEXCRIBE_PRODUCT_NAME "Hexcribe")
 set(HEXCRIBE_ORIGINAL_FILENAME "Hexcribe.EXE")
-set(HEXCRIBE_VERSION_LANGUAGE "040904b0")
-set(HEXCRIBE_VERSION_TRANSLATION_LANGUAGE "0x0409")
-set(HEXCRIBE_VERSION_TRANSLATION_CODE_PAGE "1200")
+# The string tables, each a language and code page key with the same strings: U.S. English, and
+# Korean, which a reader of the version tries first. Both Unicode (code page 1200).
+set(HEXCRIBE_VERSION_LANGUAGES "040904b0" "041204B0")
+set(HEXCRIBE_VERSION_TRANSLATIONS "0x0409, 1200" "0x0412, 1200")
 set(HEXCRIBE_VERSION_FLAGS_MASK "0x3F")
 set(HEXCRIBE_VERSION_FLAGS "0x0")
 set(HEXCRIBE_VERSION_OS "0x4")       # 32-bit Windows
@@ -30,7 +31,7 @@ foreach(n IN LISTS version_numbers)
 endforeach()
 list(GET numbers 0 major)
 list(GET numbers 1 minor)
-set(HEXCRIBE_VERSION_MAJOR_MINOR "${major}.${minor}")    # 1.0, the About box's version line
+set(HEXCRIBE_VERSION_MAJOR_MINOR "${major}.${minor}")    # 1.0, in the About box's version line
 list(JOIN numbers "," HEXCRIBE_VERSION_RC_NUMBERS)        # 1,0,0,1
 list(JOIN numbers ", " HEXCRIBE_VERSION_TEXT)             # "1, 0, 0, 1"
 list(JOIN numbers ", " HEXCRIBE_VERSION_CXX_NUMBERS)
@@ -48,7 +49,7 @@ set(version_strings
   "ProductName=${HEXCRIBE_PRODUCT_NAME}"
   "ProductVersion=${HEXCRIBE_VERSION_TEXT}"
   "SpecialBuild=")
-set(HEXCRIBE_RC_VERSION_VALUES "")
+set(rc_values "")
 set(HEXCRIBE_CXX_VERSION_STRINGS "")
 foreach(entry IN LISTS version_strings)
   string(FIND "${entry}" "=" eq)
@@ -58,8 +59,19 @@ foreach(entry IN LISTS version_strings)
   if(value MATCHES "[\"\\\\]")
     message(FATAL_ERROR "version string ${name} holds a quote or backslash")
   endif()
-  string(APPEND HEXCRIBE_RC_VERSION_VALUES "            VALUE \"${name}\", \"${value}\"\n")
+  string(APPEND rc_values "            VALUE \"${name}\", \"${value}\"\n")
   string(APPEND HEXCRIBE_CXX_VERSION_STRINGS "    {u\"${name}\", u\"${value}\"},\n")
+endforeach()
+set(HEXCRIBE_RC_VERSION_TABLES "")
+set(HEXCRIBE_CXX_VERSION_LANGUAGES "")
+foreach(language IN LISTS HEXCRIBE_VERSION_LANGUAGES)
+  string(APPEND HEXCRIBE_RC_VERSION_TABLES "        BLOCK \"${language}\"\n        BEGIN\n${rc_values}        END\n")
+  string(APPEND HEXCRIBE_CXX_VERSION_LANGUAGES "u\"${language}\", ")
+endforeach()
+list(JOIN HEXCRIBE_VERSION_TRANSLATIONS ", " HEXCRIBE_RC_VERSION_TRANSLATIONS)
+set(HEXCRIBE_CXX_VERSION_TRANSLATIONS "")
+foreach(translation IN LISTS HEXCRIBE_VERSION_TRANSLATIONS)
+  string(APPEND HEXCRIBE_CXX_VERSION_TRANSLATIONS "{${translation}}, ")
 endforeach()
 
 set(HEXCRIBE_GENERATED_DIR "${PROJECT_BINARY_DIR}/generated")

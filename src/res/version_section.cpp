@@ -22,9 +22,18 @@ constexpr auto kStrings = [] {
 constexpr std::uint32_t kVersionMs = (std::uint32_t{res::kVersionNumbers[0]} << 16) | res::kVersionNumbers[1];
 constexpr std::uint32_t kVersionLs = (std::uint32_t{res::kVersionNumbers[2]} << 16) | res::kVersionNumbers[3];
 
-constexpr core::VersionTableView kTables[] = {{res::kVersionLanguage, kStrings}};
-constexpr core::VersionTranslation kTranslations[] = {
-    {res::kVersionTranslationLanguage, res::kVersionTranslationCodePage}};
+constexpr auto kTables = [] {
+  std::array<core::VersionTableView, std::size(res::kVersionLanguages)> out{};
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = {res::kVersionLanguages[i], kStrings};
+  return out;
+}();
+constexpr auto kTranslations = [] {
+  std::array<core::VersionTranslation, std::size(res::kVersionTranslations)> out{};
+  for (std::size_t i = 0; i < out.size(); ++i) {
+    out[i] = {res::kVersionTranslations[i].language, res::kVersionTranslations[i].codePage};
+  }
+  return out;
+}();
 constexpr core::VersionDataView kData{
     {kVersionMs, kVersionLs, kVersionMs, kVersionLs, res::kVersionFlagsMask, res::kVersionFlags, res::kVersionOs,
      res::kVersionType, res::kVersionSubtype},

@@ -11,8 +11,10 @@ namespace {
 constexpr std::size_t kDefaultCapacity = 2000;
 }
 
-std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& section,
-                                const std::u16string& defaultValue, std::size_t size, bool hex) {
+std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
+                                const std::u16string& defaultValue, std::size_t size, StoredForm form,
+                                const std::u16string& file) {
+  const bool hex = form == StoredForm::kHex;
   const std::u16string def = hex ? EncodeStoredText(defaultValue) : defaultValue;
   const std::size_t capacity = size == 0 ? kDefaultCapacity : size;
   // Reading never creates the file.
@@ -26,12 +28,12 @@ std::u16string ReadProfileValue(const std::u16string& file, const std::u16string
   return hex ? DecodeStoredText(value) : value;
 }
 
-bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
-                       const std::u16string& section, bool hex) {
+bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
+                       StoredForm form, const std::u16string& file) {
   // CreateEmptyFile never truncates: when the file exists but cannot be read,
   // this fails and the write below is never attempted.
   if (!PathExists(file) && !CreateEmptyFile(file)) return false;
-  return platform::WriteProfileString(section, key, hex ? EncodeStoredText(value) : value, file);
+  return platform::WriteProfileString(section, key, form == StoredForm::kHex ? EncodeStoredText(value) : value, file);
 }
 
 }  // namespace hexcribe

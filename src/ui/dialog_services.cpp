@@ -3,7 +3,6 @@
 
 #include "fonts/face_list.h"
 #include "platform/platform.h"
-#include "settings/profile_values.h"
 #include "settings/settings_location.h"
 #include "version/product_version.h"
 
@@ -14,14 +13,14 @@ class SystemDialogServices final : public DialogServices {
  public:
   void CreateSettingsFolder() override { hexcribe::CreateSettingsFolder(); }
   std::u16string SettingsFilePath() override { return GetSettingsFilePath(); }
-  std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key,
-                                  const std::u16string& section, const std::u16string& defaultValue, std::size_t size,
-                                  bool hex) override {
-    return hexcribe::ReadProfileValue(file, key, section, defaultValue, size, hex);
+  std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
+                                  const std::u16string& defaultValue, std::size_t size, StoredForm form,
+                                  const std::u16string& file) override {
+    return hexcribe::ReadProfileValue(section, key, defaultValue, size, form, file);
   }
-  bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
-                         const std::u16string& section, bool hex) override {
-    return hexcribe::WriteProfileValue(file, key, value, section, hex);
+  bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
+                         StoredForm form, const std::u16string& file) override {
+    return hexcribe::WriteProfileValue(section, key, value, form, file);
   }
   std::u16string TitleText() override { return MakeTitleText(); }
   std::vector<std::u16string> FontFaces() override { return EnumerateFontFaces(); }

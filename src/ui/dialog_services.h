@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/character_map.h"
+#include "settings/profile_values.h"
 
 namespace hexcribe::ui {
 
@@ -20,11 +21,12 @@ class DialogServices {
   virtual void CreateSettingsFolder() = 0;
   // The settings file, recomputed on every call ("" when there is none).
   virtual std::u16string SettingsFilePath() = 0;
-  virtual std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key,
-                                          const std::u16string& section, const std::u16string& defaultValue,
-                                          std::size_t size, bool hex) = 0;
-  virtual bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
-                                 const std::u16string& section, bool hex) = 0;
+  // One settings value (settings/profile_values.h).
+  virtual std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
+                                          const std::u16string& defaultValue, std::size_t size, StoredForm form,
+                                          const std::u16string& file) = 0;
+  virtual bool WriteProfileValue(const std::u16string& section, const std::u16string& key,
+                                 const std::u16string& value, StoredForm form, const std::u16string& file) = 0;
 
   // "Hexcribe v" and the version read from the program's own version data.
   virtual std::u16string TitleText() = 0;

@@ -1,4 +1,4 @@
-// Dialog units to pixels at any resolution: the dialog layout when the window's DPI changes.
+// Dialog units to pixels, with the dialog manager's rounding: the layout of both front ends, at any DPI.
 #include "ui/dialog_units.h"
 
 #include "core/font_size.h"

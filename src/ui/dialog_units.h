@@ -1,5 +1,7 @@
-// Dialog units to pixels at any resolution: the dialog layout when the window's DPI changes.
+// Dialog units to pixels, with the dialog manager's rounding: the layout of both front ends, at any DPI.
 #pragma once
+
+#include <string_view>
 
 namespace hexcribe::ui {
 
@@ -16,8 +18,11 @@ struct PixelRect {
   int height;
 };
 
+// The letters whose width together gives a font's average character width.
+inline constexpr std::u16string_view kBaseUnitAlphabet = u"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+
 // Base units from the dialog font as measured on the device: the width of
-// "A".."Z" "a".."z" together and the font's height (its text metrics).
+// kBaseUnitAlphabet and the font's height (its text metrics).
 // cx is half the rounded-up average of the 52 letters, as Windows computes it.
 BaseUnits BaseUnitsFromFont(int alphabetWidth, int fontHeight);
 

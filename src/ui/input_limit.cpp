@@ -1,11 +1,10 @@
 // Fitting insertions into the input box's length limit.
 #include "ui/input_limit.h"
 
+#include "core/unicode.h"
+
 namespace hexcribe::ui {
 namespace {
-
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 // Length in `text` of the character or line break starting at `i`, and the box units it takes.
 struct Step {

@@ -57,8 +57,9 @@ bool MainDialog::OnInitDialog() {
   FillComboBox(window_, kFontList, services_.FontFaces());
   // Without a saved face the list shows the face the input box really uses,
   // which is the default face only where that is installed.
-  std::u16string face = services_.ReadProfileValue(services_.SettingsFilePath(), kFaceKey, kSettingsSection,
-                                                   services_.FaceShownForDefault(kDefaultFace), 0, false);
+  const std::u16string shownFace = services_.FaceShownForDefault(kDefaultFace);
+  std::u16string face = services_.ReadProfileValue(kSettingsSection, kFaceKey, shownFace, 0, StoredForm::kPlain,
+                                                   services_.SettingsFilePath());
   // A face saved under another locale may be listed under another name.
   if (!face.empty()) face = services_.CanonicalFaceName(face);
   // The search covers the whole list from its first item: started after item 0,
@@ -67,8 +68,8 @@ bool MainDialog::OnInitDialog() {
   window_.SelectString(kFontList, -1, face);
   ApplyFont();
 
-  const std::u16string text =
-      services_.ReadProfileValue(services_.SettingsFilePath(), kTextKey, kSettingsSection, u"", kTextReadCapacity, true);
+  const std::u16string text = services_.ReadProfileValue(kSettingsSection, kTextKey, u"", kTextReadCapacity,
+                                                         StoredForm::kHex, services_.SettingsFilePath());
   window_.SetText(kInputBox, text);
   Regenerate();
   return true;
@@ -100,9 +101,9 @@ void MainDialog::OnDestroy() {
   if (destroyed_) return;
   destroyed_ = true;
   const std::u16string face = window_.GetText(kFontList, 0);
-  services_.WriteProfileValue(services_.SettingsFilePath(), kFaceKey, face, kSettingsSection, false);
+  services_.WriteProfileValue(kSettingsSection, kFaceKey, face, StoredForm::kPlain, services_.SettingsFilePath());
   const std::u16string text = ReadSavedText();
-  services_.WriteProfileValue(services_.SettingsFilePath(), kTextKey, text, kSettingsSection, true);
+  services_.WriteProfileValue(kSettingsSection, kTextKey, text, StoredForm::kHex, services_.SettingsFilePath());
   font_.Release();
 }
 
@@ -116,7 +117,7 @@ void MainDialog::Regenerate() {
   // The whole text is read for the status line, which tells where the cut falls.
   const std::u16string text = window_.GetText(kInputBox, 0);
   const std::u16string_view command = std::u16string_view(text).substr(0, kCommandUnits);
-  const int separator = window_.GetCurSel(kSeparationList);
+  const Separator separator = SeparatorAtListIndex(window_.GetCurSel(kSeparationList));
   const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
   window_.SetText(kResultBox, Widen(BuildCommand(command, separator, wholeCommand)));
   const CommandSummary summary = SummarizeCommand(text, kCommandUnits, faceGlyphs_ ? &*faceGlyphs_ : nullptr);

@@ -2,11 +2,12 @@
 #include "version/product_version.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdint>
+#include <iterator>
 #include <string_view>
 
-#include "core/hex_text.h"
 #include "platform/platform.h"
 
 namespace hexcribe {
@@ -82,8 +83,12 @@ int GetVersionNumber(const std::u16string& path, std::uint32_t* fourth) {
 }
 
 std::u16string FormatVersionNumber(int number) {
-  return FormatNumber((number / 100) % 100, 10, -1) + u"." + FormatNumber((number / 10) % 10, 10, -1) +
-         FormatNumber(number % 10, 10, -1);
+  auto decimal = [](int value) {
+    char digits[12];
+    char* end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    return std::u16string(std::begin(digits), end);
+  };
+  return decimal((number / 100) % 100) + u"." + decimal((number / 10) % 10) + decimal(number % 10);
 }
 
 std::u16string MakeTitleText() { return u"Hexcribe v" + FormatVersionNumber(GetVersionNumber(u"")); }

@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
@@ -76,7 +77,7 @@ TEST(ParseArguments, ReadsOptionsAndInputsInOrder) {
   ASSERT_TRUE(r.ok) << r.error;
   const CliOptions& o = r.options;
   EXPECT_EQ(o.mode, Mode::kConvert);
-  EXPECT_EQ(o.convert.separatorChoice, 3);
+  EXPECT_EQ(o.convert.separator, Separator::kHyphen);
   EXPECT_FALSE(o.convert.wholeCommand);
   EXPECT_TRUE(o.convert.lines && o.convert.count && o.convert.bmpOnly);
   using K = InputSpec::Kind;
@@ -94,12 +95,12 @@ TEST(ParseArguments, ReadsOptionsAndInputsInOrder) {
 TEST(ParseArguments, DefaultsAreTheDialogsAndStandardInput) {
   const ParseResult r = ParseArguments({});
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.options.convert.separatorChoice, 0);
+  EXPECT_EQ(r.options.convert.separator, Separator::kSpace);
   EXPECT_TRUE(r.options.convert.wholeCommand);
   ASSERT_EQ(r.options.inputs.size(), 1u);
   EXPECT_EQ(r.options.inputs[0].kind, InputSpec::Kind::kStdin);
-  EXPECT_EQ(ParseArguments({"--separator=none"}).options.convert.separatorChoice, 1);
-  EXPECT_EQ(ParseArguments({"--separator", "comma"}).options.convert.separatorChoice, 2);
+  EXPECT_EQ(ParseArguments({"--separator=none"}).options.convert.separator, Separator::kNone);
+  EXPECT_EQ(ParseArguments({"--separator", "comma"}).options.convert.separator, Separator::kComma);
 }
 
 TEST(ParseArguments, RejectsBadCommandLines) {
@@ -131,6 +132,8 @@ TEST(RunCli, ExitStatusesAndMessages) {
        "Print 'U::53 00 74 00 61 00 72 00 74 00';\nPrint 'U::53 00 74 00 6F 00 70 00';\n", ""},
       {{"--decode", "Print 'U::5C D5';", "3D-D8-00-DE"}, "", kExitOk, "\xED\x95\x9C\n\xF0\x9F\x98\x80\n", ""},
       {{"--bogus"}, "", kExitUsage, "", "hexcribe-cli: unknown option '--bogus'\nTry 'hexcribe-cli --help'"},
+      {{"--separator=tab"}, "", kExitUsage, "", "unknown separator 'tab' (use space, none, comma or hyphen)\n"},
+      {{"--separator"}, "", kExitUsage, "", "'--separator' needs a value: space, none, comma or hyphen\n"},
       {{"-f", "missing.txt"}, "", kExitInput, "", "hexcribe-cli: cannot open 'missing.txt': No such file"},
       {{"-f", "bad.txt"}, "", kExitInput, "",
        "hexcribe-cli: bad.txt:2: invalid UTF-8 at byte offset 7: incomplete 2-byte sequence"},
@@ -163,7 +166,7 @@ TEST(RunCli, ExitStatusesAndMessages) {
 TEST(RunCli, HelpDocumentsEveryExitStatus) {
   const RunResult r = RunWith({"--lines", "--help"});
   EXPECT_EQ(r.status, kExitOk);
-  for (const char* part : {"--separator", "--decode", "--bmp-only", "--count", "  1  usage", "  2  input", "  3  --bmp-only",
+  for (const char* part : {"--separator SEP   between the numbers: space (default), none, comma, hyphen\n", "--decode", "--bmp-only", "--count", "  1  usage", "  2  input", "  3  --bmp-only",
                            "  4  the output", "[TEXT | -f FILE]...", "code points", "UTF-16 bytes",
                            "written as it is made"}) {
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
@@ -178,6 +181,27 @@ TEST(RunCli, AnOutputThatCannotBeWrittenIsAFailure) {
   EXPECT_EQ(RunWith({"--decode", "41 00"}, "", {}, &failing).status, kExitOutput);
   EXPECT_EQ(RunWith({"--help"}, "", {}, &failing).status, kExitOutput);
 }
+
+#ifdef HEXCRIBE_PACKAGING_DIR
+std::string ReadPackagingFile(const std::string& name) {
+  std::ifstream in(std::string(HEXCRIBE_PACKAGING_DIR) + "/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(SeparatorNames, CompletionAndManualPageListExactlyTheTable) {
+  std::string words;  // compgen -W 'space none ...'
+  std::string manual = ".BR";  // .BR space " (the default), " none ", " ... " or " hyphen .
+  for (std::size_t i = 0; i < kSeparatorCount; ++i) {
+    const std::string name(kSeparators[i].cliName);
+    words += (i == 0 ? "" : " ") + name;
+    const bool last = i + 1 == kSeparatorCount;
+    manual += " " + name + (last ? " ." : i == 0 ? R"( " (the default), ")" : i + 2 == kSeparatorCount ? R"( " or ")" : R"( ", ")");
+  }
+  EXPECT_NE(ReadPackagingFile("linux/hexcribe-cli.bash-completion").find("compgen -W '" + words + "'"),
+            std::string::npos) << words;
+  EXPECT_NE(ReadPackagingFile("man/hexcribe-cli.1.in").find(manual + "\n"), std::string::npos) << manual;
+}
+#endif
 
 }  // namespace
 }  // namespace hexcribe::cli

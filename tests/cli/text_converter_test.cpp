@@ -32,16 +32,17 @@ Result Convert(const ConvertOptions& options, std::string_view input, std::size_
 }
 
 TEST(TextConverter, WholeInputGivesExactlyBuildCommandForEverySeparatorFormAndCut) {
-  for (int separator = -1; separator <= 4; ++separator) {
+  for (const SeparatorInfo& info : kSeparators) {
+    const Separator separator = info.separator;
     for (const bool whole : {true, false}) {
       const std::string expected = BuildCommand(kMixedUtf16, separator, whole) + "\n";
       for (const std::size_t piece : {1, 2, 3, 5, 8, 1 << 20}) {
         ConvertOptions options;
-        options.separatorChoice = separator;
+        options.separator = separator;
         options.wholeCommand = whole;
         const Result r = Convert(options, kMixedUtf8, piece);
         EXPECT_EQ(r.status, ConvertStatus::kOk);
-        EXPECT_EQ(r.out, expected) << "separator " << separator << " whole " << whole << " piece " << piece;
+        EXPECT_EQ(r.out, expected) << "separator " << info.cliName << " whole " << whole << " piece " << piece;
       }
     }
   }
@@ -56,7 +57,7 @@ TEST(TextConverter, LargeInputStreamsToTheSameBytesAsOneCall) {
     utf16 += kMixedUtf16;
   }
   ConvertOptions options;
-  EXPECT_EQ(Convert(options, utf8).out, BuildCommand(utf16, 0, true) + "\n");
+  EXPECT_EQ(Convert(options, utf8).out, BuildCommand(utf16, Separator::kSpace, true) + "\n");
 }
 
 TEST(TextConverter, EmptyInputIsOneEmptyCommandButNoLines) {
@@ -84,7 +85,7 @@ TEST(TextConverter, LinesSplitAtLfAndDropTheCrOfCrLfWhereverThePiecesAreCut) {
   };
   for (const Case& c : cases) {
     std::string expected;
-    for (const auto line : c.lines) expected += BuildCommand(line, 0, true) + "\n";
+    for (const auto line : c.lines) expected += BuildCommand(line, Separator::kSpace, true) + "\n";
     for (const std::size_t piece : {1, 2, 3, 1 << 20}) {
       ConvertOptions options;
       options.lines = true;
@@ -98,7 +99,7 @@ TEST(TextConverter, CountFollowsEachCommandAfterATab) {
   options.lines = true;
   options.count = true;
   options.wholeCommand = false;
-  options.separatorChoice = 1;
+  options.separator = Separator::kNone;
   EXPECT_EQ(Convert(options, "A\n\n\xF0\x9F\x98\x80\n").out, "4100\t2\n\t0\n3DD800DE\t4\n");
 }
 
@@ -116,7 +117,7 @@ TEST(TextConverter, BmpCheckNamesLineAndCharacterColumnAndStillConverts) {
     EXPECT_EQ(r.nonBmp[2].line, 2u);
     EXPECT_EQ(r.nonBmp[2].column, 3u);
     EXPECT_EQ(r.nonBmp[2].codePoint, U'\U0010FFFF');
-    EXPECT_EQ(r.out, BuildCommand(u"\U0001F600a\uD55C\U0001F601\nxy\U0010FFFF", 0, true) + "\n");
+    EXPECT_EQ(r.out, BuildCommand(u"\U0001F600a\uD55C\U0001F601\nxy\U0010FFFF", Separator::kSpace, true) + "\n");
   }
 }
 

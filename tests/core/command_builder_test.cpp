@@ -3,14 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "core/hex_text.h"
+#include <cstdio>
 
 namespace hexcribe {
 namespace {
 
 struct CommandCase {
   std::u16string text;
-  int separator;
+  int separator;  // index of the Separation list, as the dialog passes it
   bool whole;
   std::string expected;
 };
@@ -19,7 +19,7 @@ class BuildCommandTest : public ::testing::TestWithParam<CommandCase> {};
 
 TEST_P(BuildCommandTest, ProducesTheExpectedCommand) {
   const CommandCase& c = GetParam();
-  EXPECT_EQ(BuildCommand(c.text, c.separator, c.whole), c.expected);
+  EXPECT_EQ(BuildCommand(c.text, SeparatorAtListIndex(c.separator), c.whole), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -62,32 +62,30 @@ TEST(BuildCommandTest, OutputHasExactlyTheComputedLength) {
   // 2n numbers of two digits and 2n-1 separators, plus the wrapper.
   const std::u16string text(1023, u'\uAC00');
   for (int sep = -1; sep <= 4; ++sep) {
-    const std::size_t sepLen = SeparatorFor(sep).size();
-    EXPECT_EQ(BuildCommand(text, sep, false).size(), 2046 * 2 + 2045 * sepLen) << sep;
-    EXPECT_EQ(BuildCommand(text, sep, true).size(), 2046 * 2 + 2045 * sepLen + 12) << sep;
+    const Separator separator = SeparatorAtListIndex(sep);
+    const std::size_t sepLen = SeparatorText(separator).size();
+    EXPECT_EQ(BuildCommand(text, separator, false).size(), 2046 * 2 + 2045 * sepLen) << sep;
+    EXPECT_EQ(BuildCommand(text, separator, true).size(), 2046 * 2 + 2045 * sepLen + 12) << sep;
   }
 }
 
 TEST(BuildCommandTest, MatchesByteByByteFormattingOfEveryUnit) {
-  // Every unit value, checked against FormatNumber/JoinStrings as a plain reference.
+  // Every unit value, checked against printf's formatting as a plain reference.
   std::u16string text;
-  for (std::uint32_t u = 0; u <= 0xFFFF; ++u) text.push_back(static_cast<char16_t>(u));
-  const std::string built = BuildCommand(text, 2, true);
-  std::vector<std::u16string> numbers;
-  for (const char16_t unit : text) {
-    numbers.push_back(FormatNumber(unit & 0xFF, 16, 2));
-    numbers.push_back(FormatNumber(unit >> 8, 16, 2));
+  std::string expected = "Print 'U::";
+  for (std::uint32_t u = 0; u <= 0xFFFF; ++u) {
+    text.push_back(static_cast<char16_t>(u));
+    char numbers[8];
+    std::snprintf(numbers, sizeof numbers, u == 0 ? "%02X,%02X" : ",%02X,%02X", u & 0xFF, u >> 8);
+    expected += numbers;
   }
-  const std::u16string joined = u"Print 'U::" + JoinStrings(numbers, u",", u"") + u"';";
-  ASSERT_EQ(built.size(), joined.size());
-  EXPECT_TRUE(std::equal(built.begin(), built.end(), joined.begin(),
-                         [](char a, char16_t b) { return static_cast<char16_t>(a) == b; }));
+  EXPECT_EQ(BuildCommand(text, Separator::kComma, true), expected + "';");
 }
 
 TEST(BuildCommandTest, AppendKeepsWhatTheBufferHeld) {
   std::string out = "x";
-  AppendCommand(out, u"A", 0, true);
-  AppendCommand(out, u"B", 1, false);
+  AppendCommand(out, u"A", Separator::kSpace, true);
+  AppendCommand(out, u"B", Separator::kNone, false);
   EXPECT_EQ(out, "xPrint 'U::41 00';4200");
 }
 

@@ -31,11 +31,11 @@ Result Decode(std::string_view input, std::size_t piece = 1 << 20) {
 
 TEST(CommandDecoder, ReversesBuildCommandForEverySeparatorAndForm) {
   const std::u16string texts[] = {u"A", u"\uD55C\uAD6D\uC778", u"\U0001F600 emoji", u"two\r\nlines", u""};
-  for (int separator = 0; separator <= 3; ++separator) {
+  for (const SeparatorInfo& separator : kSeparators) {
     for (const bool whole : {true, false}) {
       for (const auto& text : texts) {
         // Bare numbers of an empty text are an empty line, which decodes to an empty text too.
-        const std::string command = BuildCommand(text, separator, whole);
+        const std::string command = BuildCommand(text, separator.separator, whole);
         for (const std::size_t piece : {1, 3, 1 << 20}) {
           const Result r = Decode(command + "\n", piece);
           ASSERT_TRUE(r.ok) << command << ": " << r.error.reason;

@@ -11,8 +11,16 @@ ENGLISH = {
     "about": ["About Hexcribe", r"Hexcribe Version \d+\.\d+", "Text to LCD print commands", "OK"],
     "status": ("label", "Characters: 0; Bytes: 0"),  # the status line, last in the window, read as its text
 }
+KOREAN = {
+    "controls": [("combo box", "글꼴"), ("text", "결과 명령"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
+                 ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 출력할 텍스트(모든 언어):")],
+    "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD 출력 명령으로", "확인"],
+    "status": ("label", "문자 수: 0 · 바이트 수: 0"),
+}
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.
 ROWS = [("English", {"LANG": "en_US.UTF-8"}, ENGLISH),
+        ("Korean", {"LANG": "ko_KR.UTF-8"}, KOREAN),
+        ("LANGUAGE before LANG", {"LANGUAGE": "ko", "LANG": "ja_JP.UTF-8"}, KOREAN),
         ("a locale without translation shows English", {"LANG": "de_DE.UTF-8"}, ENGLISH)]
 
 

@@ -17,32 +17,9 @@ for tool in Xvfb xdotool xclip xprop; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/deps/gui.txt)"; exit 1; }
 done
 
-work=$(mktemp -d)
-xvfb_pid="" app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then
-    echo "ok - $1"
-  else
-    echo "FAIL - $1"; echo "   expected: $2"; echo "   actual:   $3"
-    failures=$((failures + 1))
-  fi
-}
-wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
-}
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../../scripts/lib/session.sh"
+source "$here/check.sh"
 
 # A display nobody uses: no socket and no lock file. The server is ours only when
 # its lock file names our Xvfb (two runs racing for one number cannot both win).

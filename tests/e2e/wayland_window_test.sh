@@ -13,22 +13,9 @@ for tool in sway swaymsg wtype wl-paste setpriv python3; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed (scripts/deps/wayland.txt)"; exit 1; }
 done
 
-work=$(mktemp -d /tmp/hexcribe-wayland.XXXXXX)
-sway_pid="" app_pid=""
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
-  [ -n "$sway_pid" ] && kill "$sway_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-failures=0
-check() {  # check NAME EXPECTED ACTUAL
-  if [ "$2" == "$3" ]; then echo "ok - $1"; else
-    echo "FAIL - $1"; echo "   expected: $2"; echo "   actual:   $3"; failures=$((failures + 1))
-  fi
-}
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../../scripts/lib/session.sh"
+source "$here/check.sh"
 microseconds() { local now=${EPOCHREALTIME/[.,]/}; echo "${now#0}"; }
 step_start=$(microseconds)
 step() {  # step NAME: the time since the previous step
@@ -37,13 +24,6 @@ step() {  # step NAME: the time since the previous step
   elapsed=$(((now - step_start) / 10000))
   printf '# %-46s %3d.%02d s\n' "$1" $((elapsed / 100)) $((elapsed % 100))
   step_start=$now
-}
-wait_for() {  # wait_for SECONDS COMMAND...: polls until the command succeeds
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.1
-  done
 }
 
 # --- who runs it: this user, or as root an unprivileged one ---
@@ -55,7 +35,6 @@ if [ "$(id -u)" -eq 0 ]; then
       id -u "$user" >/dev/null 2>&1 || { echo "FAIL: cannot create the user $user"; exit 1; }
   fi
   as_user=(setpriv --reuid="$user" --regid="$user" --init-groups --)
-  chown "$user:" "$work"
 fi
 chmod 700 "$work"
 # The program runs from a copy in the work folder, which the test user can always read.
@@ -70,7 +49,7 @@ session=(env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_RUNTIME_DIR="$work/runt
 printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\n' >"$work/sway.conf"
 "${as_user[@]}" "${session[@]}" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
   sway -c "$work/sway.conf" >"$work/sway.log" 2>&1 &
-sway_pid=$!
+server_pid=$!
 ipc() { compgen -G "$work/runtime/sway-ipc.*.sock" | head -n 1; }
 if ! wait_for 20 ipc || ! wait_for 10 test -S "$work/runtime/wayland-1"; then
   echo "FAIL: sway did not start"; cat "$work/sway.log"; exit 1

@@ -66,8 +66,8 @@ TEST(Win32FileProbes, ALockedFileIsNeitherFoundNorReplaced) {
       ::CreateFileW(widePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(locked, INVALID_HANDLE_VALUE);
   EXPECT_FALSE(PathExists(path));
-  EXPECT_EQ(ReadProfileValue(path, u"uni_font", u"gen", u"Tahoma", 0, false), u"Tahoma");
-  EXPECT_FALSE(WriteProfileValue(path, u"uni_font", u"Tahoma", u"gen", false));
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, path), u"Tahoma");
+  EXPECT_FALSE(WriteProfileValue(u"gen", u"uni_font", u"Tahoma", StoredForm::kPlain, path));
   ::CloseHandle(locked);
   EXPECT_EQ(ReadBytes(path), saved);
 }
@@ -106,11 +106,11 @@ TEST(Win32SettingsFile, KeepsFaceNamesOutsideTheAnsiCodePage) {
   const std::u16string path = temp / u"setting.ini";
   const std::u16string face = u"\uB098\uB214\uACE0\uB515";  // NanumGothic in Hangul
   const std::u16string text = u"\uD55C\uAD6D\uC778 A";
-  ASSERT_TRUE(WriteProfileValue(path, u"uni_font", face, u"gen", false));
-  ASSERT_TRUE(WriteProfileValue(path, u"mlang_text", text, u"gen", true));
+  ASSERT_TRUE(WriteProfileValue(u"gen", u"uni_font", face, StoredForm::kPlain, path));
+  ASSERT_TRUE(WriteProfileValue(u"gen", u"mlang_text", text, StoredForm::kHex, path));
 
-  EXPECT_EQ(ReadProfileValue(path, u"uni_font", u"gen", u"Tahoma", 0, false), face);
-  EXPECT_EQ(ReadProfileValue(path, u"mlang_text", u"gen", u"", 2048, true), text);
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, path), face);
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, path), text);
   const std::optional<std::string> bytes = ReadBytes(path);
   ASSERT_TRUE(bytes.has_value());
   EXPECT_EQ(bytes->substr(0, 2), kBom);
@@ -123,27 +123,27 @@ TEST(Win32SettingsFile, ReadsAndUpdatesAnOlderAnsiFile) {
   TempFolder temp;
   const std::u16string path = temp / u"setting.ini";
   ASSERT_TRUE(WriteBytes(path, "[gen]\r\nuni_font=Arial\r\nmlang_text=4100\r\n"));
-  EXPECT_EQ(ReadProfileValue(path, u"uni_font", u"gen", u"Tahoma", 0, false), u"Arial");
-  EXPECT_EQ(ReadProfileValue(path, u"mlang_text", u"gen", u"", 2048, true), u"A");
-  ASSERT_TRUE(WriteProfileValue(path, u"uni_font", u"Tahoma", u"gen", false));
-  EXPECT_EQ(ReadProfileValue(path, u"uni_font", u"gen", u"Arial", 0, false), u"Tahoma");
-  EXPECT_EQ(ReadProfileValue(path, u"mlang_text", u"gen", u"", 2048, true), u"A");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, path), u"Arial");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, path), u"A");
+  ASSERT_TRUE(WriteProfileValue(u"gen", u"uni_font", u"Tahoma", StoredForm::kPlain, path));
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Arial", 0, StoredForm::kPlain, path), u"Tahoma");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, path), u"A");
 }
 
 TEST(Win32SettingsFile, ReadingAMissingFileGivesDefaultsAndCreatesNothing) {
   TempFolder temp;
   const std::u16string path = temp / u"setting.ini";
-  EXPECT_EQ(ReadProfileValue(path, u"uni_font", u"gen", u"Tahoma", 0, false), u"Tahoma");
-  EXPECT_EQ(ReadProfileValue(path, u"mlang_text", u"gen", u"", 2048, true), u"");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, path), u"Tahoma");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, path), u"");
   EXPECT_FALSE(ReadBytes(path).has_value());
-  EXPECT_FALSE(WriteProfileValue(temp / u"missing\\setting.ini", u"uni_font", u"Tahoma", u"gen", false));
+  EXPECT_FALSE(WriteProfileValue(u"gen", u"uni_font", u"Tahoma", StoredForm::kPlain, temp / u"missing\\setting.ini"));
 }
 
 TEST(Win32SettingsFile, AFileWithoutTheTextKeyGainsAnEmptyOne) {
   TempFolder temp;
   const std::u16string path = temp / u"setting.ini";
-  ASSERT_TRUE(WriteProfileValue(path, u"uni_font", u"Tahoma", u"gen", false));
-  EXPECT_EQ(ReadProfileValue(path, u"mlang_text", u"gen", u"", 2048, true), u"");
+  ASSERT_TRUE(WriteProfileValue(u"gen", u"uni_font", u"Tahoma", StoredForm::kPlain, path));
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, path), u"");
   EXPECT_EQ(platform::GetProfileString(u"gen", u"mlang_text", u"absent", 64, path), u"");
 }
 

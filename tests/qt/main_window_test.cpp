@@ -218,10 +218,10 @@ TEST_F(MainWindowTest, TabWalksTheTemplateOrderAndLeavesTheTextBoxes) {
 TEST_F(MainWindowTest, ControlsSitWhereTheDialogUnitsPutThem) {
   const res::DialogTemplate& main = res::MainDialogTemplate();
   const BaseUnits units = window.built().units;
-  EXPECT_EQ(window.size(), DialogRectToPixels(units, 0, 0, main.width, main.height).size());
+  EXPECT_EQ(window.size(), DialogRectToQRect(units, 0, 0, main.width, main.height).size());
   for (const res::ControlTemplate& control : main.controls) {
     if (control.id == IDC_STATIC) continue;
-    const QRect expected = DialogRectToPixels(units, control.x, control.y, control.width, control.height);
+    const QRect expected = DialogRectToQRect(units, control.x, control.y, control.width, control.height);
     const QRect actual = window.Control(control.id)->geometry();
     EXPECT_EQ(actual.topLeft(), expected.topLeft()) << control.id;
     EXPECT_EQ(actual.width(), expected.width()) << control.id;
@@ -503,12 +503,15 @@ void ExpectEveryTextFits(const QWidget& window, const QWidget* installedFaces) {
   }
 }
 
-// Run once per font set and scale (see CMakeLists.txt): whatever the fonts, nothing is cut.
-// HEXCRIBE_FIT_SCALE scales the templates' point sizes as a higher dpi does.
+// Run once per language, font set and scale (see CMakeLists.txt): whatever the fonts, nothing is
+// cut. HEXCRIBE_FIT_SCALE scales the templates' point sizes as a higher dpi does.
 TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
   ASSERT_FALSE(QFontDatabase::families().isEmpty()) << "the font set is empty";
   const double scale = qEnvironmentVariable("HEXCRIBE_FIT_SCALE", QStringLiteral("1")).toDouble();
   ASSERT_GE(scale, 1.0);
+  const std::string language = qEnvironmentVariable("HEXCRIBE_FIT_LANGUAGE", QStringLiteral("en")).toStdString();
+  res::SetUiLanguage(res::FindTranslation(language));
+  ASSERT_TRUE(language == "en" || res::UiLanguage() != nullptr) << language;
   Services services;
   services.faces = EnumerateFontFaces();
   MainWindow window;
@@ -525,7 +528,7 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
     scaled.pointSize = static_cast<int>(std::lround(base->pointSize * scale));
     QWidget widget;
     const BuiltDialog built = BuildDialog(widget, scaled);
-    std::cout << QString::fromUtf16(scaled.caption.data(), scaled.caption.size()).toStdString()
+    std::cout << language << " " << QString::fromUtf16(scaled.caption.data(), scaled.caption.size()).toStdString()
               << ": " << built.font.family().toStdString() << " " << built.font.pixelSize() << " px, units "
               << built.units.cx << "x" << built.units.cy << ", " << widget.width() << "x" << widget.height() << "\n";
     auto* fonts = qobject_cast<QComboBox*>(built.controls.count(ui::kFontList) ? built.controls.at(ui::kFontList) : nullptr);
@@ -553,6 +556,7 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
     }
   }
   dialog.OnDestroy();
+  res::SetUiLanguage(nullptr);
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ void Unchanged(const TempFolder&, const std::string& path, const std::string& be
 void KeptAndSaved(const TempFolder&, const std::string& path, const std::string& before) {
   const std::string after = ReadBytes(path).value_or("");
   EXPECT_EQ(after.substr(0, before.size()), before);
-  EXPECT_EQ(ReadProfileValue(U16(path), u"uni_font", u"gen", u"Tahoma", 0, false), u"Courier");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, U16(path)), u"Courier");
 }
 
 TEST(ProfileFaults, NothingCrashesAndNoSavedDataIsLost) {
@@ -137,7 +137,7 @@ TEST(ProfileFaults, NothingCrashesAndNoSavedDataIsLost) {
        u"\uB9D1\uC740 \uACE0\uB515", u"\uD55C", true,
        [](const TempFolder&, const std::string& path, const std::string&) {
          EXPECT_EQ(ReadBytes(path), testing::Utf16LeFile(u"[gen]\r\nuni_font=Courier\r\nmlang_text=5CD5\r\n"));
-         EXPECT_EQ(ReadProfileValue(U16(path), u"mlang_text", u"gen", u"", 2048, true), u"\uD55C");
+         EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, U16(path)), u"\uD55C");
        }},
       {"symlinked file",
        [](const TempFolder& dir, std::string& path) {
@@ -175,11 +175,11 @@ TEST(ProfileFaults, NothingCrashesAndNoSavedDataIsLost) {
     std::string path = dir / "setting.ini";
     fault.prepare(dir, path);
     const std::u16string file = U16(path);
-    EXPECT_EQ(ReadProfileValue(file, u"uni_font", u"gen", u"Tahoma", 0, false), fault.faceRead);
+    EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, file), fault.faceRead);
     // Reading the text may add an empty "mlang_text=" line; the save is checked against that.
-    EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), fault.textRead);
+    EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), fault.textRead);
     const std::string before = ReadBytes(path).value_or("");
-    EXPECT_EQ(WriteProfileValue(file, u"uni_font", u"Courier", u"gen", false), fault.saved);
+    EXPECT_EQ(WriteProfileValue(u"gen", u"uni_font", u"Courier", StoredForm::kPlain, file), fault.saved);
     if (fault.check) fault.check(dir, path, before);
   }
 }
@@ -202,10 +202,10 @@ TEST(ProfileFaults, AnExistingUnreadableFileIsNeverTruncated) {
     if (ReadBytes(path)) return 91;  // still readable: the check would prove nothing
     const std::u16string file = U16(path);
     if (PathExists(file)) return 1;
-    if (ReadProfileValue(file, u"uni_font", u"gen", u"Tahoma", 0, false) != u"Tahoma") return 2;
-    if (ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true) != u"") return 3;
-    if (WriteProfileValue(file, u"uni_font", u"Courier", u"gen", false)) return 4;
-    if (WriteProfileValue(file, u"mlang_text", u"B", u"gen", true)) return 5;
+    if (ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, file) != u"Tahoma") return 2;
+    if (ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file) != u"") return 3;
+    if (WriteProfileValue(u"gen", u"uni_font", u"Courier", StoredForm::kPlain, file)) return 4;
+    if (WriteProfileValue(u"gen", u"mlang_text", u"B", StoredForm::kHex, file)) return 5;
     if (platform::WriteProfileString(u"gen", u"uni_font", u"Courier", file)) return 6;
     return 0;
   });
@@ -226,7 +226,7 @@ TEST(ProfileFaults, ASaveOverTheFileSizeLimitFailsAndLeavesTheOldFile) {
     // see that coming and fail instead.
     const rlimit limit{1024, 1024};
     if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) return 90;
-    return WriteProfileValue(U16(path), u"uni_font", u"Courier New", u"gen", false) ? 1 : 0;
+    return WriteProfileValue(u"gen", u"uni_font", u"Courier New", StoredForm::kPlain, U16(path)) ? 1 : 0;
   });
   EXPECT_EQ(status, 0);
   EXPECT_EQ(ReadBytes(path), content);
@@ -253,7 +253,7 @@ TEST(ProfileFaults, ADiskThatFillsUpMidwayLeavesTheOldFileAndNoTemporaryFile) {
     if (size < 8192 || ::ftruncate(fd, size - 8192) != 0) return 91;
     ::close(fd);
     const std::u16string text(10000, u'\uD55C');
-    if (WriteProfileValue(U16(path), u"mlang_text", text, u"gen", true)) return 1;
+    if (WriteProfileValue(u"gen", u"mlang_text", text, StoredForm::kHex, U16(path))) return 1;
     if (ReadBytes(path) != content) return 2;
     if (dir.Listing() != "filler setting.ini") return 3;
     return 0;
@@ -276,7 +276,7 @@ TEST(ProfileFaults, ConcurrentSavesLoseNothingAndReadersNeverSeeATornFile) {
     return [&, who] {
       for (int i = 0; i < kSaves; ++i) {
         const std::u16string key = KeyFor(who, i);
-        if (!WriteProfileValue(file, key, U16(std::to_string(i)), u"gen", false)) return 1;
+        if (!WriteProfileValue(u"gen", key, U16(std::to_string(i)), StoredForm::kPlain, file)) return 1;
       }
       return 0;
     };
@@ -293,7 +293,7 @@ TEST(ProfileFaults, ConcurrentSavesLoseNothingAndReadersNeverSeeATornFile) {
       for (std::size_t pos = 0; (pos = bytes.find("=", pos + 1)) != std::string::npos;) ++keys;
       if (keys < seen) return 4;  // an older state came back
       seen = keys;
-      if (ReadProfileValue(file, u"guard", u"gen", u"", 0, false) != u"1") return 5;
+      if (ReadProfileValue(u"gen", u"guard", u"", 0, StoredForm::kPlain, file) != u"1") return 5;
       if (keys == 2 + 2 * kSaves) return 0;
     }
     return 6;
@@ -314,7 +314,7 @@ TEST(ProfileFaults, ConcurrentSavesLoseNothingAndReadersNeverSeeATornFile) {
   for (const char who : {'a', 'b'}) {
     for (int i = 0; i < kSaves; ++i) {
       const std::u16string key = KeyFor(who, i);
-      EXPECT_EQ(ReadProfileValue(file, key, u"gen", u"lost", 0, false), U16(std::to_string(i)));
+      EXPECT_EQ(ReadProfileValue(u"gen", key, u"lost", 0, StoredForm::kPlain, file), U16(std::to_string(i)));
     }
   }
   EXPECT_EQ(dir.Listing(), "setting.ini");

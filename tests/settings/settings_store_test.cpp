@@ -61,9 +61,9 @@ TEST(SettingsLocation, WithoutALocationNothingIsReadOrWrittenAnywhere) {
     EnvOverride home("HOME", std::nullopt);
     CreateSettingsFolder();
     const std::u16string file = GetSettingsFilePath();
-    EXPECT_EQ(ReadProfileValue(file, u"uni_font", u"gen", u"Tahoma", 0, false), u"Tahoma");
-    EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), u"");
-    EXPECT_FALSE(WriteProfileValue(file, u"uni_font", u"Arial", u"gen", false));
+    EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, file), u"Tahoma");
+    EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"");
+    EXPECT_FALSE(WriteProfileValue(u"gen", u"uni_font", u"Arial", StoredForm::kPlain, file));
   }
   ASSERT_EQ(::chdir(cwd.c_str()), 0);
   EXPECT_EQ(dir.Listing(), "");
@@ -81,7 +81,7 @@ TEST(SettingsLocation, CreatesPrivateFoldersAndToleratesExistingOnes) {
       EXPECT_EQ(st.st_mode & 0777, 0700u) << folder;
     }
   }
-  EXPECT_TRUE(WriteProfileValue(GetSettingsFilePath(), u"uni_font", u"Arial", u"gen", false));
+  EXPECT_TRUE(WriteProfileValue(u"gen", u"uni_font", u"Arial", StoredForm::kPlain, GetSettingsFilePath()));
   EXPECT_EQ(ReadBytes(dir / "cfg/Hexcribe/setting.ini"), "[gen]\r\nuni_font=Arial\r\n");
 }
 
@@ -140,29 +140,29 @@ class ProfileValues : public ::testing::Test {
 };
 
 TEST_F(ProfileValues, FirstRunReadsDefaultsAndCreatesNothing) {
-  EXPECT_EQ(ReadProfileValue(file, u"uni_font", u"gen", u"Tahoma", 0, false), u"Tahoma");
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), u"");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, file), u"Tahoma");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"");
   // With hex the default comes back encoded when there is no file.
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"A", 2048, true), u"4100");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"A", 2048, StoredForm::kHex, file), u"4100");
   EXPECT_EQ(dir.Listing(), "");
 }
 
 TEST_F(ProfileValues, ReadingTheTextAddsAnEmptyKeyButReadingTheFaceDoesNot) {
   WriteBytes(path, "[gen]\r\n");
-  EXPECT_EQ(ReadProfileValue(file, u"uni_font", u"gen", u"Tahoma", 0, false), u"Tahoma");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, file), u"Tahoma");
   EXPECT_EQ(Bytes(), "[gen]\r\n");
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), u"");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"");
   EXPECT_EQ(Bytes(), "[gen]\r\nmlang_text=\r\n");
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), u"");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"");
   EXPECT_EQ(Bytes(), "[gen]\r\nmlang_text=\r\n");
 }
 
 TEST_F(ProfileValues, WritesCreateTheFileAndReadBack) {
-  EXPECT_TRUE(WriteProfileValue(file, u"uni_font", u"Tahoma", u"gen", false));
-  EXPECT_TRUE(WriteProfileValue(file, u"mlang_text", u"\uD55C\uAD6D\uC778", u"gen", true));
+  EXPECT_TRUE(WriteProfileValue(u"gen", u"uni_font", u"Tahoma", StoredForm::kPlain, file));
+  EXPECT_TRUE(WriteProfileValue(u"gen", u"mlang_text", u"\uD55C\uAD6D\uC778", StoredForm::kHex, file));
   EXPECT_EQ(Bytes(), "[gen]\r\nuni_font=Tahoma\r\nmlang_text=5CD56DAD78C7\r\n");
-  EXPECT_EQ(ReadProfileValue(file, u"uni_font", u"gen", u"x", 0, false), u"Tahoma");
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), u"\uD55C\uAD6D\uC778");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"x", 0, StoredForm::kPlain, file), u"Tahoma");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"\uD55C\uAD6D\uC778");
   struct stat st {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
@@ -177,13 +177,13 @@ TEST_F(ProfileValues, TextsUpTo259UnitsSurviveTheRoundTrip) {
       u"\x0001",   u"\xFFFF",   u"  spaced  ",         u"\"quoted\"",           longest,
   };
   for (const auto& text : texts) {
-    ASSERT_TRUE(WriteProfileValue(file, u"mlang_text", text, u"gen", true));
-    EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), text) << text.size();
+    ASSERT_TRUE(WriteProfileValue(u"gen", u"mlang_text", text, StoredForm::kHex, file));
+    EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), text) << text.size();
   }
   const std::vector<std::u16string> faces = {u"Tahoma", u"\uB9D1\uC740 \uACE0\uB515", u"MS \uFF30\u30B4\u30B7\u30C3\u30AF"};
   for (const auto& face : faces) {
-    ASSERT_TRUE(WriteProfileValue(file, u"uni_font", face, u"gen", false));
-    EXPECT_EQ(ReadProfileValue(file, u"uni_font", u"gen", u"Tahoma", 0, false), face);
+    ASSERT_TRUE(WriteProfileValue(u"gen", u"uni_font", face, StoredForm::kPlain, file));
+    EXPECT_EQ(ReadProfileValue(u"gen", u"uni_font", u"Tahoma", 0, StoredForm::kPlain, file), face);
   }
 }
 
@@ -192,10 +192,10 @@ TEST_F(ProfileValues, LongHandEditedTextIsCutAtTheReadCapacity) {
   for (int i = 0; i < 750; ++i) value += "4100";
   WriteBytes(path, "[gen]\r\nmlang_text=" + value + "\r\n");
   // 2047 characters come through: 511 whole groups, the last three characters dropped.
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), std::u16string(511, u'A'));
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), std::u16string(511, u'A'));
   // Bad groups are dropped one by one, never the whole value.
   WriteBytes(path, "[gen]\r\nmlang_text=4100zz414200\r\n");
-  EXPECT_EQ(ReadProfileValue(file, u"mlang_text", u"gen", u"", 2048, true), u"AB");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"AB");
 }
 
 }  // namespace

@@ -22,13 +22,13 @@ class MemoryServices : public ui::DialogServices {
 
   void CreateSettingsFolder() override {}
   std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string&,
-                                  const std::u16string& defaultValue, std::size_t, bool) override {
+  std::u16string ReadProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& defaultValue,
+                                  std::size_t, StoredForm, const std::u16string&) override {
     auto it = store.find(key);
     return it == store.end() ? defaultValue : it->second;
   }
-  bool WriteProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& value,
-                         const std::u16string&, bool) override {
+  bool WriteProfileValue(const std::u16string&, const std::u16string& key, const std::u16string& value, StoredForm,
+                         const std::u16string&) override {
     store[key] = value;
     ++writes;
     return true;

@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "fonts/prefix_search.h"
+#include "res/dialog_templates.h"
+#include "settings/settings_location.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
 #include "ui/input_limit.h"
@@ -32,10 +34,15 @@ inline std::string Show(std::u16string_view text) {
   return out;
 }
 
+inline std::string FormName(StoredForm form) { return form == StoredForm::kHex ? " hex" : " plain"; }
+
 class FakeWindow : public ui::DialogWindow {
  public:
   explicit FakeWindow(std::vector<std::string>& log) : log_(log) {
-    lists_[ui::kSeparationList] = {u"Space", u"No Space", u"Comma", u"Hyphen"};
+    // The lists start with the template's items, as the front ends fill them.
+    for (const res::InitialItems& data : res::MainDialogTemplate().initialData) {
+      for (const int textId : data.textIds) lists_[data.controlId].emplace_back(res::LoadResourceString(textId));
+    }
     lists_[ui::kFontList] = {};
   }
 
@@ -184,25 +191,33 @@ class FakeWindow : public ui::DialogWindow {
   int destroyedWhileInUse = 0;    // a font destroyed while a control still shows it
 };
 
-// Services with an in-memory settings store (values kept as given, hex or not).
+// Services with an in-memory settings store (values kept as given, hex or not), or with the real
+// settings store (Settings::kReal) and everything else from here.
 class FakeServices : public ui::DialogServices {
  public:
-  explicit FakeServices(std::vector<std::string>& log) : log_(log) {}
+  enum class Settings { kInMemory, kReal };
+  explicit FakeServices(std::vector<std::string>& log, Settings settings = Settings::kInMemory)
+      : real_(settings == Settings::kReal), log_(log) {}
 
-  void CreateSettingsFolder() override { log_.push_back("svc CreateSettingsFolder"); }
-  std::u16string SettingsFilePath() override { return u"/settings/setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key,
-                                  const std::u16string& section, const std::u16string& defaultValue, std::size_t size,
-                                  bool hex) override {
+  void CreateSettingsFolder() override {
+    log_.push_back("svc CreateSettingsFolder");
+    if (real_) hexcribe::CreateSettingsFolder();
+  }
+  std::u16string SettingsFilePath() override { return real_ ? GetSettingsFilePath() : u"/settings/setting.ini"; }
+  std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
+                                  const std::u16string& defaultValue, std::size_t size, StoredForm form,
+                                  const std::u16string& file) override {
     log_.push_back("svc Read " + Show(section) + "/" + Show(key) + " default=" + Show(defaultValue) +
-                   " size=" + std::to_string(size) + (hex ? " hex" : " plain") + " file=" + Show(file));
+                   " size=" + std::to_string(size) + FormName(form) + " file=" + Show(file));
+    if (real_) return hexcribe::ReadProfileValue(section, key, defaultValue, size, form, file);
     auto it = store.find(key);
     return it == store.end() ? defaultValue : it->second;
   }
-  bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
-                         const std::u16string& section, bool hex) override {
-    log_.push_back("svc Write " + Show(section) + "/" + Show(key) + "=" + Show(value) + (hex ? " hex" : " plain") +
+  bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
+                         StoredForm form, const std::u16string& file) override {
+    log_.push_back("svc Write " + Show(section) + "/" + Show(key) + "=" + Show(value) + FormName(form) +
                    " file=" + Show(file));
+    if (real_) return hexcribe::WriteProfileValue(section, key, value, form, file);
     store[key] = value;
     return true;
   }
@@ -252,6 +267,7 @@ class FakeServices : public ui::DialogServices {
   int clipboardCalls = 0;
 
  private:
+  bool real_;
   std::vector<std::string>& log_;
 };
 

@@ -31,6 +31,8 @@ TEST(Resources, MainDialogControlsAreUniqueInsideTheDialogAndTabOrdered) {
       EXPECT_LE(c.y + c.height, dialog.height) << c.id;
     }
   }
+  std::set<int> stringIds;
+  for (const StringEntry& entry : kStringTable) EXPECT_TRUE(stringIds.insert(entry.id).second) << "string " << entry.id;
   const std::vector<int> expected = {ui::kFontList,  ui::kResultBox,  ui::kWholeCommand, ui::kSeparationList,
                                      ui::kCopyButton, ui::kCloseButton, ui::kInputBox};
   EXPECT_EQ(tabStops, expected);
@@ -80,7 +82,8 @@ TEST(Resources, ControlKindsMatchWhatTheDialogRelyOn) {
   EXPECT_EQ(FindControl(dialog, ui::kWholeCommand)->style & kBsTypeMask, kBsAutoCheckBox);
   ASSERT_EQ(dialog.initialData.size(), 1u);
   EXPECT_EQ(dialog.initialData[0].controlId, ui::kSeparationList);
-  const std::vector<std::u16string_view> items(dialog.initialData[0].items.begin(), dialog.initialData[0].items.end());
+  std::vector<std::u16string_view> items;
+  for (const int textId : dialog.initialData[0].textIds) items.push_back(LoadResourceString(textId));
   EXPECT_EQ(items, (std::vector<std::u16string_view>{u"Space", u"No Space", u"Comma", u"Hyphen"}));
 }
 

@@ -10,31 +10,12 @@
 #include <string>
 
 #include "fake_window.h"
-#include "settings/profile_values.h"
-#include "settings/settings_location.h"
 #include "ui/main_dialog.h"
 
 namespace hexcribe::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Settings through the real store; faces, title and clipboard from the fake.
-class StoreServices : public test::FakeServices {
- public:
-  using FakeServices::FakeServices;
-  void CreateSettingsFolder() override { hexcribe::CreateSettingsFolder(); }
-  std::u16string SettingsFilePath() override { return GetSettingsFilePath(); }
-  std::u16string ReadProfileValue(const std::u16string& file, const std::u16string& key,
-                                  const std::u16string& section, const std::u16string& defaultValue, std::size_t size,
-                                  bool hex) override {
-    return hexcribe::ReadProfileValue(file, key, section, defaultValue, size, hex);
-  }
-  bool WriteProfileValue(const std::u16string& file, const std::u16string& key, const std::u16string& value,
-                         const std::u16string& section, bool hex) override {
-    return hexcribe::WriteProfileValue(file, key, value, section, hex);
-  }
-};
 
 class SettingsRoundTrip : public ::testing::Test {
  protected:
@@ -66,7 +47,8 @@ class SettingsRoundTrip : public ::testing::Test {
   void Run(const std::function<void(test::FakeWindow&)>& edit) {
     std::vector<std::string> log;
     test::FakeWindow window(log);
-    StoreServices services(log);
+    // Settings through the real store; faces, title and clipboard from the fake.
+    test::FakeServices services(log, test::FakeServices::Settings::kReal);
     MainDialog dialog(window, services);
     const bool existed = fs::exists(SettingsFile());
     const std::string before = existed ? FileText() : std::string();
@@ -87,7 +69,7 @@ class SettingsRoundTrip : public ::testing::Test {
 TEST_F(SettingsRoundTrip, FirstRunCreatesTheFolderAndSavesOnlyAtShutdown) {
   std::vector<std::string> log;
   test::FakeWindow window(log);
-  StoreServices services(log);
+  test::FakeServices services(log, test::FakeServices::Settings::kReal);
   MainDialog dialog(window, services);
   ASSERT_TRUE(dialog.OnInitDialog());
   EXPECT_TRUE(fs::is_directory(root_ / "config" / "Hexcribe"));

@@ -90,7 +90,7 @@ TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
   ASSERT_TRUE(section.has_value());
   const auto data = hexcribe::DecodeVersionBlock(*section);
   ASSERT_TRUE(data.has_value());
-  ASSERT_EQ(data->tables.size(), 1u);
+  ASSERT_EQ(data->tables.size(), 2u);  // U.S. English and Korean
 
   std::ifstream rc_file(HEXCRIBE_VERSION_RC);
   ASSERT_TRUE(rc_file) << HEXCRIBE_VERSION_RC;
@@ -105,12 +105,20 @@ TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
     rc_values.emplace_back((*it)[1], (*it)[2]);
   }
   std::vector<std::pair<std::string, std::string>> block_values;
-  for (const auto& entry : data->tables[0].strings) {
-    block_values.emplace_back(platform::posix::ToNativePath(entry.name), platform::posix::ToNativePath(entry.value));
+  std::vector<std::u16string> block_languages;
+  for (const auto& table : data->tables) {
+    block_languages.push_back(table.language);
+    for (const auto& entry : table.strings) {
+      block_values.emplace_back(platform::posix::ToNativePath(entry.name), platform::posix::ToNativePath(entry.value));
+    }
   }
   EXPECT_EQ(rc_values, block_values);
-  ASSERT_TRUE(std::regex_search(rc, m, std::regex(R"rx(BLOCK "([0-9A-Fa-f]{8})")rx")));
-  EXPECT_EQ(U16(m[1].str()), data->tables[0].language);
+  std::vector<std::u16string> rc_languages;
+  const std::regex table_line(R"rx(BLOCK "([0-9A-Fa-f]{8})")rx");
+  for (auto it = std::sregex_iterator(rc.begin(), rc.end(), table_line); it != std::sregex_iterator(); ++it) {
+    rc_languages.push_back(U16((*it)[1].str()));
+  }
+  EXPECT_EQ(rc_languages, block_languages);
 
   const auto number = [&](const char* pattern) {
     std::smatch found;
@@ -129,10 +137,14 @@ TEST(OwnExecutable, EmbeddedBlockAgreesWithTheWindowsResource) {
   EXPECT_EQ(data->fixed, rc_fixed);
   EXPECT_TRUE(std::regex_search(rc, std::regex(R"(FILEVERSION 1,0,0,1\s)")));
 
-  ASSERT_TRUE(std::regex_search(rc, m, std::regex(R"rx(VALUE "Translation", (\w+), (\w+))rx")));
-  const std::vector<hexcribe::VersionTranslation> rc_translation{
-      {static_cast<std::uint16_t>(std::stoul(m[1].str(), nullptr, 0)),
-       static_cast<std::uint16_t>(std::stoul(m[2].str(), nullptr, 0))}};
+  ASSERT_TRUE(std::regex_search(rc, m, std::regex(R"rx(VALUE "Translation", ([^\n]*))rx")));
+  std::vector<hexcribe::VersionTranslation> rc_translation;
+  const std::string pairs = m[1].str();
+  const std::regex pair(R"((\w+), (\w+))");
+  for (auto it = std::sregex_iterator(pairs.begin(), pairs.end(), pair); it != std::sregex_iterator(); ++it) {
+    rc_translation.push_back({static_cast<std::uint16_t>(std::stoul((*it)[1].str(), nullptr, 0)),
+                              static_cast<std::uint16_t>(std::stoul((*it)[2].str(), nullptr, 0))});
+  }
   EXPECT_EQ(data->translations, rc_translation);
 }
 

@@ -38,16 +38,16 @@ class RecordingServices final : public ui::DialogServices {
 
   void CreateSettingsFolder() override { log.push_back("create folder"); }
   std::u16string SettingsFilePath() override { return u"C:\\settings\\setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string& /*file*/, const std::u16string& key,
-                                  const std::u16string& section, const std::u16string& defaultValue,
-                                  std::size_t size, bool hex) override {
+  std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
+                                  const std::u16string& defaultValue, std::size_t size, StoredForm form,
+                                  const std::u16string& /*file*/) override {
     log.push_back("read " + Narrow(section) + "/" + Narrow(key) + " default=" + Narrow(defaultValue) +
-                  " size=" + std::to_string(size) + (hex ? " hex" : ""));
+                  " size=" + std::to_string(size) + (form == StoredForm::kHex ? " hex" : ""));
     return key == u"uni_font" ? savedFace : savedText;
   }
-  bool WriteProfileValue(const std::u16string& /*file*/, const std::u16string& key, const std::u16string& value,
-                         const std::u16string& section, bool hex) override {
-    log.push_back("write " + Narrow(section) + "/" + Narrow(key) + (hex ? " hex" : ""));
+  bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
+                         StoredForm form, const std::u16string& /*file*/) override {
+    log.push_back("write " + Narrow(section) + "/" + Narrow(key) + (form == StoredForm::kHex ? " hex" : ""));
     if (key == u"uni_font") writtenFace = value;
     if (key == u"mlang_text") writtenText = value;
     return true;

@@ -111,7 +111,9 @@ TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
                                                          IDD_CONVERTER_DIALOG));
   std::vector<app::win32::DialogInitEntry> expected;
   for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
-    for (std::u16string_view item : items.items) expected.push_back({items.controlId, 0x0403, Narrow(item)});
+    for (const int textId : items.textIds) {
+      expected.push_back({items.controlId, 0x0403, Narrow(res::LoadResourceString(textId))});
+    }
   }
   ASSERT_EQ(entries.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
@@ -160,11 +162,14 @@ TEST(Win32Resources, IconGroupHoldsLargeFullColourAndSmall16ColourImages) {
 
 TEST(Win32Resources, VersionDataMatchesTheVersionSource) {
   const std::u16string self = platform::GetOwnModulePath();
-  for (const res::VersionStringEntry& entry : res::kVersionStrings) {
-    EXPECT_EQ(platform::QueryVersionString(self, res::kVersionLanguage, entry.name), std::u16string(entry.value))
-        << Narrow(entry.name);
+  for (const std::u16string_view language : res::kVersionLanguages) {
+    for (const res::VersionStringEntry& entry : res::kVersionStrings) {
+      EXPECT_EQ(platform::QueryVersionString(self, std::u16string(language), entry.name), std::u16string(entry.value))
+          << Narrow(language) << " " << Narrow(entry.name);
+    }
   }
   EXPECT_EQ(platform::QueryVersionString(self, u"040904b0", u"ProductVersion"), u"1, 0, 0, 1");
+  EXPECT_EQ(platform::QueryVersionString(self, u"041204B0", u"ProductVersion"), u"1, 0, 0, 1");
 
   const std::wstring path(self.begin(), self.end());
   DWORD ignored = 0;
@@ -187,10 +192,13 @@ TEST(Win32Resources, VersionDataMatchesTheVersionSource) {
   EXPECT_EQ(fixed->dwFileType, res::kVersionType);
   EXPECT_EQ(fixed->dwFileSubtype, res::kVersionSubtype);
   ASSERT_TRUE(::VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &value, &length));
-  ASSERT_GE(length, 4u);
+  ASSERT_EQ(length, 4 * std::size(res::kVersionTranslations));
   const auto* translation = static_cast<const WORD*>(value);
-  EXPECT_EQ(translation[0], res::kVersionTranslationLanguage);
-  EXPECT_EQ(translation[1], res::kVersionTranslationCodePage);
+  for (const res::VersionTranslationEntry& entry : res::kVersionTranslations) {
+    EXPECT_EQ(translation[0], entry.language);
+    EXPECT_EQ(translation[1], entry.codePage);
+    translation += 2;
+  }
 }
 
 TEST(Win32Resources, TitleComesFromTheProgramsOwnVersionData) {

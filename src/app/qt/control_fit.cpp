@@ -6,20 +6,25 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <QTextBoundaryFinder>
 #include <algorithm>
 
 namespace hexcribe::app::qt {
 namespace {
 
-// Widest single word: a wrapping label cannot break inside one.
+// Widest piece between two line-break opportunities: a wrapping label cannot break inside one.
+// Chinese and Japanese may break between most characters, other scripts at spaces and hyphens.
 int WidestWord(const QFontMetrics& metrics, const QString& text) {
   int widest = 0;
-  for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-    widest = std::max(widest, metrics.horizontalAdvance(word));
+  QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+  qsizetype start = 0;
+  while (breaks.toNextBoundary() != -1) {
+    const qsizetype end = breaks.position();
+    widest = std::max(widest, metrics.horizontalAdvance(text.mid(start, end - start).trimmed()));
+    start = end;
   }
   return widest;
 }

@@ -1,25 +1,23 @@
-// Dialog-unit conversion and the choice of the dialog font.
+// The dialog font and its base units measured with Qt.
 #include "app/qt/dialog_units.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QStringList>
 
-#include "core/font_size.h"
 #include "platform/qt/display_font_qt.h"
 
 namespace hexcribe::app::qt {
 
 BaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int width = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
-  return {(width / 26 + 1) / 2, metrics.height()};
+  const QString alphabet = QString::fromUtf16(ui::kBaseUnitAlphabet.data(), ui::kBaseUnitAlphabet.size());
+  return ui::BaseUnitsFromFont(metrics.horizontalAdvance(alphabet), metrics.height());
 }
 
-QRect DialogRectToPixels(const BaseUnits& units, int x, int y, int width, int height) {
-  // Position and size convert independently, as the dialog manager does it.
-  return QRect(MulDiv(x, units.cx, 4), MulDiv(y, units.cy, 8), MulDiv(width, units.cx, 4),
-               MulDiv(height, units.cy, 8));
+QRect DialogRectToQRect(const BaseUnits& units, int x, int y, int width, int height) {
+  const ui::PixelRect rect = ui::DialogRectToPixels(units, x, y, width, height);
+  return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
 QFont DialogFont(const QString& face, int points) {
@@ -34,7 +32,7 @@ QFont DialogFont(const QString& face, int points) {
       break;
     }
   }
-  font.setPixelSize(MulDiv(points, platform::PrimaryScreenLogicalDpi(), 72));
+  font.setPixelSize(-ui::FontHeightForDpi(points, platform::PrimaryScreenLogicalDpi()));
   font.setWeight(QFont::Normal);
   font.setItalic(false);
   return font;

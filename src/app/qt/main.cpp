@@ -5,6 +5,7 @@
 
 #include "app/qt/main_window.h"
 #include "app/qt/session_end.h"
+#include "app/qt/ui_language.h"
 #include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
 
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Hexcribe"));
   QApplication::setDesktopFileName(QStringLiteral("hexcribe"));
+  // Before any window is built: the windows' texts, fonts and geometry follow the language.
+  const auto toolkitTranslation = hexcribe::app::qt::UseEnvironmentLanguage();
   hexcribe::app::qt::MainWindow window;
   hexcribe::ui::MainDialog dialog(window, hexcribe::ui::SystemServices());
   window.Attach(dialog);

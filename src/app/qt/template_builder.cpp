@@ -102,7 +102,7 @@ namespace {
 // A control's rectangle at the given base units; a drop-down list's closed box
 // is as high as its font and style need (the template gives the open list's height).
 QRect PlaceControl(const QWidget& widget, const res::ControlTemplate& control, const BaseUnits& units) {
-  QRect rect = DialogRectToPixels(units, control.x, control.y, control.width, control.height);
+  QRect rect = DialogRectToQRect(units, control.x, control.y, control.width, control.height);
   if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) rect.setHeight(combo->sizeHint().height());
   return rect;
 }
@@ -162,20 +162,20 @@ BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTempla
     auto it = built.controls.find(data.controlId);
     if (it == built.controls.end()) continue;
     if (auto* combo = qobject_cast<QComboBox*>(it->second)) {
-      for (std::u16string_view item : data.items) combo->addItem(ToQString(item));
+      for (const int textId : data.textIds) combo->addItem(ToQString(res::LoadResourceString(textId)));
       combo->setCurrentIndex(-1);  // a list starts without selection
     }
   }
 
   built.units = UnitsThatFit(BaseUnitsOf(built.font), placed);
-  const QRect client = DialogRectToPixels(built.units, 0, 0, dialogTemplate.width, dialogTemplate.height);
+  const QRect client = DialogRectToQRect(built.units, 0, 0, dialogTemplate.width, dialogTemplate.height);
   built.clientSize = client.size();
   dialog.setFixedSize(built.clientSize);
   for (const auto& [widget, control] : placed) {
     QRect rect = PlaceControl(*widget, *control, built.units);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
       // The list shows as many items as the template's open height holds.
-      const QRect open = DialogRectToPixels(built.units, control->x, control->y, control->width, control->height);
+      const QRect open = DialogRectToQRect(built.units, control->x, control->y, control->width, control->height);
       const int itemHeight = QFontMetrics(built.font).height() + 2;
       combo->setMaxVisibleItems(std::max(1, (open.height() - rect.height()) / std::max(1, itemHeight)));
     }

@@ -44,7 +44,8 @@ void DpiLayout::Apply(int dpi, int ownFontControl) {
   }
   const HGDIOBJ previous = ::SelectObject(dc, font);
   const bool measured = ::GetTextMetricsW(dc, &metrics) &&
-                        ::GetTextExtentPoint32W(dc, L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz", 52, &alphabet);
+                        ::GetTextExtentPoint32W(dc, platform::win32::ToWide(ui::kBaseUnitAlphabet).c_str(),
+                                                 static_cast<int>(ui::kBaseUnitAlphabet.size()), &alphabet);
   ::SelectObject(dc, previous);
   ::ReleaseDC(dialog_, dc);
   if (!measured) {

@@ -9,6 +9,7 @@
 
 #include "app/win32/about_box.h"
 #include "app/win32/dpi_layout.h"
+#include "core/font_size.h"
 #include "platform/win32/wide_text.h"
 #include "ui/input_limit.h"
 
@@ -85,7 +86,7 @@ ui::FontHandle Win32DialogWindow::CreatePointFont(int tenthsOfPoint, const std::
   // Tenths of a point to a character height with the window's vertical
   // resolution (negative: the character height, not the cell height).
   LOGFONTW font{};
-  font.lfHeight = -std::abs(::MulDiv(dpi_, tenthsOfPoint, 720));
+  font.lfHeight = -std::abs(PointSizeToPixels(tenthsOfPoint, dpi_));
   font.lfCharSet = DEFAULT_CHARSET;
   // A longer name is cut like lstrcpyn does; an empty one gives the default face.
   ToWide(face).copy(font.lfFaceName, LF_FACESIZE - 1);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/unicode.h"
 #include "platform/platform.h"
 
 namespace hexcribe::platform {
@@ -29,7 +30,7 @@ bool WriteConsoleUnits(StandardStream stream, std::u16string_view units) {
   while (!units.empty()) {
     std::size_t chunk = std::min(units.size(), kMaxUnitsPerWrite);
     // Never split a surrogate pair between two writes.
-    if (chunk < units.size() && units[chunk - 1] >= 0xD800 && units[chunk - 1] <= 0xDBFF) --chunk;
+    if (chunk < units.size() && IsHighSurrogate(units[chunk - 1])) --chunk;
     DWORD written = 0;
     if (!::WriteConsoleW(handle, units.data(), static_cast<DWORD>(chunk), &written, nullptr) || written == 0) {
       return false;

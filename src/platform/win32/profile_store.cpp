@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/unicode.h"
 #include "platform/platform.h"
 #include "platform/win32/save_lock.h"
 #include "platform/win32/unique_handles.h"
@@ -81,7 +82,7 @@ bool CreateCopy(const std::wstring& path, std::string_view bytes, TemporaryFile&
     seed = seed * 1664525u + 1013904223u;
     wchar_t digits[kTemporarySuffixDigits + 1] = {};
     for (std::size_t i = 0; i < kTemporarySuffixDigits; ++i) {
-      digits[i] = L"0123456789abcdef"[(seed >> (4 * i)) & 0xF];
+      digits[i] = static_cast<wchar_t>(kUpperHexDigits[(seed >> (4 * i)) & 0xF]);
     }
     std::wstring name = path + kTemporaryInfix + digits;
     // CREATE_NEW: never reuse a file that is there already.

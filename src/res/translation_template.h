@@ -1,0 +1,14 @@
+// The texts translators translate, as the entries of a gettext template (hexcribe.pot).
+#pragma once
+
+#include <string>
+
+namespace hexcribe::res {
+
+// One entry per distinct text of the dialogs, their list items and the string table, in table
+// order: a comment saying where the text shows, the c-format flag where it has a %s, the msgid and
+// an empty msgstr. No header: the template's header and the desktop files' texts are added by
+// src/res/po/update_translations.py.
+std::string WriteTranslationTemplateEntries();
+
+}  // namespace hexcribe::res
