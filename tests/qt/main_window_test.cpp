@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <QFontDatabase>
 #include <QAbstractItemView>
-#include <QAccessible>
 #include <csignal>
 #include <cmath>
 #include <iostream>
@@ -30,6 +29,8 @@
 
 #include "fonts/face_list.h"
 #include "memory_services.h"
+#include "paste_command_cases.h"
+#include "status_line_cases.h"
 #include "platform/platform.h"
 #include "app/qt/about_box.h"
 #include "app/qt/dialog_units.h"
@@ -157,45 +158,14 @@ TEST_F(MainWindowTest, CopyPutsTheRegeneratedCommandWithoutZeroOnTheClipboard) {
   EXPECT_EQ(QApplication::clipboard()->text(), QString());
 }
 
-TEST_F(MainWindowTest, StatusLineFollowsTextAndFaceAndIsReadAsText) {
-  const int latin = 0;   // DejaVu Sans: no Hangul, but U+1F600
-  const int hangul = 2;  // NanumGothic: no emoji
-  const QString emoji = QStringLiteral("\U0001F600");
-  struct Row {
-    const char* name;
-    int face;
-    QString input;
-    QString status;
-  };
-  const Row rows[] = {
-      {"empty", latin, QString(), QStringLiteral("Characters: 0; Bytes: 0")},
-      {"ASCII", latin, QStringLiteral("Hi"), QStringLiteral("Characters: 2; Bytes: 4")},
-      {"Hangul in a Latin face", latin, QStringLiteral("\uD55C\uAD6D"),
-       QStringLiteral("Characters: 2; Bytes: 4; No glyph in font: 2")},
-      {"Hangul in a Hangul face", hangul, QStringLiteral("\uD55C\uAD6D"), QStringLiteral("Characters: 2; Bytes: 4")},
-      {"emoji", latin, emoji, QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1")},
-      {"emoji in a face without it", hangul, emoji,
-       QStringLiteral("Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in font: 1")},
-      {"exactly 1023 units", latin, QString(1023, u'A'), QStringLiteral("Characters: 1023; Bytes: 2046")},
-      {"1024 units", latin, QString(1024, u'A'),
-       QStringLiteral("Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)")},
-      {"pair cut at 1023", latin, QString(1022, u'A') + emoji,
-       QStringLiteral("Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1023")},
-  };
-  auto* status = qobject_cast<QLabel*>(window.Control(ui::kStatusLine));
-  ASSERT_NE(status, nullptr);
-  for (const Row& row : rows) {
-    Combo(ui::kFontList)->setCurrentIndex(row.face);
-    emit Combo(ui::kFontList)->activated(row.face);
-    Edit(ui::kInputBox)->setPlainText(row.input);  // a user edit: notifies
-    EXPECT_EQ(status->text(), row.status) << row.name;
+TEST_F(MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
+  for (const test::StatusLineCase& c : test::StatusLineCases()) {
+    const int face = Combo(ui::kFontList)->findText(ToQString(c.face));
+    Combo(ui::kFontList)->setCurrentIndex(face);
+    emit Combo(ui::kFontList)->activated(face);
+    Edit(ui::kInputBox)->setPlainText(ToQString(c.input));  // a user edit: notifies
+    EXPECT_EQ(window.GetText(ui::kStatusLine, 0), c.status) << c.name;
   }
-  // Not a tab stop; a screen reader reads it as static text named by what it says.
-  EXPECT_EQ(status->focusPolicy(), Qt::NoFocus);
-  QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(status);
-  ASSERT_NE(readable, nullptr);
-  EXPECT_EQ(readable->role(), QAccessible::StaticText);
-  EXPECT_EQ(readable->text(QAccessible::Name), status->text());
 }
 
 TEST_F(MainWindowTest, InputIsReadRawWithWindowsLineBreaks) {
@@ -295,42 +265,26 @@ TEST_F(MainWindowTest, ContextMenusOfTheWindowAndTheTextBoxesOfferTheAboutEntry)
 }
 
 TEST_F(MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
-  auto* input = static_cast<LimitedTextEdit*>(Edit(ui::kInputBox));
-  struct Case {
-    const char* name;
-    QString clipboard;
-    QString before;  // the cursor goes after its first unit
-    bool enabled;
-    QString inserted;
-  };
-  const Case cases[] = {
-      {"one command", QStringLiteral("Print 'U::5C D5 6D AD';"), QStringLiteral("ab"), true,
-       QStringLiteral("\uD55C\uAD6D")},
-      {"lines of numbers", QStringLiteral("41,00\r\n42-00\n"), QStringLiteral("."), true, QStringLiteral("A\nB")},
-      {"malformed number", QStringLiteral("41 0"), QStringLiteral("."), false, QString()},
-      {"up to the input limit", QStringLiteral("41 00 42 00"), QString(32'766, u'x'), true, QStringLiteral("A")},
-  };
-  for (const Case& c : cases) {
-    input->setPlainText(c.before);
+  QPlainTextEdit* input = Edit(ui::kInputBox);
+  for (test::PasteCommandCase c : test::PasteCommandCases()) {
+    if (c.before.empty()) c.before = std::u16string(ui::kInputLimit - 1, u'x');
+    window.SetText(ui::kInputBox, c.before);
     QTextCursor cursor = input->textCursor();
     cursor.setPosition(1);
     input->setTextCursor(cursor);
-    QApplication::clipboard()->setText(c.clipboard);
+    QApplication::clipboard()->setText(QString::fromStdString(c.clipboard));
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), input->viewport()->mapToGlobal(QPoint(5, 5)));
     QApplication::sendEvent(input->viewport(), &event);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(menu, nullptr) << c.name;
     const QList<QAction*> actions = menu->actions();
-    const auto at = std::find_if(actions.begin(), actions.end(), [](const QAction* a) {
-      return a->objectName() == QStringLiteral("paste-command-as-text");
-    });
-    ASSERT_NE(at, actions.end()) << c.name;
-    EXPECT_EQ((*std::prev(at))->objectName(), QStringLiteral("edit-paste")) << c.name;
-    EXPECT_EQ((*at)->text(), QStringLiteral("Paste Co&mmand as Text"));
-    EXPECT_EQ((*at)->isEnabled(), c.enabled) << c.name;
-    if (c.enabled) (*at)->trigger();
+    const qsizetype at = actions.indexOf(menu->findChild<QAction*>(QStringLiteral("paste-command-as-text")));
+    ASSERT_GT(at, 0) << c.name;
+    EXPECT_EQ(actions[at - 1]->objectName(), QStringLiteral("edit-paste")) << c.name;
+    EXPECT_EQ(actions[at]->isEnabled(), c.enabled) << c.name;
+    if (c.enabled) actions[at]->trigger();
     menu->close();
-    EXPECT_EQ(input->toPlainText(), c.before.left(1) + c.inserted + c.before.mid(1)) << c.name;
+    EXPECT_EQ(window.GetText(ui::kInputBox, 0), c.before.substr(0, 1) + c.inserted + c.before.substr(1)) << c.name;
   }
   EXPECT_TRUE(Result().startsWith(QStringLiteral("Print 'U::78 00 41 00 78 00")));  // the command followed
 }
