@@ -29,8 +29,7 @@
 
 #include "fonts/face_list.h"
 #include "memory_services.h"
-#include "paste_command_cases.h"
-#include "status_line_cases.h"
+#include "dialog_cases.h"
 #include "platform/platform.h"
 #include "app/qt/about_box.h"
 #include "app/qt/dialog_units.h"
@@ -262,31 +261,6 @@ TEST_F(MainWindowTest, ContextMenusOfTheWindowAndTheTextBoxesOfferTheAboutEntry)
     about->trigger();
     EXPECT_TRUE(shown);
   }
-}
-
-TEST_F(MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
-  QPlainTextEdit* input = Edit(ui::kInputBox);
-  for (test::PasteCommandCase c : test::PasteCommandCases()) {
-    if (c.before.empty()) c.before = std::u16string(ui::kInputLimit - 1, u'x');
-    window.SetText(ui::kInputBox, c.before);
-    QTextCursor cursor = input->textCursor();
-    cursor.setPosition(1);
-    input->setTextCursor(cursor);
-    QApplication::clipboard()->setText(QString::fromStdString(c.clipboard));
-    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), input->viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(input->viewport(), &event);
-    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    ASSERT_NE(menu, nullptr) << c.name;
-    const QList<QAction*> actions = menu->actions();
-    const qsizetype at = actions.indexOf(menu->findChild<QAction*>(QStringLiteral("paste-command-as-text")));
-    ASSERT_GT(at, 0) << c.name;
-    EXPECT_EQ(actions[at - 1]->objectName(), QStringLiteral("edit-paste")) << c.name;
-    EXPECT_EQ(actions[at]->isEnabled(), c.enabled) << c.name;
-    if (c.enabled) actions[at]->trigger();
-    menu->close();
-    EXPECT_EQ(window.GetText(ui::kInputBox, 0), c.before.substr(0, 1) + c.inserted + c.before.substr(1)) << c.name;
-  }
-  EXPECT_TRUE(Result().startsWith(QStringLiteral("Print 'U::78 00 41 00 78 00")));  // the command followed
 }
 
 TEST_F(MainWindowTest, IsATopLevelWindowWhoseAboutBoxIsADialog) {

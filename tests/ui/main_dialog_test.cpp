@@ -11,7 +11,7 @@
 #include "core/character_map.h"
 #include "fake_window.h"
 #include "res/resource.h"
-#include "status_line_cases.h"
+#include "dialog_cases.h"
 #include "ui/input_limit.h"
 
 namespace hexcribe::ui {
@@ -285,40 +285,30 @@ TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
 }
 
 TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) {
-  const std::u16string hangul = u"\uD55C\uAD6D";
-  const std::u16string full(ui::kInputLimit - 1, u'x');
-  struct Case {
-    const char* name;
-    std::optional<std::u16string> clipboard;
-    std::u16string before;
-    std::optional<std::u16string> inserted;  // nullopt: the item is disabled
-  };
-  const Case cases[] = {
-      {"one command", u"Print 'U::5C D5 6D AD';", u"", hangul},
-      {"no separator", u"5CD56DAD", u"", hangul},
-      {"comma", u"5C,D5,6D,AD", u"", hangul},
-      {"hyphen, lower case", u"5c-d5-6d-ad", u"", hangul},
-      {"several lines, a count after one", u"Print 'U::41 00';\t2\r\n\r\n42 00 0D 00 0A 00 43 00\n", u"",
+  std::vector<test::PasteCommandCase> cases = test::PasteCommandCases();
+  const std::vector<test::PasteCommandCase> more = {
+      {"a count after a command, a blank line", "Print 'U::41 00';\t2\r\n\r\n42 00 0D 00 0A 00 43 00", u".", true,
        u"A\r\n\r\nB\r\nC"},
-      {"odd byte count", u"41 00 42", u"", std::nullopt},
-      {"lone surrogate", u"3D D8 41 00", u"", std::nullopt},
-      {"broken wrapper", u"Print 'U::41 00'", u"", std::nullopt},
-      {"one bad line among good ones", u"41 00\nhello\n", u"", std::nullopt},
-      {"a zero unit", u"41 00 00 00", u"", std::nullopt},
-      {"blanks only", u" \r\n", u"", std::nullopt},
-      {"not ASCII", u"\uFF14\uFF11 00", u"", std::nullopt},
-      {"no text on the clipboard", std::nullopt, u"", std::nullopt},
-      {"up to the input limit", u"41 00 42 00", full, u"A"},
-      {"a pair past the input limit", u"3D D8 00 DE", full, u""},
+      {"broken wrapper", "Print 'U::41 00'", u".", false, u""},
+      {"one bad line among good ones", "41 00\nhello\n", u".", false, u""},
+      {"a zero unit", "41 00 00 00", u".", false, u""},
+      {"blanks only", " \r\n", u".", false, u""},
+      {"a pair past the input limit", "3D D8 00 DE", u"", true, u""},
   };
+  cases.insert(cases.end(), more.begin(), more.end());
   Start();
-  for (const Case& c : cases) {
-    services.clipboardText = c.clipboard;
+  for (test::PasteCommandCase& c : cases) {
+    if (c.before.empty()) c.before = std::u16string(ui::kInputLimit - 1, u'x');
+    services.clipboardText = std::u16string(c.clipboard.begin(), c.clipboard.end());
     window.Type(kInputBox, c.before);
-    EXPECT_EQ(dialog.CanPasteCommandAsText(), c.inserted.has_value()) << c.name;
-    dialog.PasteCommandAsText();
-    EXPECT_EQ(test::Show(window.RawText(kInputBox)), test::Show(c.before + c.inserted.value_or(u""))) << c.name;
+    EXPECT_EQ(dialog.CanPasteCommandAsText(), c.enabled) << c.name;
+    dialog.PasteCommandAsText();  // the fake box's cursor is at its end
+    EXPECT_TRUE(window.RawText(kInputBox) == c.before + c.inserted) << c.name;
   }
+  services.clipboardText.reset();  // a clipboard without text, or with more than ASCII
+  EXPECT_FALSE(dialog.CanPasteCommandAsText());
+  services.clipboardText = u"\uFF14\uFF11 00";
+  EXPECT_FALSE(dialog.CanPasteCommandAsText());
 }
 
 TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPairOrALineBreak) {

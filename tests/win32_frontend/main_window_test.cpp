@@ -13,8 +13,7 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "paste_command_cases.h"
-#include "status_line_cases.h"
+#include "dialog_cases.h"
 #include "app/win32/dpi_layout.h"
 #include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"

@@ -1,5 +1,7 @@
-// The status line's cases, one table for the portable dialog and both front ends: the face chosen
+// Case tables the portable dialog and both front ends share. The status line: the face chosen
 // (DejaVu Sans: Latin and U+1F600, no Hangul; NanumGothic: Hangul, no emoji), the text, the line.
+// Paste Command as Text: the clipboard, the input box's text (the cursor after its first unit;
+// empty: the box one unit short of its limit), the entry's state, what it inserts.
 #pragma once
 
 #include <string>
@@ -28,6 +30,24 @@ inline std::vector<StatusLineCase> StatusLineCases() {
        u"Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)"},
       {"pair cut at 1023", latin, std::u16string(1022, u'A') + emoji + u"B",
        u"Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1024"},
+  };
+}
+
+struct PasteCommandCase {
+  const char* name;
+  std::string clipboard;
+  std::u16string before;
+  bool enabled;
+  std::u16string inserted;  // line breaks as CR LF
+};
+
+inline std::vector<PasteCommandCase> PasteCommandCases() {
+  return {
+      {"one command", "Print 'U::5C D5 6D AD';", u"ab", true, u"\uD55C\uAD6D"},
+      {"lines of numbers", "41,00\r\n42-00\n4300\n", u".", true, u"A\r\nB\r\nC"},
+      {"lone surrogate", "3D D8", u".", false, u""},
+      {"malformed number", "41 0", u".", false, u""},
+      {"up to the box's limit", "41 00 42 00", u"", true, u"A"},
   };
 }
 
