@@ -34,6 +34,13 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
     for f in /usr/share/wine/fonts/*.ttf /usr/share/wine/fonts/*.fon; do
       [ -e "$f" ] && { cp -n "$f" "$fonts/" || true; }
     done
+    # Windows' user-interface faces of Korean, Japanese and Chinese, which the translated dialogs
+    # name, are not free to copy: stand in the host's Noto CJK faces of the same scripts.
+    for pair in "Malgun Gothic=Noto Sans CJK KR" "Meiryo UI=Noto Sans CJK JP" \
+                "Microsoft YaHei UI=Noto Sans CJK SC" "Microsoft JhengHei UI=Noto Sans CJK TC"; do
+      timeout -k 5 120 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+        /v "${pair%%=*}" /d "${pair#*=}" /f >/dev/null 2>&1 9>&-
+    done
     touch "$WINEPREFIX/.hexcribe-ready"
   fi
 } 9>"$root/.lock"

@@ -10,7 +10,7 @@ int main(int argc, char** argv) {
   }
   const auto text = hexcribe::res::WriteDialogResources();
   if (!text) {
-    std::fputs("hexcribe_dialog_rc_tool: an initial list item is not plain ASCII\n", stderr);
+    std::fputs("hexcribe_dialog_rc_tool: an initial list item holds a zero character\n", stderr);
     return 1;
   }
   std::FILE* out = std::fopen(argv[1], "wb");

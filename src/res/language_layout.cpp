@@ -27,10 +27,10 @@ constexpr LayoutChange kChanges[] = {
     // Japanese: the instructions take four lines; in the bottom row "Copy to Clipboard" and the
     // Separation list's items are wider, the check box and the label narrower than in English.
     {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, kInstructionsText, 0, -3, 0, 3},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_WHOLE_COMMAND, {}, 0, 0, -8, 0},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, u"Separation", -14, 0, -11, 0},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_SEPARATION_COMBO, {}, -28, 0, 7, 0},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_COPY_CLIPBOARD, {}, -21, 0, 21, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_WHOLE_COMMAND, {}, 0, 0, -13, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, u"Separation", -14, 0, -15, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_SEPARATION_COMBO, {}, -29, 0, 5, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_COPY_CLIPBOARD, {}, -24, 0, 24, 0},
 };
 
 }  // namespace

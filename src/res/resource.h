@@ -7,6 +7,9 @@
 #define IDS_ABOUTBOX 101
 #define IDD_CONVERTER_DIALOG 102
 #define IDR_MAINFRAME 128
+/* The code of the language a module's resources are in ("en", "ko"), one in each language's
+   string table: which language Windows' resource loader picked. */
+#define IDS_UI_LANGUAGE 150
 
 /* The status line's texts, and the input box's context menu on Windows. */
 #define IDS_STATUS_CHARACTERS 300

@@ -8,6 +8,9 @@
 
 namespace hexcribe::res {
 
+// The code that names English, the language the tables are written in.
+inline constexpr std::string_view kEnglishCode = "en";
+
 struct TranslatedText {
   std::u16string_view english;
   std::u16string_view text;

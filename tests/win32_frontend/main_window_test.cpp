@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cwchar>
 #include <optional>
 #include <string>
@@ -348,6 +349,34 @@ TEST_F(Win32MainWindowTest, WindowMenuEndsWithASeparatorAndTheAboutEntry) {
   EXPECT_EQ(std::wstring(text), L"&About Hexcribe...");
 }
 
+// The dialog is made from the resources of the user's UI language, which Windows' loader picks
+// (Wine takes it from LANG or LC_MESSAGES): HEXCRIBE_EXPECTED_LANGUAGE names it where CTest sets a
+// locale, English otherwise. The program's own texts (the window menu's entry) follow the same
+// language, and the list items read right whatever the ANSI code page.
+TEST_F(Win32MainWindowTest, TextsComeFromTheResourcesOfTheUsersLanguage) {
+  const char* expected = std::getenv("HEXCRIBE_EXPECTED_LANGUAGE");
+  const res::Translation* language = res::UiLanguage();
+  EXPECT_EQ(language != nullptr ? language->code : res::kEnglishCode, expected != nullptr ? expected : "en");
+  const res::DialogTemplate& table = res::MainDialogTemplate(language);
+  HWND control = ::GetWindow(dialog, GW_CHILD);
+  for (const res::ControlTemplate& item : table.controls) {
+    ASSERT_NE(control, nullptr);
+    if (!item.text.empty()) {
+      EXPECT_EQ(Text(control), item.text) << item.id;
+    }
+    control = ::GetWindow(control, GW_HWNDNEXT);
+  }
+  const HWND separation = ::GetDlgItem(dialog, IDC_SEPARATION_COMBO);
+  int index = 0;
+  for (const int textId : table.initialData.front().textIds) {
+    EXPECT_EQ(ItemText(separation, index++), res::LoadResourceString(textId, language));
+  }
+  const HMENU menu = ::GetSystemMenu(dialog, FALSE);
+  wchar_t text[64] = {};
+  ::GetMenuStringW(menu, static_cast<UINT>(::GetMenuItemCount(menu) - 1), text, 64, MF_BYPOSITION);
+  EXPECT_EQ(std::u16string(text, text + std::wcslen(text)), res::LoadResourceString(IDS_ABOUTBOX, language));
+}
+
 // While the About box runs its own modal loop, a timer looks at it and presses Enter there.
 HWND g_aboutSeen = nullptr;
 std::u16string g_aboutText;
@@ -424,7 +453,7 @@ TEST_F(Win32MainWindowTest, DpiChangeTakesTheSuggestedRectangleAndScalesFontAndL
   const RECT copyAtFirst = controlRect(IDC_COPY_CLIPBOARD);
   const int copyWidth = copyAtFirst.right - copyAtFirst.left;
   for (const int dpi : {firstDpi * 2, firstDpi * 3 / 2, firstDpi}) {
-    const RECT suggested{40, 30, 40 + 600 * dpi / 96, 30 + 450 * dpi / 96};
+    const RECT suggested{40, 30, 40 + 600 * dpi / 96, 30 + 650 * dpi / 96};
     ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     RECT shown{};
     ::GetWindowRect(dialog, &shown);
@@ -436,6 +465,13 @@ TEST_F(Win32MainWindowTest, DpiChangeTakesTheSuggestedRectangleAndScalesFontAndL
   }
   const RECT copy = controlRect(IDC_COPY_CLIPBOARD);
   EXPECT_TRUE(::EqualRect(&copy, &copyAtFirst));
+  // A suggestion too small for the layout: the window grows until the bottom row is in it.
+  const RECT small{40, 30, 140, 130};
+  ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(firstDpi, firstDpi), reinterpret_cast<LPARAM>(&small));
+  RECT client{};
+  ::GetClientRect(dialog, &client);
+  EXPECT_LE(controlRect(IDC_CLOSE).bottom, client.bottom);
+  EXPECT_LE(controlRect(IDC_CLOSE).right, client.right);
 }
 
 // The real loop: keys posted as a user's would arrive; the closing action comes

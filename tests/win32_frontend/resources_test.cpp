@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/utf8_text.h"
 #include "dialog_resource.h"
 #include "platform/platform.h"
 #include "app/win32/dialog_init_data.h"
@@ -25,9 +26,11 @@ namespace {
 using testing::CompiledControl;
 using testing::CompiledDialog;
 
-std::span<const std::uint8_t> ResourceBytes(const wchar_t* type, int id) {
+// A resource of this program; in one language (a Windows language id), or as the loader picks it.
+std::span<const std::uint8_t> ResourceBytes(const wchar_t* type, int id, std::optional<WORD> language = {}) {
   const HMODULE self = ::GetModuleHandleW(nullptr);
-  const HRSRC info = ::FindResourceW(self, MAKEINTRESOURCEW(id), type);
+  const HRSRC info = language ? ::FindResourceExW(self, type, MAKEINTRESOURCEW(id), *language)
+                              : ::FindResourceW(self, MAKEINTRESOURCEW(id), type);
   if (info == nullptr) return {};
   const HGLOBAL loaded = ::LoadResource(self, info);
   const void* data = loaded != nullptr ? ::LockResource(loaded) : nullptr;
@@ -56,9 +59,23 @@ std::string Narrow(std::u16string_view text) {
   return out;
 }
 
-void ExpectTemplateMatches(const res::DialogTemplate& table) {
-  SCOPED_TRACE("dialog " + std::to_string(table.id));
-  const std::optional<CompiledDialog> compiled = testing::ParseDialogTemplate(ResourceBytes(RT_DIALOG, table.id));
+// U.S. English, then every translation under each of its Windows language ids.
+struct ResourceLanguage {
+  const res::Translation* translation;  // nullptr: English
+  WORD id;
+};
+std::vector<ResourceLanguage> ResourceLanguages() {
+  std::vector<ResourceLanguage> languages = {{nullptr, 0x0409}};
+  for (const res::Translation& translation : res::Translations()) {
+    for (const std::uint16_t id : translation.windowsLanguages) languages.push_back({&translation, id});
+  }
+  return languages;
+}
+
+void ExpectTemplateMatches(const res::DialogTemplate& table, WORD language) {
+  SCOPED_TRACE("dialog " + std::to_string(table.id) + ", language " + std::to_string(language));
+  const std::optional<CompiledDialog> compiled =
+      testing::ParseDialogTemplate(ResourceBytes(RT_DIALOG, table.id, language));
   ASSERT_TRUE(compiled.has_value());
   EXPECT_EQ(compiled->extended, table.extended);
   EXPECT_EQ(compiled->style, table.style);
@@ -101,28 +118,64 @@ void ExpectTemplateMatches(const res::DialogTemplate& table) {
   }
 }
 
-TEST(Win32Resources, MainDialogTemplateMatchesTheSharedTable) { ExpectTemplateMatches(res::MainDialogTemplate()); }
+TEST(Win32Resources, DialogTemplatesMatchTheSharedTablesInEveryLanguage) {
+  for (const ResourceLanguage& language : ResourceLanguages()) {
+    ExpectTemplateMatches(res::MainDialogTemplate(language.translation), language.id);
+    ExpectTemplateMatches(res::AboutBoxTemplate(language.translation), language.id);
+  }
+}
 
-TEST(Win32Resources, AboutBoxTemplateMatchesTheSharedTable) { ExpectTemplateMatches(res::AboutBoxTemplate()); }
-
-TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
-  const std::vector<app::win32::DialogInitEntry> entries =
-      app::win32::ParseDialogInitData(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType),
-                                                         IDD_CONVERTER_DIALOG));
-  std::vector<app::win32::DialogInitEntry> expected;
-  for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
-    for (const int textId : items.textIds) {
-      expected.push_back({items.controlId, 0x0403, Narrow(res::LoadResourceString(textId))});
+// The items are UTF-8, the same under any ANSI code page; the About box has none.
+TEST(Win32Resources, InitialListItemsAreEachLanguagesOwnInUtf8) {
+  for (const ResourceLanguage& language : ResourceLanguages()) {
+    SCOPED_TRACE(language.id);
+    const std::vector<app::win32::DialogInitEntry> entries = app::win32::ParseDialogInitData(
+        ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_CONVERTER_DIALOG, language.id));
+    std::vector<app::win32::DialogInitEntry> expected;
+    for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
+      for (const int textId : items.textIds) {
+        expected.push_back({items.controlId, 0x0403,
+                            EncodeUtf8(res::LoadResourceString(textId, language.translation), InvalidUtf8::Replace)});
+      }
     }
+    ASSERT_EQ(entries.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      EXPECT_EQ(entries[i].controlId, expected[i].controlId);
+      EXPECT_EQ(entries[i].message, expected[i].message);
+      EXPECT_EQ(entries[i].text, expected[i].text);
+    }
+    EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX, language.id).empty());
   }
-  ASSERT_EQ(entries.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(entries[i].controlId, expected[i].controlId);
-    EXPECT_EQ(entries[i].message, expected[i].message);
-    EXPECT_EQ(entries[i].text, expected[i].text);
+}
+
+// A string of a language's string table: tables hold 16 strings a block, each counted UTF-16.
+std::optional<std::u16string> TableString(int id, WORD language) {
+  const std::span<const std::uint8_t> block = ResourceBytes(RT_STRING, id / 16 + 1, language);
+  std::size_t offset = 0;
+  for (int index = 0; index < 16 && offset + 2 <= block.size(); ++index) {
+    const std::size_t units = block[offset] | block[offset + 1] << 8;
+    offset += 2;
+    if (offset + 2 * units > block.size()) break;
+    if (index == id % 16) {
+      std::u16string text;
+      for (std::size_t i = 0; i < units; ++i) text += static_cast<char16_t>(block[offset + 2 * i] | block[offset + 2 * i + 1] << 8);
+      return text;
+    }
+    offset += 2 * units;
   }
-  // The About box has no initial data.
-  EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX).empty());
+  return std::nullopt;
+}
+
+TEST(Win32Resources, StringTableOfEveryLanguageHoldsItsTextsAndNamesItsLanguage) {
+  for (const ResourceLanguage& language : ResourceLanguages()) {
+    SCOPED_TRACE(language.id);
+    for (const res::StringEntry& entry : res::kStringTable) {
+      EXPECT_EQ(TableString(entry.id, language.id), std::u16string(res::LoadResourceString(entry.id, language.translation)))
+          << entry.id;
+    }
+    const std::string_view code = language.translation != nullptr ? language.translation->code : res::kEnglishCode;
+    EXPECT_EQ(TableString(IDS_UI_LANGUAGE, language.id), std::u16string(code.begin(), code.end()));
+  }
 }
 
 TEST(Win32Resources, StringTableMatchesTheSharedTable) {

@@ -55,12 +55,15 @@ void ApplyDialogInitData(HWND dialog, const std::vector<DialogInitEntry>& entrie
     if (entry.message == kAddComboString) message = CB_ADDSTRING;
     if (entry.message == kAddListString) message = LB_ADDSTRING;
     if (message == 0) continue;
-    // The resource holds ANSI text; the controls take UTF-16.
+    // The controls take UTF-16. MB_ERR_INVALID_CHARS makes the UTF-8 reading fail on ANSI bytes.
     std::wstring wide(entry.text.size(), L'\0');
-    const int units = entry.text.empty() ? 0
-                                         : ::MultiByteToWideChar(CP_ACP, 0, entry.text.data(),
-                                                                 static_cast<int>(entry.text.size()), wide.data(),
-                                                                 static_cast<int>(wide.size()));
+    int units = 0;
+    for (const auto& [codePage, flags] : {std::pair<UINT, DWORD>{CP_UTF8, MB_ERR_INVALID_CHARS}, {CP_ACP, 0}}) {
+      if (entry.text.empty()) break;
+      units = ::MultiByteToWideChar(codePage, flags, entry.text.data(), static_cast<int>(entry.text.size()),
+                                    wide.data(), static_cast<int>(wide.size()));
+      if (units > 0) break;
+    }
     wide.resize(units > 0 ? static_cast<std::size_t>(units) : 0);
     ::SendDlgItemMessageW(dialog, entry.controlId, message, 0, reinterpret_cast<LPARAM>(wide.c_str()));
   }

@@ -18,7 +18,7 @@ inline constexpr WORD kDialogInitType = 240;
 struct DialogInitEntry {
   int controlId;
   std::uint16_t message;
-  std::string text;  // ANSI, without its terminating zero
+  std::string text;  // 8-bit: UTF-8 (or ANSI from other resource writers), without its terminating zero
 };
 
 // Parses the resource's bytes: per entry a control id (WORD), a message (WORD),
@@ -30,7 +30,10 @@ std::vector<DialogInitEntry> ParseDialogInitData(std::span<const std::uint8_t> b
 std::vector<DialogInitEntry> LoadDialogInitData(HINSTANCE module, int dialogId);
 
 // Sends each entry to its control of dialog: the strings are added to the
-// combo or list boxes in order. Entries of other messages are skipped.
+// combo or list boxes in order. Entries of other messages are skipped. A text
+// is read as UTF-8, as the program's resources store it, so it shows the same
+// under any ANSI code page; a text that is not UTF-8 is read in the ANSI code
+// page, as resource writers of that kind store it.
 void ApplyDialogInitData(HWND dialog, const std::vector<DialogInitEntry>& entries);
 
 }  // namespace hexcribe::app::win32

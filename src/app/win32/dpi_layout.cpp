@@ -24,7 +24,7 @@ DpiLayout::~DpiLayout() {
   if (font_ != nullptr) ::DeleteObject(font_);
 }
 
-void DpiLayout::Apply(int dpi, int ownFontControl) {
+SIZE DpiLayout::Apply(int dpi, int ownFontControl) {
   LOGFONTW description{};
   description.lfHeight = ui::FontHeightForDpi(template_.pointSize, dpi);
   description.lfWeight = template_.fontWeight;
@@ -32,7 +32,7 @@ void DpiLayout::Apply(int dpi, int ownFontControl) {
   description.lfCharSet = static_cast<BYTE>(template_.charset);
   platform::win32::ToWide(template_.fontFace).copy(description.lfFaceName, LF_FACESIZE - 1);
   const HFONT font = ::CreateFontIndirectW(&description);
-  if (font == nullptr) return;
+  if (font == nullptr) return {0, 0};
 
   // The base units of the new font, measured the way the dialog manager does.
   TEXTMETRICW metrics{};
@@ -40,7 +40,7 @@ void DpiLayout::Apply(int dpi, int ownFontControl) {
   const HDC dc = ::GetDC(dialog_);
   if (dc == nullptr) {
     ::DeleteObject(font);
-    return;
+    return {0, 0};
   }
   const HGDIOBJ previous = ::SelectObject(dc, font);
   const bool measured = ::GetTextMetricsW(dc, &metrics) &&
@@ -50,7 +50,7 @@ void DpiLayout::Apply(int dpi, int ownFontControl) {
   ::ReleaseDC(dialog_, dc);
   if (!measured) {
     ::DeleteObject(font);
-    return;
+    return {0, 0};
   }
   const ui::BaseUnits units = ui::BaseUnitsFromFont(alphabet.cx, metrics.tmHeight);
 
@@ -68,6 +68,8 @@ void DpiLayout::Apply(int dpi, int ownFontControl) {
   if (font_ != nullptr) ::DeleteObject(font_);
   font_ = font;
   ::InvalidateRect(dialog_, nullptr, TRUE);
+  const ui::PixelRect client = ui::DialogRectToPixels(units, 0, 0, template_.width, template_.height);
+  return {client.width, client.height};
 }
 
 }  // namespace hexcribe::app::win32

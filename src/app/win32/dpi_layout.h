@@ -23,8 +23,10 @@ class DpiLayout {
 
   // Makes the template's font for dpi and gives it to every control but
   // ownFontControl (which the dialog gives its own font), and moves every
-  // control to its template rectangle in the new font's base units.
-  void Apply(int dpi, int ownFontControl);
+  // control to its template rectangle in the new font's base units. Gives the
+  // client size the template takes in those units ({0, 0} when no font could
+  // be made and nothing changed).
+  SIZE Apply(int dpi, int ownFontControl);
 
  private:
   HWND dialog_;

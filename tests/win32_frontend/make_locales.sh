@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Compiles the locales the Windows language tests run Wine in (Wine takes the user's UI language
+# and ANSI code page from the locale, and only from a locale the C library knows) into a folder of
+# their own, for LOCPATH: the system's locales stay as they are.
+# Usage: make_locales.sh FOLDER LOCALE...   (e.g. ko_KR, compiled as ko_KR.UTF-8)
+set -euo pipefail
+folder=$1; shift
+mkdir -p "$folder"
+for locale in "$@"; do
+  [ -d "$folder/$locale.UTF-8" ] && continue
+  # localedef reports warnings for some locales' sources with status 1 while writing them whole.
+  localedef -i "$locale" -f UTF-8 "$folder/$locale.UTF-8" >/dev/null 2>&1 || [ -d "$folder/$locale.UTF-8" ] ||
+    { echo "make_locales: cannot compile $locale (package locales)"; exit 1; }
+done
+echo "locales ready in $folder: $*"
