@@ -38,7 +38,6 @@
 #include "ui/input_limit.h"
 #include "res/dialog_templates.h"
 #include "ui/main_dialog.h"
-#include "ui/status_line.h"
 
 namespace hexcribe::app::qt {
 namespace {
@@ -446,8 +445,7 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
   ui::MainDialog dialog(window, services);
   window.Attach(dialog);
   window.Start();
-  // The status line's longest message: every part, with the largest numbers.
-  const std::u16string longestStatus = ui::StatusLineText({1022, 2046, 511, 1022, true, 32767, true}, ui::kCommandUnits);
+  const std::u16string longestStatus = test::LongestStatusLine();
   window.SetText(ui::kStatusLine, longestStatus);
   ExpectEveryTextFits(window, window.Control(ui::kFontList));
 

@@ -1,4 +1,4 @@
-// Case tables the portable dialog and both front ends share. The status line: the face chosen
+// Cases the portable dialog and both front ends share. The status line: the face chosen
 // (DejaVu Sans: Latin and U+1F600, no Hangul; NanumGothic: Hangul, no emoji), the text, the line.
 // Paste Command as Text: the clipboard, the input box's text (the cursor after its first unit;
 // empty: the box one unit short of its limit), the entry's state, what it inserts.
@@ -7,7 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/main_dialog.h"
+#include "ui/status_line.h"
+
 namespace hexcribe::test {
+
+// The status line's longest message in the windows' language: every part, the largest numbers.
+inline std::u16string LongestStatusLine() {
+  return ui::StatusLineText({1022, 2046, 511, 1022, true, 32767, true}, ui::kCommandUnits);
+}
 
 struct StatusLineCase {
   const char* name;

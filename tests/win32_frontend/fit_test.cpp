@@ -1,6 +1,7 @@
 // The fit check of the Windows dialogs: every language's main dialog and About box, made from that
 // language's resources at 96 and at 144 dpi, with each control's text measured in the control's own
-// font (GetTextExtentPoint32, DrawText for wrapping labels) against the control's rectangle.
+// font (GetTextExtentPoint32, DrawText for wrapping labels) against the control's rectangle; the
+// status line with its longest message.
 #include "platform/win32/windows_api.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 
 #include "app/win32/dialog_init_data.h"
 #include "app/win32/dpi_layout.h"
+#include "dialog_cases.h"
 #include "res/dialog_templates.h"
 #include "res/window_styles.h"
 
@@ -183,6 +185,10 @@ TEST(Win32FitCheck, EveryTextHasRoomInEveryLanguageAt96And144Dpi) {
          {&res::MainDialogTemplate(language.translation), &res::AboutBoxTemplate(language.translation)}) {
       const ResourceDialog dialog(table->id, language.windowsLanguage);
       ASSERT_NE(dialog.hwnd(), nullptr) << "no dialog (is there a display?), error " << ::GetLastError();
+      res::SetUiLanguage(language.translation);
+      const std::u16string status = test::LongestStatusLine();
+      res::SetUiLanguage(nullptr);
+      ::SetDlgItemTextW(dialog.hwnd(), IDC_STATUS_LINE, std::wstring(status.begin(), status.end()).c_str());
       RECT atFirst{};
       ::GetClientRect(dialog.hwnd(), &atFirst);
       app::win32::DpiLayout layout(dialog.hwnd(), *table);
