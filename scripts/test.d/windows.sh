@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# order: 20
 # Windows build: cross-compiles the windows preset with mingw-w64 and runs its tests under Wine,
 # headless on a private Xvfb, under a hard time limit; stops its own Wine server and Xvfb afterwards.
 # Environment: HEXCRIBE_WINDOWS_TEST_LIMIT (seconds for the whole test run, default 900).
@@ -45,4 +46,5 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 echo "=== windows: tests under Wine (display $DISPLAY)"
-timeout -k 10 "${HEXCRIBE_WINDOWS_TEST_LIMIT:-900}" ctest --preset windows
+timeout -k 10 "${HEXCRIBE_WINDOWS_TEST_LIMIT:-900}" ctest --preset windows \
+  ${HEXCRIBE_JUNIT_DIR:+--output-junit "$HEXCRIBE_JUNIT_DIR/windows.xml"}

@@ -24,7 +24,7 @@ SKIP = 77
 WINDOW_TITLE = "Hexcribe v1.00"
 # Dialog template size and the centres of the controls used, in dialog units.
 # Clicks are placed proportionally inside the window's client area.
-DIALOG_UNITS = (288, 270)
+DIALOG_UNITS = (288, 296)
 INPUT_BOX_CENTRE = (7 + 274 // 2, 85 + 88 // 2)
 COPY_BUTTON_CENTRE = (180 + 61 // 2, 249 + 14 // 2)
 
