@@ -148,36 +148,6 @@ TEST(Win32Resources, InitialListItemsAreEachLanguagesOwnInUtf8) {
   }
 }
 
-// A string of a language's string table: tables hold 16 strings a block, each counted UTF-16.
-std::optional<std::u16string> TableString(int id, WORD language) {
-  const std::span<const std::uint8_t> block = ResourceBytes(RT_STRING, id / 16 + 1, language);
-  std::size_t offset = 0;
-  for (int index = 0; index < 16 && offset + 2 <= block.size(); ++index) {
-    const std::size_t units = block[offset] | block[offset + 1] << 8;
-    offset += 2;
-    if (offset + 2 * units > block.size()) break;
-    if (index == id % 16) {
-      std::u16string text;
-      for (std::size_t i = 0; i < units; ++i) text += static_cast<char16_t>(block[offset + 2 * i] | block[offset + 2 * i + 1] << 8);
-      return text;
-    }
-    offset += 2 * units;
-  }
-  return std::nullopt;
-}
-
-TEST(Win32Resources, StringTableOfEveryLanguageHoldsItsTextsAndNamesItsLanguage) {
-  for (const ResourceLanguage& language : ResourceLanguages()) {
-    SCOPED_TRACE(language.id);
-    for (const res::StringEntry& entry : res::kStringTable) {
-      EXPECT_EQ(TableString(entry.id, language.id), std::u16string(res::LoadResourceString(entry.id, language.translation)))
-          << entry.id;
-    }
-    const std::string_view code = language.translation != nullptr ? language.translation->code : res::kEnglishCode;
-    EXPECT_EQ(TableString(IDS_UI_LANGUAGE, language.id), std::u16string(code.begin(), code.end()));
-  }
-}
-
 TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {
   wchar_t buffer[128] = {};
   const int length = ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, buffer, 128);
