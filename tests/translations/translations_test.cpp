@@ -1,11 +1,9 @@
-// The language a locale environment asks for, the lookup with its English fallback, and the
-// dialogs and strings in every language.
+// The language a locale environment asks for, and the lookup with its English fallback.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "res/dialog_templates.h"
 #include "res/language_choice.h"
 #include "res/translations.h"
 
@@ -60,27 +58,6 @@ TEST(Translations, MissingOrEmptyTextsFallBackToEnglish) {
   EXPECT_EQ(Translate(nullptr, u"Close"), u"Close");
   EXPECT_EQ(FindTranslation("xx"), nullptr);
   EXPECT_EQ(FindTranslation(""), nullptr);
-}
-
-// A language's dialogs are the English controls in its words, with the version in the About box's
-// line; the windows show English until the language is chosen, then that language.
-TEST(Translations, DialogsAndStringsFollowTheChosenLanguage) {
-  const Translation* japanese = FindTranslation("ja");
-  ASSERT_NE(japanese, nullptr);
-  const DialogTemplate& english = MainDialogTemplate(nullptr);
-  const DialogTemplate& translated = MainDialogTemplate(japanese);
-  ASSERT_EQ(translated.controls.size(), english.controls.size());
-  for (std::size_t i = 0; i < english.controls.size(); ++i) {
-    EXPECT_EQ(translated.controls[i].id, english.controls[i].id);
-    EXPECT_EQ(translated.controls[i].text, Translate(japanese, english.controls[i].text)) << i;
-  }
-  EXPECT_EQ(AboutBoxTemplate(nullptr).controls[1].text, u"Hexcribe Version 1.0");
-  EXPECT_EQ(AboutBoxTemplate(japanese).controls[1].text, u"Hexcribe \u30D0\u30FC\u30B8\u30E7\u30F3 1.0");
-  EXPECT_EQ(&MainDialogTemplate(), &english);
-  SetUiLanguage(japanese);
-  EXPECT_EQ(&MainDialogTemplate(), &translated);
-  EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX), Translate(japanese, u"&About Hexcribe..."));
-  SetUiLanguage(nullptr);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/utf8_text.h"
 #include "dialog_resource.h"
 #include "platform/platform.h"
 #include "app/win32/dialog_init_data.h"
@@ -125,27 +124,24 @@ TEST(Win32Resources, DialogTemplatesMatchTheSharedTablesInEveryLanguage) {
   }
 }
 
-// The items are UTF-8, the same under any ANSI code page; the About box has none.
-TEST(Win32Resources, InitialListItemsAreEachLanguagesOwnInUtf8) {
-  for (const ResourceLanguage& language : ResourceLanguages()) {
-    SCOPED_TRACE(language.id);
-    const std::vector<app::win32::DialogInitEntry> entries = app::win32::ParseDialogInitData(
-        ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_CONVERTER_DIALOG, language.id));
-    std::vector<app::win32::DialogInitEntry> expected;
-    for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
-      for (const int textId : items.textIds) {
-        expected.push_back({items.controlId, 0x0403,
-                            EncodeUtf8(res::LoadResourceString(textId, language.translation), InvalidUtf8::Replace)});
-      }
+TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
+  const std::vector<app::win32::DialogInitEntry> entries =
+      app::win32::ParseDialogInitData(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType),
+                                                         IDD_CONVERTER_DIALOG));
+  std::vector<app::win32::DialogInitEntry> expected;
+  for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
+    for (const int textId : items.textIds) {
+      expected.push_back({items.controlId, 0x0403, Narrow(res::LoadResourceString(textId))});
     }
-    ASSERT_EQ(entries.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(entries[i].controlId, expected[i].controlId);
-      EXPECT_EQ(entries[i].message, expected[i].message);
-      EXPECT_EQ(entries[i].text, expected[i].text);
-    }
-    EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX, language.id).empty());
   }
+  ASSERT_EQ(entries.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(entries[i].controlId, expected[i].controlId);
+    EXPECT_EQ(entries[i].message, expected[i].message);
+    EXPECT_EQ(entries[i].text, expected[i].text);
+  }
+  // The About box has no initial data.
+  EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX).empty());
 }
 
 TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {
