@@ -118,8 +118,7 @@ int ExpectEveryTextFits(HWND dialog, const res::DialogTemplate& table, const std
 }
 
 // 96 dpi as the dialog manager lays the template out; 144 dpi as the program lays it out again when
-// the window moves to a monitor of that resolution: the layout in a window of Windows' suggested
-// size (scaled by the dpis' ratio) or, where the layout needs more, of the layout's size.
+// the window moves to a monitor of that resolution.
 TEST(Win32FitCheck, EveryTextHasRoomInEveryLanguageAt96And144Dpi) {
   std::vector<const res::Translation*> languages = {nullptr};
   for (const res::Translation& translation : res::Translations()) languages.push_back(&translation);
@@ -135,18 +134,13 @@ TEST(Win32FitCheck, EveryTextHasRoomInEveryLanguageAt96And144Dpi) {
       app::win32::ApplyDialogInitData(dialog.get(), app::win32::ParseDialogInitData(Resource(
                                                         MAKEINTRESOURCEW(app::win32::kDialogInitType), table->id,
                                                         windowsLanguage)));
-      RECT atFirst{};
-      ::GetClientRect(dialog.get(), &atFirst);
       app::win32::DpiLayout layout(dialog.get(), *table);
       for (const int dpi : {96, 144}) {
-        if (dpi != 96) {
-          const SIZE needed = layout.Apply(dpi, 0);
-          RECT frame{0, 0, std::max<LONG>(atFirst.right * dpi / 96, needed.cx),
-                     std::max<LONG>(atFirst.bottom * dpi / 96, needed.cy)};
-          ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(dialog.get(), GWL_STYLE)), FALSE,
-                               static_cast<DWORD>(::GetWindowLongPtrW(dialog.get(), GWL_EXSTYLE)));
-          ::SetWindowPos(dialog.get(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                         SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+        if (dpi != 96) {  // as a move to another monitor: Windows suggests the window scaled by the dpis' ratio
+          RECT shown{};
+          ::GetWindowRect(dialog.get(), &shown);
+          const RECT suggested{0, 0, (shown.right - shown.left) * dpi / 96, (shown.bottom - shown.top) * dpi / 96};
+          layout.Apply(dpi, 0, &suggested);
         }
         const std::string where = std::string(language != nullptr ? language->code : res::kEnglishCode) +
                                   " dialog " + std::to_string(table->id) + " at " + std::to_string(dpi) + " dpi";
