@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/win32/unique_handles.h"
 #include "platform/win32/wide_text.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -14,21 +15,6 @@ namespace hexcribe::app::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
-
-// CreatePopupMenu ... DestroyMenu.
-class PopupMenu {
- public:
-  PopupMenu() : menu_(::CreatePopupMenu()) {}
-  ~PopupMenu() {
-    if (menu_ != nullptr) ::DestroyMenu(menu_);
-  }
-  PopupMenu(const PopupMenu&) = delete;
-  PopupMenu& operator=(const PopupMenu&) = delete;
-  HMENU get() const { return menu_; }
-
- private:
-  HMENU menu_;
-};
 
 }  // namespace
 
@@ -91,7 +77,7 @@ void InputBoxMenu::Run(Command command) {
 
 void InputBoxMenu::Show(LPARAM where) {
   ::SetFocus(input_);
-  PopupMenu menu;
+  const platform::win32::UniqueMenu menu(::CreatePopupMenu());
   if (menu.get() == nullptr) return;
   for (const Item& item : Items()) {
     if (item.command == kSeparator) {
