@@ -52,12 +52,11 @@ std::vector<std::uint8_t> CharacterMap(const std::vector<Words>& subtables) {
   return bytes;
 }
 
+// "first-last " per range; "none" without a set.
 std::string Show(const std::optional<CodePointSet>& set) {
-  if (!set) return "none";
-  std::string out;
-  for (const CodePointRange& r : set->ranges()) {
-    out.append(out.empty() ? "" : " ").append(std::to_string(r.first));
-    if (r.first != r.last) out.append("-").append(std::to_string(r.last));
+  std::string out = set ? "" : "none";
+  for (const CodePointRange& r : set ? set->ranges() : std::vector<CodePointRange>{}) {
+    out.append(std::to_string(r.first)).append("-").append(std::to_string(r.last)).append(" ");
   }
   return out;
 }
@@ -70,20 +69,19 @@ TEST(CharacterMap, ReadsTheSubtableFormatsFontsUse) {
     std::string covered;
   };
   const Case cases[] = {
-      {"format 4 by delta", {Format4(3, 1, {{0x20, 0x7E, 0xFFE3}, end})}, "32-126"},
+      {"format 4 by delta", {Format4(3, 1, {{0x20, 0x7E, 0xFFE3}, end})}, "32-126 "},
       // (0x41 + 0xFFBF) mod 65536 is glyph 0: that one code is missing.
-      {"format 4, delta lands on glyph 0", {Format4(3, 1, {{0x40, 0x42, 0xFFBF}, end})}, "64 66"},
-      {"format 4 by glyph ids", {Format4(0, 3, {{0xAC00, 0xAC03, 0, 1}, end}, {5, 0, 7, 8})}, "44032 44034-44035"},
+      {"format 4, delta lands on glyph 0", {Format4(3, 1, {{0x40, 0x42, 0xFFBF}, end})}, "64-64 66-66 "},
+      {"format 4 by glyph ids", {Format4(0, 3, {{0xAC00, 0xAC03, 0, 1}, end}, {5, 0, 7, 8})}, "44032-44032 44034-44035 "},
       {"format 12 beyond the BMP", {Groups(3, 10, 12, {{0x41, 0x42, 3}, {0x1F600, 0x1F64F, 10}})},
-       "65-66 128512-128591"},
-      {"format 12, group starting on glyph 0", {Groups(0, 4, 12, {{0x30, 0x39, 0}})}, "49-57"},
-      {"format 13 on glyph 0 covers nothing", {Groups(0, 6, 13, {{0x30, 0x39, 0}, {0x61, 0x62, 4}})}, "97-98"},
+       "65-66 128512-128591 "},
+      {"format 12, group starting on glyph 0", {Groups(0, 4, 12, {{0x30, 0x39, 0}})}, "49-57 "},
+      {"format 13 on glyph 0 covers nothing", {Groups(0, 6, 13, {{0x30, 0x39, 0}, {0x61, 0x62, 4}})}, "97-98 "},
       // A symbol font also draws U+0020..U+00FF with its glyphs at U+F020..U+F0FF.
-      {"symbol font", {Format4(3, 0, {{0xF020, 0xF022, 0x1000}, end})}, "32-34 61472-61474"},
+      {"symbol font", {Format4(3, 0, {{0xF020, 0xF022, 0x1000}, end})}, "32-34 61472-61474 "},
       {"subtables are joined", {Format4(3, 1, {{0x41, 0x41, 1}, end}), Groups(3, 10, 12, {{0x1F600, 0x1F600, 9}})},
-       "65 128512"},
-      {"only a Macintosh subtable", {Groups(1, 0, 12, {{0x41, 0x42, 3}})}, "none"},
-      {"unknown format", {Words{3, 1, 8, 0}}, "none"},
+       "65-65 128512-128512 "},
+      {"a Macintosh subtable, an unknown format", {Groups(1, 0, 12, {{0x41, 0x42, 3}}), Words{3, 1, 8, 0}}, "none"},
       {"no subtable", {}, "none"},
   };
   for (const Case& c : cases) EXPECT_EQ(Show(ReadCharacterMap(CharacterMap(c.subtables))), c.covered) << c.name;

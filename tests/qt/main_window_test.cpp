@@ -462,9 +462,8 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
       for (const std::u16string& face : services.faces) fonts->addItem(ToQString(face));
       fonts->setCurrentIndex(0);
     }
-    if (auto* status = qobject_cast<QLabel*>(built.controls.count(ui::kStatusLine) ? built.controls.at(ui::kStatusLine)
-                                                                                 : nullptr)) {
-      status->setText(ToQString(longestStatus));
+    if (built.controls.count(ui::kStatusLine)) {
+      qobject_cast<QLabel*>(built.controls.at(ui::kStatusLine))->setText(ToQString(longestStatus));
     }
     ExpectEveryTextFits(widget, fonts);
     // A label in a drop-down list's row stands on the list's text baseline.

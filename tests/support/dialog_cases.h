@@ -1,7 +1,5 @@
-// Cases the portable dialog and both front ends share. The status line: the face chosen
-// (DejaVu Sans: Latin and U+1F600, no Hangul; NanumGothic: Hangul, no emoji), the text, the line.
-// Paste Command as Text: the clipboard, the input box's text (the cursor after its first unit;
-// empty: the box one unit short of its limit), the entry's state, what it inserts.
+// Cases the portable dialog and both front ends share: the status line's (DejaVu Sans: no Hangul;
+// NanumGothic: no emoji) and Paste Command as Text's (before: empty is the box one unit short of full).
 #pragma once
 
 #include <string>
@@ -44,7 +42,7 @@ inline std::vector<StatusLineCase> StatusLineCases() {
 struct PasteCommandCase {
   const char* name;
   std::string clipboard;
-  std::u16string before;
+  std::u16string before;  // the input box, the cursor after its first unit
   bool enabled;
   std::u16string inserted;  // line breaks as CR LF
 };
