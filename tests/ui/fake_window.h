@@ -2,6 +2,7 @@
 // call that changes something is written to one shared call log.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -60,8 +61,7 @@ class FakeWindow : public ui::DialogWindow {
   void ReplaceSelection(int id, const std::u16string& text) override {
     log_.push_back("ReplaceSelection " + std::to_string(id) + " " + Show(text));
     std::u16string& box = texts_[id];
-    const std::size_t used = ui::BoxUnits(box);
-    box += ui::HeadThatFits(text, used >= ui::kInputLimit ? 0 : ui::kInputLimit - used);
+    box += ui::HeadThatFits(text, ui::kInputLimit - std::min(ui::BoxUnits(box), ui::kInputLimit));
   }
   void SetTitle(const std::u16string& title) override {
     log_.push_back("SetTitle " + Show(title));

@@ -286,7 +286,7 @@ TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
 
 TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) {
   std::vector<test::PasteCommandCase> cases = test::PasteCommandCases();
-  const std::vector<test::PasteCommandCase> more = {
+  cases.insert(cases.end(), {
       {"a count after a command, a blank line", "Print 'U::41 00';\t2\r\n\r\n42 00 0D 00 0A 00 43 00", u".", true,
        u"A\r\n\r\nB\r\nC"},
       {"broken wrapper", "Print 'U::41 00'", u".", false, u""},
@@ -294,8 +294,7 @@ TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) 
       {"a zero unit", "41 00 00 00", u".", false, u""},
       {"blanks only", " \r\n", u".", false, u""},
       {"a pair past the input limit", "3D D8 00 DE", u"", true, u""},
-  };
-  cases.insert(cases.end(), more.begin(), more.end());
+  });
   Start();
   for (test::PasteCommandCase& c : cases) {
     if (c.before.empty()) c.before = std::u16string(ui::kInputLimit - 1, u'x');
