@@ -158,9 +158,8 @@ TEST_F(MainWindowTest, CopyPutsTheRegeneratedCommandWithoutZeroOnTheClipboard) {
 
 TEST_F(MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
   for (const test::StatusLineCase& c : test::StatusLineCases()) {
-    const int face = Combo(ui::kFontList)->findText(ToQString(c.face));
-    Combo(ui::kFontList)->setCurrentIndex(face);
-    emit Combo(ui::kFontList)->activated(face);
+    Combo(ui::kFontList)->setCurrentIndex(Combo(ui::kFontList)->findText(ToQString(c.face)));
+    emit Combo(ui::kFontList)->activated(Combo(ui::kFontList)->currentIndex());
     Edit(ui::kInputBox)->setPlainText(ToQString(c.input));  // a user edit: notifies
     EXPECT_EQ(window.GetText(ui::kStatusLine, 0), c.status) << c.name;
   }

@@ -148,8 +148,7 @@ wait_for_exit
 check "text saved at the end of the session" "$(setting mlang_text)" "480069002100"
 check "face saved at the end of the session" "$(setting uni_font)" "$face"
 
-# Fourth run: Paste Command as Text from the input box's own menu (Shift+F10,
-# then the entry's mnemonic): two lines of commands become text at the cursor.
+# Fourth run: Paste Command as Text from the input box's menu (Shift+F10, its mnemonic) adds two lines.
 offer_clipboard "Print 'U::5C D5';\\r\\n41-00\\n"
 start_program
 keys shift+Tab ctrl+End shift+F10
