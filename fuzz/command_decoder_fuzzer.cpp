@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "cli/byte_io.h"
-#include "cli/command_decoder.h"
+#include "core/byte_sink.h"
+#include "core/command_decoder.h"
 #include "core/command_builder.h"
 #include "fuzz_support.h"
 #include "core/utf8_text.h"
@@ -18,13 +18,13 @@ using hexcribe::fuzz::Check;
 
 struct Outcome {
   bool ok = false;
-  hexcribe::cli::DecodeError error;
+  hexcribe::DecodeError error;
   std::string output;
 };
 
 Outcome Decode(std::string_view input, std::size_t piece) {
-  hexcribe::cli::StringSink sink;
-  hexcribe::cli::CommandDecoder decoder(sink);
+  hexcribe::StringSink sink;
+  hexcribe::CommandDecoder decoder(sink);
   Outcome outcome;
   outcome.ok = true;
   for (std::size_t at = 0; at < input.size() && outcome.ok; at += piece) {

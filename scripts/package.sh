@@ -93,7 +93,8 @@ if [ "$mode" == build ]; then
   cmake --build "$windows_build" -j2
 else
   # Only the pieces that may not be part of a build with tests are (re)built here.
-  cmake --build "$linux_build" -j2 --target hexcribe hexcribe-cli hexcribe_man_pages
+  cmake --build "$linux_build" -j2 --target hexcribe hexcribe-cli hexcribe_man_pages hexcribe_desktop_entry \
+    hexcribe_metainfo
   cmake --build "$windows_build" -j2 --target hexcribe_win32 hexcribe-cli
 fi
 

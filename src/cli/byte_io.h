@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/byte_sink.h"
+
 namespace hexcribe::cli {
 
 // A stream of input bytes read in pieces.
@@ -19,15 +21,9 @@ class ByteSource {
   virtual std::string ErrorText() const { return "read error"; }
 };
 
-// A destination for output bytes.
-class ByteSink {
- public:
-  virtual ~ByteSink() = default;
-  // False when the bytes could not be written.
-  virtual bool Write(std::string_view bytes) = 0;
-  // Why the last write failed ("No space left on device"), or empty when unknown.
-  virtual std::string ErrorText() const { return {}; }
-};
+// Output goes to the core's sinks (the command decoder writes to them too).
+using hexcribe::ByteSink;
+using hexcribe::StringSink;
 
 // Reads a string, at most maxPiece bytes per call (small pieces let tests cut
 // characters and lines at every position).
@@ -41,16 +37,6 @@ class MemorySource final : public ByteSource {
  private:
   std::string_view data_;
   std::size_t maxPiece_;
-};
-
-// Collects everything written into a string.
-class StringSink final : public ByteSink {
- public:
-  bool Write(std::string_view bytes) override {
-    data += bytes;
-    return true;
-  }
-  std::string data;
 };
 
 }  // namespace hexcribe::cli

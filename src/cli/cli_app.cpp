@@ -3,7 +3,7 @@
 
 
 #include "cli/cli_options.h"
-#include "cli/command_decoder.h"
+#include "core/command_decoder.h"
 #include "cli/text_converter.h"
 #include "core/hex_text.h"
 

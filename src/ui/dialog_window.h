@@ -33,6 +33,11 @@ class DialogWindow {
   // Multi-line edit boxes report a line break as CR LF. Never trimmed.
   virtual std::u16string GetText(int id, std::size_t capacity) const = 0;
   virtual void SetText(int id, const std::u16string& text) = 0;
+  // Replaces the selection of text box `id` (or inserts at its cursor) with
+  // text whose line breaks are CR LF, as a paste does: cut to the room the
+  // box's length limit leaves, never inside a pair or a line break, and
+  // reported by the box as a user's edit. Nothing changes when nothing fits.
+  virtual void ReplaceSelection(int id, const std::u16string& text) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
 
   // Drop-down lists.

@@ -7,6 +7,7 @@
 #include "core/unicode.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
+#include "ui/command_paste.h"
 #include "ui/status_line.h"
 
 namespace hexcribe::ui {
@@ -127,6 +128,20 @@ void MainDialog::CopyResultToClipboard() {
   Regenerate();
   const std::u16string result = window_.GetText(kResultBox, 0);
   services_.PutTextOnClipboard(services_.ToClipboardBytes(result));
+}
+
+bool MainDialog::CanPasteCommandAsText() {
+  const std::optional<std::u16string> clipboard = services_.ReadTextFromClipboard();
+  return clipboard && TextOfPastedCommands(*clipboard).has_value();
+}
+
+void MainDialog::PasteCommandAsText() {
+  const std::optional<std::u16string> clipboard = services_.ReadTextFromClipboard();
+  if (!clipboard) return;
+  // The box reports the insertion as an edit, which regenerates.
+  if (const std::optional<std::u16string> text = TextOfPastedCommands(*clipboard)) {
+    window_.ReplaceSelection(kInputBox, *text);
+  }
 }
 
 void MainDialog::ApplyFontAndRegenerate() {

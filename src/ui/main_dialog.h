@@ -75,6 +75,12 @@ class MainDialog {
   // Regenerates, then puts the result box's text on the clipboard.
   void CopyResultToClipboard();
 
+  // "Paste Command as Text" of the input box's context menu: whether the
+  // clipboard holds commands or bare numbers to turn back into text, and
+  // putting that text in place of the input box's selection.
+  bool CanPasteCommandAsText();
+  void PasteCommandAsText();
+
  private:
   friend struct MainDialogEvents;
   void ApplyFontAndRegenerate();

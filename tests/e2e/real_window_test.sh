@@ -5,8 +5,9 @@
 # presses Enter and Escape, closes with WM_DELETE_WINDOW, checks setting.ini,
 # starts again and checks that face and text come back. Takes a screenshot.
 # Then: the window is a normal top-level window, Shift+F10 on the initial focus
-# reaches About, a 2 MB one-line paste is cut at the box's limit and typing stays
-# quick, and SIGTERM (the end of a session) saves as closing does.
+# reaches About, the input box's menu pastes commands as text, a 2 MB one-line
+# paste is cut at the box's limit and typing stays quick, and SIGTERM (the end of
+# a session) saves as closing does.
 # Usage: real_window_test.sh PROGRAM X_WINDOW_TOOL OUTPUT_FOLDER
 set -uo pipefail
 app=$1 x_tool=$2 out=$3
@@ -140,6 +141,19 @@ check "Shift+F10 on the initial focus reaches About" "yes" \
 key Escape
 wait_for 10 bash -c "! xdotool search --onlyvisible --name '^About Hexcribe$'" || echo "# the About box stayed open"
 xdotool windowfocus --sync "$window"
+
+# Paste Command as Text, from the input box's menu by keyboard: two lines of commands become text.
+printf "Print 'U::5C D5';\r\n41-00\n" | xclip -i -selection clipboard -quiet >/dev/null 2>&1 &
+paster=$!
+wait_for 10 clipboard_is "Print 'U::5C D5';"$'\r\n'"41-00"
+key shift+Tab ctrl+End shift+F10  # the input box, its end, its menu
+sleep 0.3
+key m                            # Paste Co&mmand as Text
+kill "$paster" 2>/dev/null; wait "$paster" 2>/dev/null
+key Tab Tab Tab Tab Tab          # Font list, result box, Whole Command, Separation, Copy
+copy_expect "Paste Command as Text from the input box's menu" \
+  "Print 'U::48 00 69 00 5C D5 3D D8 00 DE 5C D5 0D 00 0A 00 41 00';"
+key Tab Tab Tab                  # Close, input box, Font list
 
 head -c 2000000 /dev/zero | tr '\0' x >"$work/paste.txt"
 xclip -i -selection clipboard -quiet <"$work/paste.txt" >/dev/null 2>&1 &

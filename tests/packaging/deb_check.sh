@@ -24,7 +24,8 @@ expect "package name" "$(dpkg-deb -f "$deb" Package)" hexcribe
 expect "version from the project" "$(dpkg-deb -f "$deb" Version)" "$version"
 expect "architecture" "$(dpkg-deb -f "$deb" Architecture)" amd64
 depends=$(dpkg-deb -f "$deb" Depends)
-expect "recommends Qt's Wayland platform" "$(dpkg-deb -f "$deb" Recommends)" qt6-wayland
+expect "recommends Qt's Wayland platform and Qt's translations" "$(dpkg-deb -f "$deb" Recommends)" \
+  "qt6-wayland, qt6-translations-l10n"
 for library in libc6 libstdc++6 libqt6widgets6 libfontconfig1; do
   case "$depends" in *"$library "*|*"$library,"*|*"$library") ok "depends on $library" ;;
     *) fail "Depends lacks $library: $depends" ;; esac
@@ -72,6 +73,11 @@ addresses=$( { dpkg-deb -f "$deb"; find "$root" -name '*.gz' -exec zcat {} +; gr
 expect "no invented web or mail addresses" "$addresses" ""
 if appstreamcli validate --no-net "$root/usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml" >"$scratch/as.log" 2>&1
 then ok "AppStream data valid"; else fail "appstreamcli: $(cat "$scratch/as.log")"; fi
+# Both carry the translations of their texts, one line or element per language and text.
+expect "desktop entry in four more languages" \
+  "$(grep -cE '^(Name|GenericName|Comment|Keywords)\[(ko|ja|zh_CN|zh_TW)\]=' "$root/usr/share/applications/hexcribe.desktop")" 16
+expect "AppStream summary in four more languages" \
+  "$(grep -cE '<summary xml:lang="(ko|ja|zh_CN|zh_TW)">' "$root/usr/share/metainfo/org.hexcribe.Hexcribe.metainfo.xml")" 4
 if desktop-file-validate "$root/usr/share/applications/hexcribe.desktop"; then ok "desktop entry valid"
 else fail "desktop entry"; fi
 completion=$(bash -c 'source "$1"; COMP_WORDS=(hexcribe-cli --sep); COMP_CWORD=1; _hexcribe_cli; echo "${COMPREPLY[*]}"

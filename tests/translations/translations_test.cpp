@@ -1,11 +1,9 @@
-// The language a locale environment asks for, the lookup with its English fallback, and the
-// dialogs and strings in every language.
+// The language a locale environment asks for, and the lookup with its English fallback.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "res/dialog_templates.h"
 #include "res/language_choice.h"
 #include "res/translations.h"
 
@@ -20,11 +18,9 @@ TEST(LanguageChoice, FollowsGettextsOrderOfTheLocaleVariables) {
   const std::optional<std::string> unset;
   const std::vector<Case> cases = {
       {{unset, unset, unset, "ko_KR.UTF-8"}, "ko"},
-      {{unset, unset, unset, "ja_JP.eucJP"}, "ja"},
       {{unset, unset, unset, "zh_CN.GB18030"}, "zh_CN"},
       {{unset, unset, unset, "zh_TW.UTF-8"}, "zh_TW"},
       {{unset, unset, unset, "zh_HK.UTF-8"}, "zh_TW"},
-      {{unset, unset, unset, "zh_MO"}, "zh_TW"},
       {{unset, unset, unset, "zh_SG.UTF-8"}, "zh_CN"},
       {{unset, unset, unset, "zh"}, "zh_CN"},
       {{unset, unset, unset, "ko_KR.UTF-8@euro"}, "ko"},
@@ -62,54 +58,6 @@ TEST(Translations, MissingOrEmptyTextsFallBackToEnglish) {
   EXPECT_EQ(Translate(nullptr, u"Close"), u"Close");
   EXPECT_EQ(FindTranslation("xx"), nullptr);
   EXPECT_EQ(FindTranslation(""), nullptr);
-}
-
-// Every language's dialogs are the English ones with other texts: same controls in the same order
-// with the same ids, styles and tab stops, every text translated, the version in the About box.
-TEST(Translations, EveryLanguageHasTheDialogsAndStringsInItsOwnWords) {
-  ASSERT_FALSE(Translations().empty());
-  const DialogTemplate& englishMain = MainDialogTemplate(nullptr);
-  const DialogTemplate& englishAbout = AboutBoxTemplate(nullptr);
-  for (const Translation& language : Translations()) {
-    SCOPED_TRACE(std::string(language.code));
-    EXPECT_FALSE(language.windowsLanguages.empty());
-    for (const auto& [english, translated] : {std::pair(&englishMain, &MainDialogTemplate(&language)),
-                                              std::pair(&englishAbout, &AboutBoxTemplate(&language))}) {
-      ASSERT_EQ(translated->controls.size(), english->controls.size());
-      EXPECT_NE(translated->caption, english->caption == u"Hexcribe" ? u"" : english->caption);
-      for (std::size_t i = 0; i < english->controls.size(); ++i) {
-        const ControlTemplate& want = english->controls[i];
-        const ControlTemplate& got = translated->controls[i];
-        EXPECT_EQ(got.id, want.id);
-        EXPECT_EQ(got.style, want.style);
-        EXPECT_EQ(got.iconId, want.iconId);
-        if (!want.text.empty() && want.text != u"OK") {
-          EXPECT_NE(got.text, want.text) << i;
-        }
-        EXPECT_EQ(got.text.find(u"%s"), std::u16string_view::npos);
-      }
-    }
-    const std::u16string_view version = FindControl(AboutBoxTemplate(&language), IDC_STATIC)[1].text;
-    EXPECT_NE(version.find(u"Hexcribe"), std::u16string_view::npos);
-    EXPECT_NE(version.find(u"1.0"), std::u16string_view::npos);
-    for (const StringEntry& entry : kStringTable) {
-      EXPECT_NE(LoadResourceString(entry.id, &language), entry.text) << entry.id;
-    }
-  }
-  EXPECT_EQ(FindControl(englishAbout, IDC_STATIC)[1].text, u"Hexcribe Version 1.0");
-}
-
-TEST(Translations, TheWindowsLanguageIsChosenOnceAndEnglishUntilThen) {
-  EXPECT_EQ(UiLanguage(), nullptr);
-  EXPECT_EQ(&MainDialogTemplate(), &MainDialogTemplate(nullptr));
-  const Translation* korean = FindTranslation("ko");
-  ASSERT_NE(korean, nullptr);
-  SetUiLanguage(korean);
-  EXPECT_EQ(&MainDialogTemplate(), &MainDialogTemplate(korean));
-  EXPECT_EQ(FindDialogTemplate(IDD_ABOUTBOX), &AboutBoxTemplate(korean));
-  EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX), u"Hexcribe \uC815\uBCF4(&A)...");
-  SetUiLanguage(nullptr);
-  EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX), u"&About Hexcribe...");
 }
 
 }  // namespace

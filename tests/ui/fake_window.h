@@ -2,6 +2,7 @@
 // call that changes something is written to one shared call log.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <set>
@@ -15,6 +16,7 @@
 #include "settings/settings_location.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::test {
 
@@ -54,6 +56,12 @@ class FakeWindow : public ui::DialogWindow {
   void SetText(int id, const std::u16string& text) override {
     log_.push_back("SetText " + std::to_string(id) + " " + Show(text));
     texts_[id] = text;
+  }
+  // The fake box's cursor is at the end of its text; nothing is selected.
+  void ReplaceSelection(int id, const std::u16string& text) override {
+    log_.push_back("ReplaceSelection " + std::to_string(id) + " " + Show(text));
+    std::u16string& box = texts_[id];
+    box += ui::HeadThatFits(text, ui::kInputLimit - std::min(ui::BoxUnits(box), ui::kInputLimit));
   }
   void SetTitle(const std::u16string& title) override {
     log_.push_back("SetTitle " + Show(title));
@@ -236,6 +244,7 @@ class FakeServices : public ui::DialogServices {
     if (it == glyphs.end()) return std::nullopt;
     return it->second;
   }
+  std::optional<std::u16string> ReadTextFromClipboard() override { return clipboardText; }
   std::string ToClipboardBytes(std::u16string_view text) override {
     std::string bytes;
     for (char16_t unit : text) bytes += static_cast<char>(unit < 0x80 ? unit : '?');
@@ -254,6 +263,7 @@ class FakeServices : public ui::DialogServices {
   std::map<std::u16string, CodePointSet> glyphs;  // faces whose glyphs are known
   std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
   std::string clipboard = "<untouched>";
+  std::optional<std::u16string> clipboardText;  // what the clipboard holds for reading
   int clipboardCalls = 0;
 
  private:

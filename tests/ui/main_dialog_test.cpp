@@ -11,6 +11,8 @@
 #include "core/character_map.h"
 #include "fake_window.h"
 #include "res/resource.h"
+#include "dialog_cases.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::ui {
 namespace {
@@ -254,41 +256,48 @@ TEST_F(MainDialogTest, RegenerationReadsAtMost1023Units) {
 }
 
 TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
-  services.faces = {u"Latin", u"Hangul", u"Unmapped"};
-  services.glyphs[u"Latin"] = CodePointSet({{0x20, 0x7E}, {0x1F600, 0x1F64F}});
-  services.glyphs[u"Hangul"] = CodePointSet({{0x20, 0x7E}, {0xAC00, 0xD7A3}});
-  const std::u16string hangul = u"\uD55C\uAD6D";
-  const std::u16string emoji = u"\U0001F600\U0001F9FF";  // the second is not in "Latin"
-  struct Row {
-    const char* name;
-    int face;  // index in the Font list
-    std::u16string input;
-    std::u16string status;
-  };
-  const Row rows[] = {
-      {"empty", 0, u"", u"Characters: 0; Bytes: 0"},
-      {"ASCII", 0, u"Hi", u"Characters: 2; Bytes: 4"},
-      {"Hangul in a Latin face", 0, hangul, u"Characters: 2; Bytes: 4; No glyph in font: 2"},
-      {"Hangul in a Hangul face", 1, hangul, u"Characters: 2; Bytes: 4"},
-      {"face without a known map", 2, hangul, u"Characters: 2; Bytes: 4"},
-      {"emoji", 0, emoji, u"Characters: 2; Bytes: 8; Above U+FFFF: 2; No glyph in font: 1"},
-      {"line breaks need no glyph", 0, u"a\r\nb\t", u"Characters: 5; Bytes: 10"},
-      {"exactly 1023 units", 0, std::u16string(1023, u'A'), u"Characters: 1023; Bytes: 2046"},
-      {"1024 units", 0, std::u16string(1024, u'A'),
-       u"Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)"},
-      {"pair cut at 1023", 0, std::u16string(1022, u'A') + emoji + u"B",
-       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1025"},
-  };
+  services.faces = {u"DejaVu Sans", u"NanumGothic", u"Unmapped"};
+  services.glyphs[u"DejaVu Sans"] = CodePointSet({{0x20, 0x7E}, {0x1F600, 0x1F600}});
+  services.glyphs[u"NanumGothic"] = CodePointSet({{0x20, 0x7E}, {0xAC00, 0xD7A3}});
+  std::vector<test::StatusLineCase> cases = test::StatusLineCases();
+  cases.push_back({"face without a known map", u"Unmapped", u"\uD55C", u"Characters: 1; Bytes: 2"});
   Start();
-  for (const Row& row : rows) {
-    window.Select(kFontList, row.face);
+  for (const test::StatusLineCase& c : cases) {
+    const auto face = std::find(services.faces.begin(), services.faces.end(), c.face) - services.faces.begin();
+    window.Select(kFontList, static_cast<int>(face));
     dialog.OnCommand(kFontList, kSelectionChange);
-    window.Type(kInputBox, row.input);
+    window.Type(kInputBox, c.input);
     dialog.OnCommand(kInputBox, kEditChange);
-    EXPECT_EQ(test::Show(window.RawText(kStatusLine)), test::Show(row.status)) << row.name;
+    EXPECT_EQ(test::Show(window.RawText(kStatusLine)), test::Show(c.status)) << c.name;
   }
   // The face's glyphs are asked for once per change of face, not at every keystroke.
-  EXPECT_EQ(Only(log, {"svc FaceGlyphCoverage"}).size(), 4u);
+  EXPECT_EQ(Only(log, {"svc FaceGlyphCoverage"}).size(), 6u);
+}
+
+TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) {
+  std::vector<test::PasteCommandCase> cases = test::PasteCommandCases();
+  cases.insert(cases.end(), {
+      {"a count after a command, a blank line", "Print 'U::41 00';\t2\r\n\r\n42 00 0D 00 0A 00 43 00", u".", true,
+       u"A\r\n\r\nB\r\nC"},
+      {"broken wrapper", "Print 'U::41 00'", u".", false, u""},
+      {"one bad line among good ones", "41 00\nhello\n", u".", false, u""},
+      {"a zero unit", "41 00 00 00", u".", false, u""},
+      {"blanks only", " \r\n", u".", false, u""},
+      {"a pair past the input limit", "3D D8 00 DE", u"", true, u""},
+  });
+  Start();
+  for (test::PasteCommandCase& c : cases) {
+    if (c.before.empty()) c.before = std::u16string(ui::kInputLimit - 1, u'x');
+    services.clipboardText = std::u16string(c.clipboard.begin(), c.clipboard.end());
+    window.Type(kInputBox, c.before);
+    EXPECT_EQ(dialog.CanPasteCommandAsText(), c.enabled) << c.name;
+    dialog.PasteCommandAsText();  // the fake box's cursor is at its end
+    EXPECT_TRUE(window.RawText(kInputBox) == c.before + c.inserted) << c.name;
+  }
+  services.clipboardText.reset();  // a clipboard without text, or with more than ASCII
+  EXPECT_FALSE(dialog.CanPasteCommandAsText());
+  services.clipboardText = u"\uFF14\uFF11 00";
+  EXPECT_FALSE(dialog.CanPasteCommandAsText());
 }
 
 TEST_F(MainDialogTest, SavedTextIsCutTo259UnitsWithoutSplittingAPairOrALineBreak) {

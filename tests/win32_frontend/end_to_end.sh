@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # End to end: Hexcribe.exe under Wine on the X display, driven with xdotool like a user, the
-# clipboard read with xclip while it runs, the settings file read from the prefix's AppData.
+# clipboard read with xclip while it runs, the settings file read from the prefix's AppData; the
+# input box's own menu pastes commands as text.
 # Usage: end_to_end.sh HEXCRIBE_EXE WINE_RUN_SCRIPT   (needs DISPLAY, xdotool, xclip)
 set -uo pipefail
 exe=$1
@@ -38,14 +39,15 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Puts a marker on the clipboard, so that a later read proves a fresh copy.
-# xclip serves it until the program takes the clipboard over.
-mark_clipboard() {
+# Puts text on the clipboard (a marker, so that a later read proves a fresh
+# copy); xclip serves it until the program takes the clipboard over.
+offer_clipboard() {
   [ -n "$marker_pid" ] && kill "$marker_pid" 2>/dev/null
-  printf 'marker' | timeout 120 xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
+  printf "$1" | timeout 120 xclip -quiet -selection clipboard -i >/dev/null 2>&1 &
   marker_pid=$!
   sleep 0.3
 }
+mark_clipboard() { offer_clipboard 'marker'; }
 
 # Starts the program in a process group of its own and waits for its window.
 start_program() {
@@ -145,6 +147,17 @@ HOME="$HEXCRIBE_WINE_ROOT/home" WINEPREFIX="$HEXCRIBE_WINE_ROOT/prefix" WINEARCH
 wait_for_exit
 check "text saved at the end of the session" "$(setting mlang_text)" "480069002100"
 check "face saved at the end of the session" "$(setting uni_font)" "$face"
+
+# Fourth run: Paste Command as Text from the input box's menu (Shift+F10, its mnemonic) adds two lines.
+offer_clipboard "Print 'U::5C D5';\\r\\n41-00\\n"
+start_program
+keys shift+Tab ctrl+End shift+F10
+keys m
+copy_from_input
+expected="Print 'U::48 00 69 00 21 00 5C D5 0D 00 0A 00 41 00';"
+check "Paste Command as Text from the input box's menu" "$(clipboard_once "$expected")" "$expected"
+keys Tab space
+wait_for_exit
 
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "end to end: all checks passed"

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cwchar>
 #include <optional>
@@ -13,7 +14,9 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "dialog_cases.h"
 #include "app/win32/dpi_layout.h"
+#include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"
 #include "res/dialog_templates.h"
 #include "res/resource.h"
@@ -213,44 +216,41 @@ TEST_F(Win32MainWindowTest, EveryEventRowRegeneratesTheResult) {
 }
 
 TEST_F(Win32MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
-  // Latin without Hangul; Hangul without emoji; a raster font (its code page is its map).
   services.faces = {u"DejaVu Sans", u"NanumGothic", u"MS Sans Serif"};
   window.Destroy();
   ASSERT_TRUE(window.Create());
   dialog = window.hwnd();
-  const std::wstring emoji = L"\U0001F600";
-  struct Row {
-    const char* name;
-    int face;
-    std::wstring input;
-    std::u16string status;
-  };
-  const std::vector<Row> rows = {
-      {"empty", 0, L"", u"Characters: 0; Bytes: 0"},
-      {"ASCII", 0, L"Hi", u"Characters: 2; Bytes: 4"},
-      {"Hangul in a Latin face", 0, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in font: 2"},
-      {"Hangul in a Hangul face", 1, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4"},
-      {"Hangul in a raster face", 2, L"\uD55C\uAD6D", u"Characters: 2; Bytes: 4; No glyph in font: 2"},
-      {"emoji", 0, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1"},
-      {"emoji in a face without it", 1, emoji, u"Characters: 1; Bytes: 4; Above U+FFFF: 1; No glyph in font: 1"},
-      {"exactly 1023 units", 0, std::wstring(1023, L'A'), u"Characters: 1023; Bytes: 2046"},
-      {"1024 units", 0, std::wstring(1024, L'A'),
-       u"Characters: 1023; Bytes: 2046; Command cut after unit 1023 (character 1023 of 1024)"},
-      {"pair cut at 1023", 0, std::wstring(1022, L'A') + emoji,
-       u"Characters: 1022; Bytes: 2046; Command cut after unit 1023, splitting character 1023 of 1023"},
-  };
-  const HWND status = ::GetDlgItem(dialog, IDC_STATUS_LINE);
-  ASSERT_NE(status, nullptr);
-  for (const Row& row : rows) {
-    SelectListItem(dialog, IDC_FONT_COMBO, row.face);
-    Type(dialog, row.input.c_str());
-    EXPECT_EQ(Text(status), row.status) << row.name;
+  std::vector<test::StatusLineCase> cases = test::StatusLineCases();
+  // A raster font: its code page is its map.
+  cases.push_back({"Hangul in a raster face", u"MS Sans Serif", u"\uD55C", u"Characters: 1; Bytes: 2; No glyph in font: 1"});
+  for (const test::StatusLineCase& c : cases) {
+    const std::wstring face(c.face.begin(), c.face.end()), input(c.input.begin(), c.input.end());
+    SelectListItem(dialog, IDC_FONT_COMBO,
+                   static_cast<int>(::SendDlgItemMessageW(dialog, IDC_FONT_COMBO, CB_FINDSTRINGEXACT, WPARAM(-1),
+                                                          reinterpret_cast<LPARAM>(face.c_str()))));
+    Type(dialog, input.c_str());
+    EXPECT_EQ(Text(::GetDlgItem(dialog, IDC_STATUS_LINE)), c.status) << c.name;
   }
-  // A static text (read by its text), and no tab stop.
-  wchar_t className[16] = {};
-  ::GetClassNameW(status, className, 16);
-  EXPECT_EQ(std::wstring(className), L"Static");
-  EXPECT_EQ(::GetWindowLongW(status, GWL_STYLE) & WS_TABSTOP, 0);
+}
+
+TEST_F(Win32MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
+  using Menu = app::win32::InputBoxMenu;
+  ASSERT_NE(window.inputMenu(), nullptr);
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  const auto limit = static_cast<std::size_t>(::SendMessageW(input, EM_GETLIMITTEXT, 0, 0));
+  for (test::PasteCommandCase c : test::PasteCommandCases()) {
+    if (c.before.empty()) c.before = std::u16string(limit - 1, u'x');
+    Type(dialog, std::wstring(c.before.begin(), c.before.end()).c_str());
+    ::SendMessageW(input, EM_SETSEL, 1, 1);
+    ASSERT_TRUE(platform::PutTextOnClipboard(c.clipboard));
+    const std::vector<Menu::Item> items = window.inputMenu()->Items();
+    const auto at = std::find_if(items.begin(), items.end(), [](const Menu::Item& i) { return i.command == Menu::kPasteCommand; });
+    ASSERT_TRUE(at != items.end() && at != items.begin()) << c.name;
+    EXPECT_EQ(std::prev(at)->command, Menu::kPaste) << c.name;
+    EXPECT_EQ(at->enabled, c.enabled) << c.name;
+    window.inputMenu()->Run(Menu::kPasteCommand);
+    EXPECT_TRUE(Text(input) == c.before.substr(0, 1) + c.inserted + c.before.substr(1)) << c.name;
+  }
 }
 
 TEST_F(Win32MainWindowTest, CopyPutsTheRegeneratedCommandOnTheClipboardWithItsZero) {

@@ -10,7 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/utf8_text.h"
 #include "dialog_resource.h"
 #include "platform/platform.h"
 #include "app/win32/dialog_init_data.h"
@@ -125,63 +124,32 @@ TEST(Win32Resources, DialogTemplatesMatchTheSharedTablesInEveryLanguage) {
   }
 }
 
-// The items are UTF-8, the same under any ANSI code page; the About box has none.
-TEST(Win32Resources, InitialListItemsAreEachLanguagesOwnInUtf8) {
-  for (const ResourceLanguage& language : ResourceLanguages()) {
-    SCOPED_TRACE(language.id);
-    const std::vector<app::win32::DialogInitEntry> entries = app::win32::ParseDialogInitData(
-        ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_CONVERTER_DIALOG, language.id));
-    std::vector<app::win32::DialogInitEntry> expected;
-    for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
-      for (const int textId : items.textIds) {
-        expected.push_back({items.controlId, 0x0403,
-                            EncodeUtf8(res::LoadResourceString(textId, language.translation), InvalidUtf8::Replace)});
-      }
+TEST(Win32Resources, InitialListItemsMatchTheSharedTable) {
+  const std::vector<app::win32::DialogInitEntry> entries =
+      app::win32::ParseDialogInitData(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType),
+                                                         IDD_CONVERTER_DIALOG));
+  std::vector<app::win32::DialogInitEntry> expected;
+  for (const res::InitialItems& items : res::MainDialogTemplate().initialData) {
+    for (const int textId : items.textIds) {
+      expected.push_back({items.controlId, 0x0403, Narrow(res::LoadResourceString(textId))});
     }
-    ASSERT_EQ(entries.size(), expected.size());
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-      EXPECT_EQ(entries[i].controlId, expected[i].controlId);
-      EXPECT_EQ(entries[i].message, expected[i].message);
-      EXPECT_EQ(entries[i].text, expected[i].text);
-    }
-    EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX, language.id).empty());
   }
+  ASSERT_EQ(entries.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    EXPECT_EQ(entries[i].controlId, expected[i].controlId);
+    EXPECT_EQ(entries[i].message, expected[i].message);
+    EXPECT_EQ(entries[i].text, expected[i].text);
+  }
+  // The About box has no initial data.
+  EXPECT_TRUE(ResourceBytes(MAKEINTRESOURCEW(app::win32::kDialogInitType), IDD_ABOUTBOX).empty());
 }
 
-// A string of a language's string table: tables hold 16 strings a block, each counted UTF-16.
-std::optional<std::u16string> TableString(int id, WORD language) {
-  const std::span<const std::uint8_t> block = ResourceBytes(RT_STRING, id / 16 + 1, language);
-  std::size_t offset = 0;
-  for (int index = 0; index < 16 && offset + 2 <= block.size(); ++index) {
-    const std::size_t units = block[offset] | block[offset + 1] << 8;
-    offset += 2;
-    if (offset + 2 * units > block.size()) break;
-    if (index == id % 16) {
-      std::u16string text;
-      for (std::size_t i = 0; i < units; ++i) text += static_cast<char16_t>(block[offset + 2 * i] | block[offset + 2 * i + 1] << 8);
-      return text;
-    }
-    offset += 2 * units;
+TEST(Win32Resources, StringTableMatchesTheSharedTable) {
+  for (const res::StringEntry& entry : res::kStringTable) {
+    wchar_t buffer[128] = {};
+    const int length = ::LoadStringW(::GetModuleHandleW(nullptr), static_cast<UINT>(entry.id), buffer, 128);
+    EXPECT_EQ(std::u16string(buffer, buffer + length), entry.text) << entry.id;
   }
-  return std::nullopt;
-}
-
-TEST(Win32Resources, StringTableOfEveryLanguageHoldsItsTextsAndNamesItsLanguage) {
-  for (const ResourceLanguage& language : ResourceLanguages()) {
-    SCOPED_TRACE(language.id);
-    for (const res::StringEntry& entry : res::kStringTable) {
-      EXPECT_EQ(TableString(entry.id, language.id), std::u16string(res::LoadResourceString(entry.id, language.translation)))
-          << entry.id;
-    }
-    const std::string_view code = language.translation != nullptr ? language.translation->code : res::kEnglishCode;
-    EXPECT_EQ(TableString(IDS_UI_LANGUAGE, language.id), std::u16string(code.begin(), code.end()));
-  }
-}
-
-TEST(Win32Resources, AboutMenuStringMatchesTheSharedTable) {
-  wchar_t buffer[128] = {};
-  const int length = ::LoadStringW(::GetModuleHandleW(nullptr), IDS_ABOUTBOX, buffer, 128);
-  EXPECT_EQ(std::u16string(buffer, buffer + length), res::LoadResourceString(IDS_ABOUTBOX));
 }
 
 TEST(Win32Resources, IconGroupHoldsLargeFullColourAndSmall16ColourImages) {

@@ -97,8 +97,11 @@ void LimitedTextEdit::insertFromMimeData(const QMimeData* source) {
     QPlainTextEdit::insertFromMimeData(source);
     return;
   }
+  InsertWithinLimit(source->text());
+}
+
+void LimitedTextEdit::InsertWithinLimit(const QString& text) {
   // Cut before inserting: laying out megabytes first would stall the window.
-  const QString text = source->text();
   const QString head = Head(text, Room());
   if (head.size() < text.size()) QApplication::beep();
   if (!head.isEmpty()) insertPlainText(head);

@@ -15,6 +15,10 @@ class LimitedTextEdit final : public QPlainTextEdit {
   // The units the box holds, each line break counted as CR LF.
   std::size_t Units() const;
 
+  // Puts text in place of the selection as a paste does: cut to the room the
+  // limit leaves (with a beep when cut), nothing when nothing fits.
+  void InsertWithinLimit(const QString& text);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;

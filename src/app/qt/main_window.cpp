@@ -14,6 +14,7 @@
 #include "fonts/prefix_search.h"
 #include "app/qt/about_box.h"
 #include "app/qt/key_filter.h"
+#include "app/qt/limited_text_edit.h"
 #include "res/dialog_templates.h"
 
 namespace hexcribe::app::qt {
@@ -145,6 +146,15 @@ void MainWindow::SetText(int id, const std::u16string& text) {
   } else if (auto* label = qobject_cast<QLabel*>(Control(id))) {
     label->setText(ToQString(text));  // plain text, as the template builder made it
   }
+}
+
+void MainWindow::ReplaceSelection(int id, const std::u16string& text) {
+  auto* edit = dynamic_cast<LimitedTextEdit*>(Edit(id));
+  if (edit == nullptr || edit->isReadOnly()) return;
+  // The box makes a paragraph of each CR and each LF: a CR LF becomes one line break.
+  QString lines = ToQString(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  edit->InsertWithinLimit(lines);
 }
 
 void MainWindow::SetTitle(const std::u16string& title) { setWindowTitle(ToQString(title)); }
@@ -284,9 +294,29 @@ void MainWindow::ShowKeyboardContextMenu(QWidget* widget) {
   menu->popup(widget->mapToGlobal(QPoint(area.left() + area.width() / 2, area.top() + area.height() / 2)));
 }
 
+void MainWindow::AddPasteCommandEntry(QMenu& menu, const QPlainTextEdit& edit) {
+  if (dialog_ == nullptr) return;
+  auto* pasteCommand = new QAction(ToQString(res::LoadResourceString(IDS_PASTE_COMMAND_AS_TEXT)), &menu);
+  pasteCommand->setObjectName(QStringLiteral("paste-command-as-text"));
+  pasteCommand->setEnabled(!edit.isReadOnly() && dialog_->CanPasteCommandAsText());
+  connect(pasteCommand, &QAction::triggered, this, [this] {
+    if (dialog_) dialog_->PasteCommandAsText();
+  });
+  // Right after Paste (Qt names its standard entries), or last should the style have none.
+  const QList<QAction*> actions = menu.actions();
+  for (qsizetype i = 0; i + 1 < actions.size(); ++i) {
+    if (actions[i]->objectName() == QStringLiteral("edit-paste")) {
+      menu.insertAction(actions[i + 1], pasteCommand);
+      return;
+    }
+  }
+  menu.addAction(pasteCommand);
+}
+
 void MainWindow::ShowEditMenu(QPlainTextEdit* edit, const QPoint& position) {
   QMenu* menu = edit->createStandardContextMenu(position);
   menu->setAttribute(Qt::WA_DeleteOnClose);
+  if (edit == Edit(ui::kInputBox)) AddPasteCommandEntry(*menu, *edit);
   if (!aboutText_.isEmpty()) {
     menu->addSeparator();
     AddAboutEntry(*menu);

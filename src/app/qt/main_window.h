@@ -45,6 +45,7 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   // ui::DialogWindow
   std::u16string GetText(int id, std::size_t capacity) const override;
   void SetText(int id, const std::u16string& text) override;
+  void ReplaceSelection(int id, const std::u16string& text) override;
   void SetTitle(const std::u16string& title) override;
   int GetItemCount(int id) const override;
   void DeleteItem(int id, int index) override;
@@ -75,6 +76,9 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   void ShowKeyboardContextMenu(QWidget* widget);
   // Appends the About entry, which the window's menu stands in for, when it was added.
   void AddAboutEntry(QMenu& menu);
+  // Puts "Paste Command as Text" after the menu's Paste entry, enabled when the
+  // clipboard holds commands to turn back into text.
+  void AddPasteCommandEntry(QMenu& menu, const QPlainTextEdit& edit);
 
   BuiltDialog built_;
   ui::MainDialog* dialog_ = nullptr;

@@ -1,6 +1,8 @@
 // The dialog laid out again for a new DPI: its font and every control's rectangle from the template.
 #include "app/win32/dpi_layout.h"
 
+#include <algorithm>
+
 #include "platform/win32/wide_text.h"
 #include "ui/dialog_units.h"
 
@@ -24,7 +26,7 @@ DpiLayout::~DpiLayout() {
   if (font_ != nullptr) ::DeleteObject(font_);
 }
 
-SIZE DpiLayout::Apply(int dpi, int ownFontControl) {
+void DpiLayout::Apply(int dpi, int ownFontControl, const RECT* suggested) {
   LOGFONTW description{};
   description.lfHeight = ui::FontHeightForDpi(template_.pointSize, dpi);
   description.lfWeight = template_.fontWeight;
@@ -32,7 +34,7 @@ SIZE DpiLayout::Apply(int dpi, int ownFontControl) {
   description.lfCharSet = static_cast<BYTE>(template_.charset);
   platform::win32::ToWide(template_.fontFace).copy(description.lfFaceName, LF_FACESIZE - 1);
   const HFONT font = ::CreateFontIndirectW(&description);
-  if (font == nullptr) return {0, 0};
+  if (font == nullptr) return;
 
   // The base units of the new font, measured the way the dialog manager does.
   TEXTMETRICW metrics{};
@@ -40,7 +42,7 @@ SIZE DpiLayout::Apply(int dpi, int ownFontControl) {
   const HDC dc = ::GetDC(dialog_);
   if (dc == nullptr) {
     ::DeleteObject(font);
-    return {0, 0};
+    return;
   }
   const HGDIOBJ previous = ::SelectObject(dc, font);
   const bool measured = ::GetTextMetricsW(dc, &metrics) &&
@@ -50,7 +52,7 @@ SIZE DpiLayout::Apply(int dpi, int ownFontControl) {
   ::ReleaseDC(dialog_, dc);
   if (!measured) {
     ::DeleteObject(font);
-    return {0, 0};
+    return;
   }
   const ui::BaseUnits units = ui::BaseUnitsFromFont(alphabet.cx, metrics.tmHeight);
 
@@ -68,8 +70,18 @@ SIZE DpiLayout::Apply(int dpi, int ownFontControl) {
   if (font_ != nullptr) ::DeleteObject(font_);
   font_ = font;
   ::InvalidateRect(dialog_, nullptr, TRUE);
-  const ui::PixelRect client = ui::DialogRectToPixels(units, 0, 0, template_.width, template_.height);
-  return {client.width, client.height};
+  if (suggested == nullptr) return;
+  const int width = suggested->right - suggested->left;
+  const int height = suggested->bottom - suggested->top;
+  ::SetWindowPos(dialog_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const ui::PixelRect needed = ui::DialogRectToPixels(units, 0, 0, template_.width, template_.height);
+  RECT client{};
+  ::GetClientRect(dialog_, &client);
+  const int growX = std::max(0, needed.width - static_cast<int>(client.right));
+  const int growY = std::max(0, needed.height - static_cast<int>(client.bottom));
+  if (growX > 0 || growY > 0) {
+    ::SetWindowPos(dialog_, nullptr, 0, 0, width + growX, height + growY, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
 }
 
 }  // namespace hexcribe::app::win32

@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "app/win32/dialog_init_data.h"
 #include "app/win32/resource_language.h"
 #include "res/dialog_templates.h"
@@ -95,6 +93,7 @@ bool MainWindow::OnInitDialog(HWND hwnd) {
   hwnd_ = hwnd;
   window_ = std::make_unique<Win32DialogWindow>(instance_, hwnd, [this](int result) { End(result); });
   dialog_ = std::make_unique<ui::MainDialog>(*window_, services_);
+  inputMenu_ = std::make_unique<InputBoxMenu>(::GetDlgItem(hwnd, IDC_INPUT_EDIT), *dialog_);
   // The template's initial data: the Separation list's four items.
   ApplyDialogInitData(hwnd, LoadDialogInitData(instance_, IDD_CONVERTER_DIALOG));
   return dialog_->OnInitDialog();
@@ -143,6 +142,7 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ::SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
       hwnd_ = nullptr;
       ended_ = true;
+      inputMenu_.reset();
       dialog_.reset();
       window_.reset();
       layout_.reset();
@@ -155,22 +155,9 @@ INT_PTR MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void MainWindow::OnDpiChanged(int dpi, const RECT* suggested) {
   if (dpi <= 0 || !window_ || !dialog_) return;
   if (!layout_) layout_ = std::make_unique<DpiLayout>(hwnd_, res::MainDialogTemplate());
-  const SIZE needed = layout_->Apply(dpi, IDC_INPUT_EDIT);
+  layout_->Apply(dpi, IDC_INPUT_EDIT, suggested);
   window_->SetDpi(dpi);
   dialog_->OnDpiChanged();
-  if (suggested == nullptr) return;
-  const int width = suggested->right - suggested->left;
-  const int height = suggested->bottom - suggested->top;
-  ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  // Windows scales the window by the ratio of the dpis; the font's base units may grow by more
-  // (a script's font rounds up), and then the window grows too, so the bottom row stays in it.
-  RECT client{};
-  ::GetClientRect(hwnd_, &client);
-  const int growX = std::max(0L, needed.cx - client.right);
-  const int growY = std::max(0L, needed.cy - client.bottom);
-  if (growX > 0 || growY > 0) {
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, width + growX, height + growY, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
-  }
 }
 
 bool MainWindow::PaintMinimized() {

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/win32/dpi_layout.h"
+#include "app/win32/input_box_menu.h"
 #include "app/win32/win32_dialog_window.h"
 #include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
@@ -36,6 +37,8 @@ class MainWindow {
   bool PreTranslateMessage(const MSG& message) const;
 
   HWND hwnd() const { return hwnd_; }
+  // The input box's context menu, while the window exists.
+  InputBoxMenu* inputMenu() const { return inputMenu_.get(); }
   bool ended() const { return ended_; }
   int result() const { return result_; }
   // Ends the loop with result (what the portable dialog's EndDialog does).
@@ -58,6 +61,7 @@ class MainWindow {
   HWND hwnd_ = nullptr;
   std::unique_ptr<Win32DialogWindow> window_;
   std::unique_ptr<ui::MainDialog> dialog_;
+  std::unique_ptr<InputBoxMenu> inputMenu_;
   std::unique_ptr<DpiLayout> layout_;
   bool ended_ = false;
   int result_ = -1;

@@ -1,6 +1,7 @@
 // The main dialog's controls as the portable dialog sees them, on a real Win32 dialog window.
 #include "app/win32/win32_dialog_window.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <utility>
@@ -10,6 +11,7 @@
 #include "app/win32/dpi_layout.h"
 #include "core/font_size.h"
 #include "platform/win32/wide_text.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::app::win32 {
 
@@ -31,6 +33,23 @@ std::u16string Win32DialogWindow::GetText(int id, std::size_t capacity) const {
 
 void Win32DialogWindow::SetText(int id, const std::u16string& text) {
   ::SetDlgItemTextW(dialog_, id, ToWide(text).c_str());
+}
+
+void Win32DialogWindow::ReplaceSelection(int id, const std::u16string& text) {
+  const HWND box = Control(id);
+  if (box == nullptr) return;
+  // The box would cut an insertion at its limit anywhere, even inside a pair:
+  // cut it first where a character or a line break ends.
+  DWORD start = 0;
+  DWORD end = 0;
+  ::SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto length = static_cast<std::size_t>(::GetWindowTextLengthW(box));
+  const auto limit = static_cast<std::size_t>(::SendMessageW(box, EM_GETLIMITTEXT, 0, 0));
+  const std::size_t kept = length - std::min<std::size_t>(end > start ? end - start : 0, length);
+  const std::u16string_view head = ui::HeadThatFits(text, kept >= limit ? 0 : limit - kept);
+  if (head.size() < text.size()) ::MessageBeep(MB_OK);
+  if (head.empty()) return;
+  ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(ToWide(head).c_str()));
 }
 
 void Win32DialogWindow::SetTitle(const std::u16string& title) { ::SetWindowTextW(dialog_, ToWide(title).c_str()); }

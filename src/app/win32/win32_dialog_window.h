@@ -17,6 +17,7 @@ class Win32DialogWindow final : public ui::DialogWindow {
 
   std::u16string GetText(int id, std::size_t capacity) const override;
   void SetText(int id, const std::u16string& text) override;
+  void ReplaceSelection(int id, const std::u16string& text) override;
   void SetTitle(const std::u16string& title) override;
 
   int GetItemCount(int id) const override;

@@ -37,19 +37,25 @@ class UniqueHandle {
   HANDLE handle_;
 };
 
-// A device context made with CreateDCW, released with DeleteDC.
-class UniqueDc {
+// A GDI or USER object (device context, menu) released by its own function when it goes.
+template <typename Handle, auto Release>
+class UniqueObject {
  public:
-  explicit UniqueDc(HDC dc) : dc_(dc) {}
-  ~UniqueDc() {
-    if (dc_ != nullptr) ::DeleteDC(dc_);
+  explicit UniqueObject(Handle handle) : handle_(handle) {}
+  ~UniqueObject() {
+    if (handle_ != nullptr) Release(handle_);
   }
-  UniqueDc(const UniqueDc&) = delete;
-  UniqueDc& operator=(const UniqueDc&) = delete;
-  HDC get() const { return dc_; }
+  UniqueObject(const UniqueObject&) = delete;
+  UniqueObject& operator=(const UniqueObject&) = delete;
+  Handle get() const { return handle_; }
 
  private:
-  HDC dc_;
+  Handle handle_;
 };
+
+// A device context made with CreateDCW or CreateCompatibleDC.
+using UniqueDc = UniqueObject<HDC, &::DeleteDC>;
+// A menu made with CreatePopupMenu.
+using UniqueMenu = UniqueObject<HMENU, &::DestroyMenu>;
 
 }  // namespace hexcribe::platform::win32

@@ -1,6 +1,6 @@
 // Turns print commands or bare hex numbers, one per line, back into UTF-8 text, as a stream.
 // A byte-at-a-time state machine: lines of any length need no more memory than one output block.
-#include "cli/command_decoder.h"
+#include "core/command_decoder.h"
 
 #include <utility>
 
@@ -10,7 +10,7 @@
 #include "core/unicode.h"
 #include "core/utf8_text.h"
 
-namespace hexcribe::cli {
+namespace hexcribe {
 
 namespace {
 
@@ -302,4 +302,4 @@ bool CommandDecoder::Finish() {
   return Flush();
 }
 
-}  // namespace hexcribe::cli
+}  // namespace hexcribe

@@ -1,5 +1,5 @@
 // Decoding commands and bare numbers back to text: round trips, and every malformed line with its position.
-#include "cli/command_decoder.h"
+#include "core/command_decoder.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "core/command_builder.h"
 #include "core/utf8_text.h"
 
-namespace hexcribe::cli {
+namespace hexcribe {
 namespace {
 
 struct Result {
@@ -115,4 +115,4 @@ TEST(CommandDecoder, KeepsTheLinesBeforeAnErrorAndNothingOfTheBadLine) {
 }
 
 }  // namespace
-}  // namespace hexcribe::cli
+}  // namespace hexcribe

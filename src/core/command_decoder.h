@@ -1,13 +1,14 @@
-// Turns print commands or bare hex numbers, one per line, back into UTF-8 text, as a stream.
+// Turns print commands or bare hex numbers, one per line, back into UTF-8 text, as a stream: for
+// hexcribe-cli --decode and the window's "Paste Command as Text".
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "cli/byte_io.h"
+#include "core/byte_sink.h"
 
-namespace hexcribe::cli {
+namespace hexcribe {
 
 // Where and why a line is not a command.
 struct DecodeError {
@@ -96,4 +97,4 @@ class CommandDecoder {
   DecodeError error_;
 };
 
-}  // namespace hexcribe::cli
+}  // namespace hexcribe
