@@ -47,18 +47,28 @@ def check_row(program, row, env, texts):
     with tempfile.TemporaryDirectory() as config:
         app = subprocess.Popen([program], env={**clean, **env, "XDG_CONFIG_HOME": config, "QT_QPA_PLATFORM": "xcb",
                                                "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
-        window = lambda title: wait_for(lambda: next((w for a in pyatspi.Registry.getDesktop(0) if a is not None
-                                                      and a.get_process_id() == app.pid for w in a
-                                                      if re.fullmatch(title, w.name or "")), None), title)
+        window = lambda title, timeout=20: wait_for(lambda: next((w for a in pyatspi.Registry.getDesktop(0)
+                                                                  if a is not None and a.get_process_id() == app.pid
+                                                                  for w in a if re.fullmatch(title, w.name or "")),
+                                                                 None), title, timeout)
         got = {}
         try:
             main = window(r"Hexcribe v\d+\.\d+")
+            # Keys reach the window only once it is active; under load that can come after it appears.
+            wait_for(lambda: main.getState().contains(pyatspi.STATE_ACTIVE), "main window active")
             got["controls"] = focusable(main)
             got["status"] = (main[main.childCount - 1].getRoleName(), main[main.childCount - 1].name)
-            for keys in (["shift+F10"], ["Up", "Return"]):  # the window's context menu: About
-                subprocess.run(["xdotool", "key", *keys], check=True)
-                time.sleep(0.5)
-            about = window(re.escape(texts["about"][0]))
+            about = None
+            for attempt in range(3):  # the window's context menu: About; a slow menu gets another try
+                for keys in (["Escape"], ["shift+F10"], ["Up", "Return"]):
+                    subprocess.run(["xdotool", "key", *keys], check=True)
+                    time.sleep(0.5 * (attempt + 1))
+                try:
+                    about = window(re.escape(texts["about"][0]), timeout=8)
+                    break
+                except TimeoutError:
+                    if attempt == 2:
+                        raise
             lines = [c.name for c in about if c.getRoleName() == "label" and c.name]
             got["about"] = [texts["about"][0]] + [p if re.fullmatch(p, line) else line
                                                   for p, line in zip(texts["about"][1:3], lines)] + lines[2:]
