@@ -1,5 +1,5 @@
 // The texts translators translate, as the entries of a gettext template (hexcribe.pot).
-#include "res/translation_template.h"
+#include "tools/translations/translation_template.h"
 
 #include <set>
 #include <string_view>
@@ -8,7 +8,10 @@
 #include "res/dialog_templates.h"
 #include "res/window_styles.h"
 
-namespace hexcribe::res {
+namespace hexcribe::tools {
+
+using namespace hexcribe::res;  // the tables this tool writes out
+
 namespace {
 
 std::string_view DialogName(int id) { return id == IDD_ABOUTBOX ? "About box" : "main window"; }
@@ -84,4 +87,4 @@ std::string WriteTranslationTemplateEntries() {
   return writer.Take();
 }
 
-}  // namespace hexcribe::res
+}  // namespace hexcribe::tools

@@ -149,7 +149,7 @@ def compile_language(po_dir, code):
 
 def generate(po_dir, codes):
     out = [
-        "// Generated from the PO files in src/res/po by compile_translations.py; edit those, not this.",
+        "// Generated from the PO files in po/ by tools/translations/compile_translations.py; edit those, not this.",
         '#include "res/translations.h"',
         "",
         "namespace hexcribe::res {",

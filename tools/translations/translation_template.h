@@ -3,12 +3,12 @@
 
 #include <string>
 
-namespace hexcribe::res {
+namespace hexcribe::tools {
 
 // One entry per distinct text of the dialogs, their list items and the string table, in table
 // order: a comment saying where the text shows, the c-format flag where it has a %s, the msgid and
 // an empty msgstr. No header: the template's header and the desktop files' texts are added by
-// src/res/po/update_translations.py.
+// tools/translations/update_translations.py.
 std::string WriteTranslationTemplateEntries();
 
-}  // namespace hexcribe::res
+}  // namespace hexcribe::tools
