@@ -50,7 +50,9 @@ class EntryWriter {
   void Add(std::u16string_view english, const std::string& where) {
     if (english.empty() || !seen_.insert(english).second) return;
     out_.append("#. ").append(where).append("\n");
+    // The flags make msgfmt --check hold each translation to the text's placeholders.
     if (english.find(u"%s") != std::u16string_view::npos) out_.append("#, c-format\n");
+    if (english.find(u"%1") != std::u16string_view::npos) out_.append("#, qt-format\n");
     out_.append("msgid ").append(PoString(english)).append("\nmsgstr \"\"\n\n");
   }
   std::string Take() { return std::move(out_); }

@@ -6,9 +6,9 @@
 namespace hexcribe::tools {
 
 // One entry per distinct text of the dialogs, their list items and the string table, in table
-// order: a comment saying where the text shows, the c-format flag where it has a %s, the msgid and
-// an empty msgstr. No header: the template's header and the desktop files' texts are added by
-// tools/translations/update_translations.py.
+// order: a comment saying where the text shows, a format flag where it has placeholders (c-format
+// for %s, qt-format for %1, %2, ...), the msgid and an empty msgstr. No header: the template's
+// header and the desktop files' texts are added by tools/translations/update_translations.py.
 std::string WriteTranslationTemplateEntries();
 
 }  // namespace hexcribe::tools

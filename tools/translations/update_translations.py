@@ -21,7 +21,9 @@ import subprocess
 import sys
 import tempfile
 
-from compile_translations import parse_po, read_linguas
+import polib
+
+from compile_translations import read_linguas
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 PO_DIR = ROOT / "po"
@@ -69,7 +71,8 @@ def make_template(entries_tool, folder):
 
 
 def msgids(path):
-    return {msgid for msgid, _, _ in parse_po(path) if msgid}
+    """The texts of a PO file or template that are in use (obsolete ones left out)."""
+    return {entry.msgid for entry in polib.pofile(str(path)) if not entry.obsolete}
 
 
 def check_template(entries_tool):
@@ -130,7 +133,7 @@ def main():
         if args.action == "check-template":
             return check_template(args.entries_tool)
         return check_complete()
-    except (OSError, subprocess.CalledProcessError) as error:
+    except (OSError, ValueError, subprocess.CalledProcessError) as error:
         print(f"update_translations: {error}", file=sys.stderr)
         return 1
 
