@@ -1,4 +1,4 @@
-// The main dialog and the About box as data: ids, texts, styles, tab order and
+// The main dialog, the About box and the Character Details window as data: ids, texts, styles, tab order and
 // dialog-unit geometry. Every front end builds its windows from these tables, in the
 // language the windows show (texts translated, fonts and geometry of that language).
 #pragma once
@@ -13,7 +13,13 @@
 
 namespace hexcribe::res {
 
-enum class ControlClass { kStatic, kButton, kEdit, kComboBox };
+enum class ControlClass { kStatic, kButton, kEdit, kComboBox, kListView };
+
+// A column of a list view: its header (a string-table id) and its width in dialog units.
+struct ListColumn {
+  int textId;
+  int width;
+};
 
 // One control. Style holds the bits beyond WS_CHILD | WS_VISIBLE, which every
 // control has. For a combo box the height is that of its dropped-down list.
@@ -27,6 +33,7 @@ struct ControlTemplate {
   int width;
   int height;
   int iconId = 0;  // the icon an SS_ICON static shows
+  std::span<const ListColumn> columns = {};  // a list view's columns, which the program adds
 };
 
 // Items a list control receives when the dialog is created, as string-table ids.
@@ -97,6 +104,29 @@ inline constexpr StringEntry kStringTable[] = {
     {IDS_EDIT_PASTE, u"&Paste"},
     {IDS_EDIT_DELETE, u"&Delete"},
     {IDS_EDIT_SELECT_ALL, u"Select &All"},
+    // What the status line adds when the command holds characters an LCD shows wrong, and the
+    // input box's entries that list them and mend the decomposed ones.
+    {IDS_STATUS_INVISIBLE, u"Invisible: %1"},
+    {IDS_STATUS_DECOMPOSED, u"Decomposed: %1"},
+    {IDS_CHARACTER_DETAILS, u"C&haracter Details..."},
+    {IDS_COMPOSE_CHARACTERS, u"Compose Characters (&NFC)"},
+    // The Character Details list: its column headers, and what may be wrong with a character.
+    {IDS_COLUMN_NUMBER, u"No."},
+    {IDS_COLUMN_CHARACTER, u"Character"},
+    {IDS_COLUMN_CODE_POINT, u"Code Point"},
+    {IDS_COLUMN_BYTES, u"Bytes"},
+    {IDS_COLUMN_NAME, u"Name"},
+    {IDS_COLUMN_PROBLEMS, u"Problems"},
+    {IDS_PROBLEM_INVISIBLE, u"invisible"},
+    {IDS_PROBLEM_DECOMPOSED, u"decomposed (NFC: %1)"},
+    {IDS_PROBLEM_ABOVE_BMP, u"outside the BMP"},
+    {IDS_PROBLEM_NO_GLYPH, u"no glyph in font"},
+};
+
+// The columns of the Character Details list, in the order the window fills them.
+inline constexpr ListColumn kCharacterColumns[] = {
+    {IDS_COLUMN_NUMBER, 22}, {IDS_COLUMN_CHARACTER, 44}, {IDS_COLUMN_CODE_POINT, 48},
+    {IDS_COLUMN_BYTES, 58},  {IDS_COLUMN_NAME, 144},     {IDS_COLUMN_PROBLEMS, 122},
 };
 
 // The main dialog's caption before the version is added to it.
@@ -109,19 +139,22 @@ std::span<const DialogTemplate* const> SourceDialogTemplates();
 // that language's dialog font and geometry.
 const DialogTemplate& MainDialogTemplate(const Translation* language);
 const DialogTemplate& AboutBoxTemplate(const Translation* language);
+const DialogTemplate& CharacterDetailsTemplate(const Translation* language);
 
 // The same in the language the windows show (UiLanguage()).
 const DialogTemplate& MainDialogTemplate();
 const DialogTemplate& AboutBoxTemplate();
+const DialogTemplate& CharacterDetailsTemplate();
 
-// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX) in the windows' language, or nullptr.
+// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX, IDD_CHARACTER_DETAILS) in the
+// windows' language, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);
 
 // The control with that id in the template (the first one for IDC_STATIC), or nullptr.
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
 // The static that names control id for screen readers: the static right
-// before it in template order, when id is a list or a text box (Windows' own
+// before it in template order, when id is a list, a list view or a text box (Windows' own
 // rule); nullptr for any other control or when no static comes right before it.
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id);
 

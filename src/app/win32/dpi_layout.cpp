@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "app/win32/list_columns.h"
 #include "platform/win32/wide_text.h"
 #include "ui/dialog_units.h"
 
@@ -64,6 +65,7 @@ void DpiLayout::Apply(int dpi, int ownFontControl, const RECT* suggested) {
     if (::GetDlgCtrlID(control) != ownFontControl) {
       ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
+    SizeListColumns(control, item, units);
     control = ::GetWindow(control, GW_HWNDNEXT);
   }
   // The controls hold the new font now; the old one may go.
