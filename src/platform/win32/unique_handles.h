@@ -45,9 +45,20 @@ class UniqueObject {
   ~UniqueObject() {
     if (handle_ != nullptr) Release(handle_);
   }
+  UniqueObject(UniqueObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueObject& operator=(UniqueObject&& other) noexcept {
+    if (this != &other) {
+      if (handle_ != nullptr) Release(handle_);
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
+  }
   UniqueObject(const UniqueObject&) = delete;
   UniqueObject& operator=(const UniqueObject&) = delete;
   Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the object up to a new owner.
+  Handle release() { return std::exchange(handle_, nullptr); }
 
  private:
   Handle handle_;
