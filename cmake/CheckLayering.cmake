@@ -27,7 +27,7 @@ set(allowed_version core platform)
 set(allowed_res core platform)
 set(allowed_ui core platform settings fonts version res)
 set(allowed_cli core platform version)
-set(allowed_app/qt core platform platform/qt settings fonts version res ui)
+set(allowed_app/qt core platform platform/linux platform/qt settings fonts version res ui)
 set(allowed_app/win32 core platform platform/win32 settings fonts version res ui)
 # The generators read the tables the programs link; nothing in src/ includes them.
 set(allowed_tools core platform version res)
