@@ -11,6 +11,7 @@
 #include "app/win32/popup_menus.h"
 #include "platform/win32/wide_text.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 
 namespace hexcribe::app::win32 {
