@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "core/unicode.h"
+#include "core/hex_text.h"
 #include "core/unicode_properties.h"
 
 namespace hexcribe {
@@ -22,15 +22,8 @@ constexpr char32_t kHangulFirst = 0xAC00;
 constexpr std::size_t kVowelCount = 21;
 constexpr std::size_t kTrailingCount = 28;
 
-// Upper-case hex, at least four digits, as names and labels write code points.
-std::string Hex(char32_t codePoint) {
-  std::string digits;
-  for (int shift = 20; shift >= 0; shift -= 4) {
-    const unsigned digit = (codePoint >> shift) & 0xF;
-    if (digit != 0 || !digits.empty() || shift < 16) digits += kUpperHexDigits[digit];
-  }
-  return digits;
-}
+// Code points as names and labels write them: upper-case hex, at least four digits.
+std::string Hex(char32_t codePoint) { return UpperHex(codePoint, 4); }
 
 std::string_view DictionaryWord(std::uint16_t number) {
   const std::size_t i = number - 2u;

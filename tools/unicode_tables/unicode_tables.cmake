@@ -12,6 +12,11 @@ foreach(path IN LISTS _ucd_paths)
   endif()
 endforeach()
 
+# The database's version, for the manual page (the tables carry it for the programs).
+file(STRINGS "${HEXCRIBE_UCD_DIR}/DerivedNormalizationProps.txt" _ucd_head LIMIT_COUNT 1)
+string(REGEX MATCH "[0-9]+\\.[0-9]+\\.[0-9]+" _ucd_version "${_ucd_head}")
+set(HEXCRIBE_UNICODE_VERSION "${_ucd_version}" CACHE INTERNAL "Version of the Unicode Character Database")
+
 set(HEXCRIBE_UNICODE_TABLES "${PROJECT_BINARY_DIR}/generated/core/unicode_tables.cpp")
 add_custom_command(OUTPUT "${HEXCRIBE_UNICODE_TABLES}"
   COMMAND "${Python3_EXECUTABLE}" "${CMAKE_CURRENT_LIST_DIR}/make_unicode_tables.py" "${HEXCRIBE_UCD_DIR}"
