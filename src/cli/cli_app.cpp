@@ -2,6 +2,7 @@
 #include "cli/cli_app.h"
 
 #include <charconv>
+#include <initializer_list>
 #include <unordered_map>
 
 #include "cli/cli_options.h"
@@ -76,6 +77,7 @@ class Runner {
   std::string openError_;
   CodePointSet font_;
   std::unordered_map<char32_t, std::string> names_;  // "U+XXXX NAME: " of characters reported
+  std::string head_;  // the finding being reported, up to what was found
 };
 
 bool Runner::LoadFont() {
@@ -93,30 +95,41 @@ bool Runner::LoadFont() {
   return false;
 }
 
+// The decimal digits of a number, in `digits`.
+std::string_view Decimal(std::uint64_t value, char (&digits)[24]) {
+  return {digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits)};
+}
+
+void Append(std::string& out, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) out += part;
+}
+
 void Runner::ReportCheck(const std::string& input, const CheckFinding& finding) {
   const CheckedCharacter& c = finding.character;
-  char line[24];
-  const std::string_view lineText(line, static_cast<std::size_t>(std::to_chars(line, line + sizeof line, finding.line).ptr - line));
+  char line[24], number[24];
+  head_.clear();
+  Append(head_, {input, ":", Decimal(finding.line, line), ":"});
   if (c.findings == 0) {
-    Report(input + ":" + std::string(lineText) + ": command cut after unit " + std::to_string(kDialogCommandUnits) +
-               " (" + std::to_string(finding.commandUnits) + " units)",
-           false);
+    Append(reports_, {head_, " command cut after unit ", Decimal(kDialogCommandUnits, number), " ("});
+    Append(reports_, {Decimal(finding.commandUnits, number), " units)\n"});
     return;
   }
   // Texts repeat their characters: each one's "U+XXXX NAME: " is made once (the cache stays small).
   if (names_.size() > 4096) names_.clear();
   auto [named, fresh] = names_.try_emplace(c.codePoint);
-  if (fresh) named->second = CodePointName(c.codePoint) + " " + CharacterNameOrLabel(c.codePoint) + ": ";
-  char digits[24];
-  const std::string_view column(digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, c.index + 1).ptr - digits));
-  auto add = [&](std::string_view what, std::string_view detail = {}) {
-    reports_.append(input).append(1, ':').append(lineText).append(1, ':').append(column).append(": ");
-    reports_.append(named->second).append(what).append(detail).append(1, '\n');
-  };
-  if (c.findings & Finding::kInvisible) add("invisible");
-  if (c.findings & Finding::kDecomposed) add("decomposed (NFC: " + CodePointName(c.composed), ")");
-  if (c.findings & Finding::kOutsideBmp) add("outside the BMP");
-  if (c.findings & Finding::kNoGlyph) add("no glyph in ", options_.convert.fontFile);
+  if (fresh) Append(named->second, {CodePointName(c.codePoint), " ", CharacterNameOrLabel(c.codePoint), ": "});
+  Append(head_, {Decimal(c.index + 1, number), ": ", named->second});
+  const std::string composed = c.composed != 0 ? CodePointName(c.composed) : std::string();
+  const struct {
+    std::uint8_t finding;
+    std::string_view what, detail, end;
+  } kinds[] = {{Finding::kInvisible, "invisible", "", ""},
+               {Finding::kDecomposed, "decomposed (NFC: ", composed, ")"},
+               {Finding::kOutsideBmp, "outside the BMP", "", ""},
+               {Finding::kNoGlyph, "no glyph in ", options_.convert.fontFile, ""}};
+  for (const auto& kind : kinds) {
+    if (c.findings & kind.finding) Append(reports_, {head_, kind.what, kind.detail, kind.end, "\n"});
+  }
   if (reports_.size() >= (1 << 16)) FlushReports();
 }
 

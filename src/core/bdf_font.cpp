@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <initializer_list>
 #include <vector>
 
 namespace hexcribe {
@@ -59,8 +60,10 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool Fail(std::string& error, const Lines& lines, const std::string& what) {
-  error = "line " + std::to_string(lines.number()) + ": " + what;
+// The error at the current line: "line N: " and the parts.
+bool Fail(std::string& error, const Lines& lines, std::initializer_list<std::string_view> parts) {
+  error = "line " + std::to_string(lines.number()) + ": ";
+  for (const std::string_view part : parts) error += part;
   return false;
 }
 
@@ -70,7 +73,7 @@ bool LooksLikeBdf(std::string_view text) { return text.starts_with("STARTFONT");
 
 bool ReadBdfCoverage(std::string_view text, CodePointSet& glyphs, std::string& error) {
   Lines lines(text);
-  if (!lines.Next() || lines.keyword() != "STARTFONT") return Fail(error, lines, "not a BDF font (no STARTFONT)");
+  if (!lines.Next() || lines.keyword() != "STARTFONT") return Fail(error, lines, {"not a BDF font (no STARTFONT)"});
   std::string_view registry;
   long long declared = -1;
   long long found = 0;
@@ -82,32 +85,32 @@ bool ReadBdfCoverage(std::string_view text, CodePointSet& glyphs, std::string& e
     if (keyword == "CHARSET_REGISTRY") {
       registry = Unquoted(lines.rest());
     } else if (keyword == "CHARS") {
-      if (declared >= 0 || !FirstNumber(lines.rest(), declared) || declared < 0) return Fail(error, lines, "bad CHARS");
+      if (declared >= 0 || !FirstNumber(lines.rest(), declared) || declared < 0) return Fail(error, lines, {"bad CHARS"});
     } else if (keyword == "STARTCHAR") {
-      if (inChar) return Fail(error, lines, "STARTCHAR before the last glyph's ENDCHAR");
-      if (declared < 0) return Fail(error, lines, "a glyph before CHARS");
-      if (++found > declared) return Fail(error, lines, "more glyphs than CHARS " + std::to_string(declared) + " says");
+      if (inChar) return Fail(error, lines, {"STARTCHAR before the last glyph's ENDCHAR"});
+      if (declared < 0) return Fail(error, lines, {"a glyph before CHARS"});
+      if (++found > declared) return Fail(error, lines, {"more glyphs than CHARS says"});
       inChar = true;
     } else if (keyword == "ENCODING" && inChar) {
       long long encoding = 0;
-      if (!FirstNumber(lines.rest(), encoding)) return Fail(error, lines, "bad ENCODING");
-      if (encoding > static_cast<long long>(kLastCodePoint)) return Fail(error, lines, "ENCODING beyond U+10FFFF");
+      if (!FirstNumber(lines.rest(), encoding)) return Fail(error, lines, {"bad ENCODING"});
+      if (encoding > static_cast<long long>(kLastCodePoint)) return Fail(error, lines, {"ENCODING beyond U+10FFFF"});
       // -1 marks a glyph without a code in the font's character set.
       if (encoding >= 0) ranges.push_back({static_cast<char32_t>(encoding), static_cast<char32_t>(encoding)});
     } else if (keyword == "BITMAP" && inChar) {
       inBitmap = true;
     } else if (keyword == "ENDCHAR") {
-      if (!inChar) return Fail(error, lines, "ENDCHAR without STARTCHAR");
+      if (!inChar) return Fail(error, lines, {"ENDCHAR without STARTCHAR"});
       inChar = inBitmap = false;
     } else if (keyword == "ENDFONT") {
       ended = true;
     }
   }
-  if (!ended) return Fail(error, lines, "the font is cut short (no ENDFONT)");
-  if (inChar) return Fail(error, lines, "ENDFONT inside a glyph");
-  if (declared < 0) return Fail(error, lines, "no CHARS");
+  if (!ended) return Fail(error, lines, {"the font is cut short (no ENDFONT)"});
+  if (inChar) return Fail(error, lines, {"ENDFONT inside a glyph"});
+  if (declared < 0) return Fail(error, lines, {"no CHARS"});
   if (found != declared) {
-    return Fail(error, lines, "CHARS says " + std::to_string(declared) + " glyphs, the font has " + std::to_string(found));
+    return Fail(error, lines, {"CHARS says ", std::to_string(declared), " glyphs, the font has ", std::to_string(found)});
   }
   if (!EqualsIgnoringCase(registry, "ISO10646")) {
     error = "its CHARSET_REGISTRY is ";

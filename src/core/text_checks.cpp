@@ -19,7 +19,7 @@ bool NeedsGlyph(char32_t codePoint, GeneralCategory category) {
 
 TextChecker::TextChecker(const CodePointSet* faceGlyphs, bool keepAll) : faceGlyphs_(faceGlyphs), keepAll_(keepAll) {}
 
-std::uint8_t TextChecker::FindingsOf(char32_t codePoint, CodePointProperties properties) const {
+inline std::uint8_t TextChecker::FindingsOf(char32_t codePoint, CodePointProperties properties) const {
   std::uint8_t findings = codePoint > 0xFFFF ? Finding::kOutsideBmp : 0;
   const GeneralCategory category = properties.category();
   // Letters, marks, digits, punctuation, symbols and spaces of the BMP are never invisible but for
