@@ -66,6 +66,28 @@ class Reader {
   bool ok_ = true;
 };
 
+// The styles of the dialog or a control: an extended template has a help id and the extended style first.
+template <typename Item>
+void ReadStyles(Reader& in, bool extended, Item& item) {
+  if (extended) {
+    in.Dword();  // help id
+    item.exStyle = in.Dword();
+    item.style = in.Dword();
+  } else {
+    item.style = in.Dword();
+    item.exStyle = in.Dword();
+  }
+}
+
+// The position and size of the dialog or a control, in dialog units.
+template <typename Item>
+void ReadPlace(Reader& in, Item& item) {
+  item.x = in.Short();
+  item.y = in.Short();
+  item.width = in.Short();
+  item.height = in.Short();
+}
+
 constexpr std::uint32_t kDsSetFont = 0x40;
 constexpr std::uint32_t kDsShellFont = 0x48;
 
@@ -78,21 +100,10 @@ std::optional<CompiledDialog> ParseDialogTemplate(std::span<const std::uint8_t> 
   const std::uint16_t version = in.Word();
   const std::uint16_t signature = in.Word();
   dialog.extended = version == 1 && signature == 0xFFFF;
-  if (dialog.extended) {
-    in.Dword();  // help id
-    dialog.exStyle = in.Dword();
-    dialog.style = in.Dword();
-  } else {
-    Reader classic(bytes);
-    in = classic;
-    dialog.style = in.Dword();
-    dialog.exStyle = in.Dword();
-  }
+  if (!dialog.extended) in = Reader(bytes);  // a classic template starts with its style
+  ReadStyles(in, dialog.extended, dialog);
   count = in.Word();
-  dialog.x = in.Short();
-  dialog.y = in.Short();
-  dialog.width = in.Short();
-  dialog.height = in.Short();
+  ReadPlace(in, dialog);
   dialog.menu = in.NameOrOrdinalField();
   dialog.windowClass = in.NameOrOrdinalField();
   dialog.caption = in.String();
@@ -108,18 +119,8 @@ std::optional<CompiledDialog> ParseDialogTemplate(std::span<const std::uint8_t> 
   for (int i = 0; i < count && in.ok(); ++i) {
     in.AlignToDword();
     CompiledControl control;
-    if (dialog.extended) {
-      in.Dword();  // help id
-      control.exStyle = in.Dword();
-      control.style = in.Dword();
-    } else {
-      control.style = in.Dword();
-      control.exStyle = in.Dword();
-    }
-    control.x = in.Short();
-    control.y = in.Short();
-    control.width = in.Short();
-    control.height = in.Short();
+    ReadStyles(in, dialog.extended, control);
+    ReadPlace(in, control);
     control.id = dialog.extended ? static_cast<int>(static_cast<std::int32_t>(in.Dword())) : in.Short();
     control.windowClass = in.NameOrOrdinalField();
     control.text = in.NameOrOrdinalField();
