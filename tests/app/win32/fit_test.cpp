@@ -18,6 +18,7 @@
 #include "app/win32/dpi_layout.h"
 #include "dialog_cases.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/window_styles.h"
 
 namespace hexcribe {

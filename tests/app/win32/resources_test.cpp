@@ -14,6 +14,7 @@
 #include "platform/platform.h"
 #include "app/win32/dialog_init_data.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "res/version_info.h"
 #include "res/window_styles.h"

@@ -1,7 +1,7 @@
 // Screen-reader names from label texts.
-#include "res/accessible_name.h"
+#include "ui/accessible_name.h"
 
-namespace hexcribe::res {
+namespace hexcribe::ui {
 namespace {
 
 bool IsSpace(char16_t ch) { return ch == u' ' || ch == u'\t' || ch == u'\r' || ch == u'\n'; }
@@ -42,4 +42,4 @@ std::u16string AccessibleName(std::u16string_view labelText) {
   return name;
 }
 
-}  // namespace hexcribe::res
+}  // namespace hexcribe::ui

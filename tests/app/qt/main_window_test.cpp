@@ -37,6 +37,7 @@
 #include "app/qt/session_end.h"
 #include "ui/input_limit.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "ui/main_dialog.h"
 
 namespace hexcribe::app::qt {

@@ -1,5 +1,6 @@
 // The resource tables: ids, texts, tab order and geometry hold what the front ends rely on.
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,6 @@
 #include <set>
 #include <utility>
 
-#include "res/accessible_name.h"
 #include "res/window_styles.h"
 #include "ui/dialog_window.h"
 
@@ -51,15 +51,6 @@ TEST(Resources, EachListAndTextBoxFollowsTheStaticThatNamesIt) {
     const ControlTemplate* label = LabelOf(dialog, id);
     EXPECT_EQ(label ? label->text : u"", text) << id;
   }
-}
-
-TEST(Resources, AccessibleNamesReadLikeTheLabelWithoutMnemonicsOrLineBreaks) {
-  const std::pair<std::u16string_view, std::u16string_view> names[] = {
-      {u"Result of Command", u"Result of Command"}, {u"&Font", u"Font"},
-      {u"Copy && Paste", u"Copy & Paste"},         {u"\uAE00\uAF34(&F)", u"\uAE00\uAF34"},
-      {u"one\r\ntwo\r three ", u"one two three"}, {u"end &", u"end"},
-  };
-  for (const auto& [label, name] : names) EXPECT_EQ(AccessibleName(label), name);
 }
 
 TEST(Resources, ControlKindsMatchWhatTheDialogRelyOn) {

@@ -19,6 +19,7 @@
 #include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_units.h"
