@@ -10,6 +10,7 @@
 #include "core/unicode.h"
 #include "core/unicode_data.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 
 namespace hexcribe::ui {

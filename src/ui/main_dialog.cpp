@@ -10,6 +10,7 @@
 #include "core/text_checks.h"
 #include "core/unicode.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "ui/command_paste.h"
 #include "ui/input_limit.h"
@@ -17,6 +18,8 @@
 
 namespace hexcribe::ui {
 namespace {
+
+static_assert(kCommandUnits == kDialogCommandUnits, "hexcribe-cli --check reports commands longer than the dialog's");
 
 // The command is ASCII: each byte widens to one unit.
 std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }

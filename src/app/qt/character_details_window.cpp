@@ -13,6 +13,7 @@
 
 #include "platform/qt/display_font_qt.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 
 namespace hexcribe::app::qt {
 

@@ -8,6 +8,7 @@
 #include "core/font_size.h"
 #include "platform/win32/wide_text.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "ui/dialog_units.h"
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/wide_text.h"
+#include "res/localized_dialogs.h"
 
 namespace hexcribe::app::win32 {
 
