@@ -109,9 +109,9 @@ constexpr DialogTemplate kAboutBox = {
 constexpr ControlTemplate kDetailsControls[] = {
     {IDC_STATIC, ControlClass::kStatic, u"&Characters of the command:", kSsLeft | kWsGroup, 6, 6, 340, 9},
     {IDC_CHARACTER_LIST, ControlClass::kListView, u"",
-     kLvsReport | kLvsSingleSel | kLvsShowSelAlways | kLvsOwnerData | kWsBorder | kWsTabStop, 6, 17, 448, 170, 0,
+     kLvsReport | kLvsSingleSel | kLvsShowSelAlways | kLvsOwnerData | kWsBorder | kWsTabStop, 6, 17, 468, 170, 0,
      kCharacterColumns},
-    {IDCANCEL, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 412, 192, 42, 14},
+    {IDCANCEL, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 432, 192, 42, 14},
 };
 
 constexpr DialogTemplate kDetailsDialog = {
@@ -121,7 +121,7 @@ constexpr DialogTemplate kDetailsDialog = {
     0,
     0,
     0,
-    460,
+    480,
     212,
     u"Character Details",
     u"Tahoma",

@@ -120,7 +120,7 @@ inline constexpr StringEntry kStringTable[] = {
 // The columns of the Character Details list, in the order the window fills them.
 inline constexpr ListColumn kCharacterColumns[] = {
     {IDS_COLUMN_NUMBER, 22}, {IDS_COLUMN_CHARACTER, 44}, {IDS_COLUMN_CODE_POINT, 48},
-    {IDS_COLUMN_BYTES, 58},  {IDS_COLUMN_NAME, 144},     {IDS_COLUMN_PROBLEMS, 122},
+    {IDS_COLUMN_BYTES, 58},  {IDS_COLUMN_NAME, 144},     {IDS_COLUMN_PROBLEMS, 136},
 };
 
 // The main dialog's caption before the version is added to it.
