@@ -99,7 +99,9 @@ OptionArgument FindOption(std::string_view arg) {
     if (arg.starts_with(option.name) && arg.substr(option.name.size()).starts_with('=')) {
       return {&option, true, std::string(arg.substr(option.name.size() + 1))};
     }
-    if (hasShort && arg.starts_with(option.shortName)) return {&option, true, std::string(arg.substr(option.shortName.size()))};
+    if (hasShort && arg.starts_with(option.shortName)) {
+      return {&option, true, std::string(arg.substr(option.shortName.size()))};
+    }
   }
   return {};
 }
