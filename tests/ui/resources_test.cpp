@@ -7,6 +7,7 @@
 #include <set>
 #include <utility>
 
+#include "dialog_cases.h"
 #include "res/accessible_name.h"
 #include "res/window_styles.h"
 #include "ui/dialog_window.h"
@@ -96,6 +97,23 @@ TEST(Resources, TextsAreExact) {
   EXPECT_EQ(LoadResourceString(IDS_ABOUTBOX + 1), u"");
   EXPECT_EQ(MainDialogTemplate().caption, u"Hexcribe");
   EXPECT_EQ(AboutBoxTemplate().caption, u"About Hexcribe");
+}
+
+// A separator that a part also holds inside (once the Japanese comma) makes the parts run together.
+TEST(Resources, EveryLanguagesStatusSeparatorKeepsTheStatusLinesPartsApart) {
+  const auto parts = [](const Translation* language) {
+    SetUiLanguage(language);
+    const std::u16string_view separator = LoadResourceString(IDS_STATUS_SEPARATOR);
+    std::size_t count = 0;  // over both kinds of cut
+    for (const std::u16string& line : {test::LongestStatusLine(),
+                                       ui::StatusLineText({1023, 2046, 511, 1023, true, 32767, false}, ui::kCommandUnits)}) {
+      for (std::size_t at = 0; at != std::u16string::npos; at = line.find(separator, at + 1)) ++count;
+    }
+    return count;
+  };
+  const std::size_t english = parts(nullptr);
+  for (const Translation& language : Translations()) EXPECT_EQ(parts(&language), english) << language.code;
+  SetUiLanguage(nullptr);
 }
 
 TEST(Resources, TemplatesAreFoundByIdAndAboutBoxHasItsIconAndOk) {
