@@ -12,8 +12,9 @@
 
 #include "app/qt/control_fit.h"
 #include "app/qt/limited_text_edit.h"
-#include "res/accessible_name.h"
+#include "res/localized_dialogs.h"
 #include "res/window_styles.h"
+#include "ui/accessible_name.h"
 
 namespace hexcribe::app::qt {
 namespace {
@@ -77,7 +78,7 @@ QWidget* MakeCombo(QWidget& parent, const res::ControlTemplate&) {
 void NameAfterLabel(QWidget& control, QLabel* label) {
   if (label == nullptr) return;
   label->setBuddy(&control);
-  control.setAccessibleName(ToQString(res::AccessibleName(ToU16(label->text()))));
+  control.setAccessibleName(ToQString(ui::AccessibleName(ToU16(label->text()))));
 }
 
 }  // namespace
