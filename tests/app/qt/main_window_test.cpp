@@ -28,7 +28,7 @@
 #include <map>
 
 #include "fonts/face_list.h"
-#include "memory_services.h"
+#include "recording_services.h"
 #include "dialog_cases.h"
 #include "platform/platform.h"
 #include "app/qt/about_box.h"
@@ -43,7 +43,13 @@
 namespace hexcribe::app::qt {
 namespace {
 
-using Services = test::MemoryServices;
+// The recording services with the system's clipboard and glyph maps, and this suite's faces.
+struct Services : test::RecordingServices {
+  Services() {
+    UseSystemDesktop();
+    faces = {u"DejaVu Sans", u"DejaVu Serif", u"NanumGothic"};
+  }
+};
 
 class MainWindowTest : public ::testing::Test {
  protected:
