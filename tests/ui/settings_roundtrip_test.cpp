@@ -80,24 +80,25 @@ TEST_F(SettingsRoundTrip, FirstRunCreatesTheFolderAndSavesOnlyAtShutdown) {
   EXPECT_EQ(FileText(), "[gen]\r\nuni_font=Tahoma\r\nmlang_text=\r\n");
 }
 
-TEST_F(SettingsRoundTrip, FaceAndTextComeBackAndLongTextIsCut) {
-  Run([](test::FakeWindow& w) {
+TEST_F(SettingsRoundTrip, FaceAndTheWholeBoxComeBack) {
+  // A full box of Latin letters, Hangul, emoji and line breaks.
+  std::u16string full;
+  while (full.size() < kInputLimit) full += u"Ab\uD55C\U0001F600\r\n";
+  full.resize(kInputLimit);
+  Run([&full](test::FakeWindow& w) {
     w.Select(kFontList, 1);
-    w.Type(kInputBox, u"A" + std::u16string(299, u'\uD55C'));
+    w.Type(kInputBox, full);
+    EXPECT_EQ(w.RawText(kInputBox), full);
   });
   const std::string text = FileText();
-  EXPECT_NE(text.find("uni_font=DejaVu Sans\r\n"), std::string::npos) << text;
-  const std::string expectedHex = "mlang_text=4100" + [] {
-    std::string hex;
-    for (int i = 0; i < 258; ++i) hex += "5CD5";
-    return hex;
-  }() + "\r\n";
-  EXPECT_NE(text.find(expectedHex), std::string::npos) << text;
+  EXPECT_NE(text.find("uni_font=DejaVu Sans\r\n"), std::string::npos) << text.substr(0, 100);
+  EXPECT_NE(text.find("mlang_text=410062005CD53DD800DE0D000A00"), std::string::npos);
+  EXPECT_EQ(text.size(), std::string("[gen]\r\nuni_font=DejaVu Sans\r\nmlang_text=\r\n").size() + 4 * kInputLimit);
 
-  Run([](test::FakeWindow& seen) {
+  Run([&full](test::FakeWindow& seen) {
     EXPECT_EQ(seen.RawText(kFontList), u"DejaVu Sans");
-    EXPECT_EQ(seen.RawText(kInputBox), u"A" + std::u16string(258, u'\uD55C'));
-    EXPECT_EQ(seen.RawText(kResultBox).substr(0, 20), u"Print 'U::41 00 5C D");
+    EXPECT_TRUE(seen.RawText(kInputBox) == full);
+    EXPECT_EQ(seen.RawText(kResultBox).substr(0, 20), u"Print 'U::41 00 62 0");
   });
   EXPECT_EQ(FileText(), text);  // an unchanged run saves the same file
 }

@@ -151,7 +151,7 @@ TEST_F(Win32MainWindowTest, StartUpRunsInOrderAndRestoresTheSettings) {
       "title",
       "font faces",
       "read gen/uni_font default=Tahoma size=0",
-      "read gen/mlang_text default= size=2048 hex",
+      "read gen/mlang_text default= size=131069 hex",
   };
   EXPECT_EQ(services.log, expected);
   EXPECT_EQ(Text(dialog), u"Hexcribe v1.00");
@@ -427,7 +427,7 @@ TEST_F(Win32MainWindowTest, ShutdownSavesFaceAndTextThenReleasesTheFont) {
   EXPECT_EQ(services.log, expected);
   EXPECT_EQ(services.writtenFace, u"NanumGothic");
   ASSERT_TRUE(services.writtenText.has_value());
-  EXPECT_EQ(*services.writtenText, std::u16string(259, u'x'));
+  EXPECT_EQ(*services.writtenText, std::u16string(300, u'x'));
   EXPECT_EQ(::GetObjectType(font), 0u) << "display font still alive";
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(window.hwnd(), nullptr);
