@@ -11,6 +11,7 @@ Usage: fault_injection.py --program HEXCRIBE --driver X11_WINDOW_DRIVER CASE...
        fault_injection.py --list
 """
 import argparse
+import itertools
 import os
 import pwd
 import random
@@ -33,6 +34,18 @@ NO_OVERRIDE = ["setpriv", "--bounding-set=-dac_override,-dac_read_search,-fowner
 
 def encode(text):
     return text.encode("utf-16-le").hex().upper()
+
+
+def long_text(count):
+    """Latin letters, Hangul and emoji, `count` UTF-16 units long."""
+    chars, n = [], 0
+    for ch in itertools.cycle("Hexcribe 한국어 😀 "):
+        width = 2 if ord(ch) > 0xFFFF else 1
+        if n + width > count:
+            break
+        chars.append(ch)
+        n += width
+    return "".join(chars) + "x" * (count - n)
 
 
 class Failure(Exception):
@@ -150,8 +163,10 @@ class Harness(SettingsChecks):
             self.env["ASAN_OPTIONS"] += ":strict_string_checks=0"
         (root / "home").mkdir()
 
-    def run(self, text=None, wrap=(), kill_after_close_us=None, preexec=None, timeout_ms=30000, env_extra=None):
-        """Starts the program, optionally replaces the input text, closes it; gives the driver's report."""
+    def run(self, text=None, wrap=(), kill_after_close_us=None, preexec=None, timeout_ms=30000, env_extra=None,
+            append=False):
+        """Starts the program, optionally replaces the input text (or adds to its end), closes it; gives
+        the driver's report."""
         env = dict(self.env, **(env_extra or {}))
         if wrap and wrap[0] == "strace":
             # LeakSanitizer cannot stop a traced process's threads; leaks are checked elsewhere.
@@ -160,7 +175,8 @@ class Harness(SettingsChecks):
         if text is not None:
             # The input box is the last tab stop: Shift+Tab from the first one reaches it.
             cmd += ["--before-close", f"xdotool windowfocus --sync $WINDOW && sleep 0.2 && xdotool key --clearmodifiers "
-                                      f"shift+Tab ctrl+a type --delay 20 '{text}' && sleep 0.3"]
+                                      f"shift+Tab {'ctrl+End' if append else 'ctrl+a'} type --delay 20 '{text}' "
+                                      f"&& sleep 0.3"]
         if kill_after_close_us is not None:
             cmd += ["--kill-after-close-us", str(kill_after_close_us)]
         cmd += ["--", *wrap, str(self.program)]
@@ -265,7 +281,7 @@ def case_ten_megabyte_line(h):
     h.expect_clean_run(h.run(), "10 MB lines")
     data = h.file.read_bytes()
     check(data.startswith(comment), "10 MB lines: the long comment line changed")
-    check(h.saved_text() == "A" * 259, "10 MB lines: the restored text was not the first 259 units")
+    check(h.saved_text() == "A" * 32767, "10 MB lines: the restored text was not the first 32767 units")
     h.expect_works("10 MB lines")
 
 
@@ -292,12 +308,12 @@ def case_symlink(h):
     check(Path(os.readlink(h.file)) == target, "symlink: the link was changed")
 
 
-def syscall_targets(h, old, text):
+def syscall_targets(h, old, text, append):
     """Runs the program once under strace and lists (syscall, n) pairs of its main thread that touch the settings."""
     log = h.root / "calibrate.log"
     h.file.write_bytes(old)
     wrap = ["strace", "-f", "-qq", "-y", "-o", str(log), "-e", f"trace={SAVE_SYSCALLS}"]
-    h.expect_clean_run(h.run(text=text, wrap=wrap), "calibration run")
+    h.expect_clean_run(h.run(text=text, wrap=wrap, append=append), "calibration run")
     new = h.file.read_bytes()
     counts, targets, main = {}, [], None
     for line in log.read_text(errors="replace").splitlines():
@@ -316,19 +332,18 @@ SAVE_SYSCALLS = ("openat,open,creat,write,pwrite64,writev,fsync,fdatasync,rename
                  "fchmod,fchown,flock,fcntl,ftruncate,unlink,unlinkat,close,mkdir,mkdirat,linkat")
 
 
-def case_sigkill_while_saving(h):
-    """SIGKILL at every syscall that touches the settings, then at random moments of the save."""
-    h.folder.mkdir(parents=True)
-    old = h.standard_file()
-    new, targets = syscall_targets(h, old, "saved")
-    check(new != old and h.saved_text() == "saved", "calibration run did not save")
+def sigkill_rows(h, old, text, saved, append=False):
+    """SIGKILL at every syscall that touches the settings, then at random moments of the save:
+    every save starts from the file `old`, types `text` and writes `saved`."""
+    new, targets = syscall_targets(h, old, text, append)
+    check(new != old and h.saved_text() == saved, "calibration run did not save")
     check(targets, "no syscall touched the settings folder")
     outcomes = {"old": 0, "new": 0}
     for name, n, line in targets:
         h.file.write_bytes(old)
         wrap = ["strace", "-f", "-qq", "-o", "/dev/null", "-e", f"trace={name}", "-e",
                 f"inject={name}:signal=KILL:when={n}"]
-        report = h.run(text="saved", wrap=wrap)
+        report = h.run(text=text, wrap=wrap, append=append)
         outcome = h.old_or_new(old, new, f"killed at {line}")
         outcomes[outcome] += 1
         print(f"  kill at {name} #{n} ({report.get('signal')}): {outcome} content   {line}")
@@ -336,12 +351,24 @@ def case_sigkill_while_saving(h):
     for i in range(20):
         h.file.write_bytes(old)
         delay = rng.randrange(0, 40000)
-        h.run(text="saved", kill_after_close_us=delay)
+        h.run(text=text, kill_after_close_us=delay, append=append)
         outcomes[h.old_or_new(old, new, f"killed {delay} us after closing")] += 1
     print(f"  outcomes: {outcomes}; files left in the folder by the killed saves: {len(h.leftovers())}")
     h.expect_works("SIGKILL while saving")
     # The next completed save clears what the killed ones left behind.
     check(h.leftovers() == [], f"temporary files pile up: {h.leftovers()}")
+
+
+def case_sigkill_while_saving(h):
+    h.folder.mkdir(parents=True)
+    sigkill_rows(h, h.standard_file(), "saved", "saved")
+
+
+def case_sigkill_while_saving_long_text(h):
+    """A full input box: the restored text of 32,766 units gains one typed letter."""
+    h.folder.mkdir(parents=True)
+    text = long_text(32766)
+    sigkill_rows(h, h.standard_file(text), "Z", text + "Z", append=True)
 
 
 def case_valgrind_memcheck(h):
@@ -425,9 +452,9 @@ class WineHarness(SettingsChecks):
             todo += children.get(pid, [])
         return None
 
-    def run(self, text=None, kill_after_close_ms=None):
-        """Starts the program, optionally types text over the input, closes it with its Close
-        button (or kills it that many ms after pressing it); gives what happened."""
+    def run(self, text=None, kill_after_close_ms=None, append=False):
+        """Starts the program, optionally types text over the input (or at its end), closes it with
+        its Close button (or kills it that many ms after pressing it); gives what happened."""
         started = time.monotonic()
         proc = self.wine(self.program)
         report = {"title": None, "killed": False, "exit": None}
@@ -454,7 +481,7 @@ class WineHarness(SettingsChecks):
             # The input box is the last tab stop, Close the one before it; the Font list has the focus.
             self.xdotool("key", "--clearmodifiers", "shift+Tab")
             if text is not None:
-                self.xdotool("key", "--clearmodifiers", "ctrl+a")
+                self.xdotool("key", "--clearmodifiers", "ctrl+End" if append else "ctrl+a")
                 self.xdotool("type", "--delay", "20", text)
                 time.sleep(0.2)
             self.xdotool("key", "--clearmodifiers", "shift+Tab", "space")
@@ -551,24 +578,22 @@ def wine_case_ansi_file(h):
 WINE_KILLS = 36
 
 
-def wine_case_kill_while_closing(h):
-    """Terminate the process from outside at random moments after Close is pressed."""
-    h.folder.mkdir(parents=True)
-    old_report = h.run(text="old")
-    h.expect_clean_run(old_report, "calibration (old)")
-    old = h.file.read_bytes()
-    report = h.run(text="saved")
-    h.expect_clean_run(report, "calibration (new)")
+def wine_kill_rows(h, old, text, saved, append=False):
+    """Terminate the process from outside at random moments after Close is pressed: every save
+    starts from the file `old`, types `text` and writes `saved`."""
+    h.file.write_bytes(old)
+    report = h.run(text=text, append=append)
+    h.expect_clean_run(report, "calibration")
     new = h.file.read_bytes()
-    check(new != old and h.saved_text() == "saved", "calibration run did not save")
+    check(new != old and h.saved_text() == saved, "calibration run did not save")
     # Spread the kills over the whole time from Close to the end of the process.
-    span_ms = max(50, int(max(old_report["close_s"], report["close_s"]) * 1000 * 1.2))
+    span_ms = max(50, int(report["close_s"] * 1000 * 1.2))
     rng = random.Random(16)
     outcomes = {"old": 0, "new": 0}
     for i in range(WINE_KILLS):
         h.file.write_bytes(old)
         delay = rng.randrange(0, span_ms)
-        report = h.run(text="saved", kill_after_close_ms=delay)
+        report = h.run(text=text, kill_after_close_ms=delay, append=append)
         check(report["title"] == TITLE, f"kill {i}: no window")
         outcome = h.old_or_new(old, new, f"killed {delay} ms after Close")
         outcomes[outcome] += 1
@@ -577,6 +602,19 @@ def wine_case_kill_while_closing(h):
     print(f"  outcomes of {WINE_KILLS} kills over 0..{span_ms} ms: {outcomes}")
     h.expect_works("kill while closing")
     check(h.leftovers() == [], f"temporary files pile up: {h.leftovers()}")
+
+
+def wine_case_kill_while_closing(h):
+    h.folder.mkdir(parents=True)
+    h.expect_clean_run(h.run(text="old"), "calibration (old)")
+    wine_kill_rows(h, h.file.read_bytes(), "saved", "saved")
+
+
+def wine_case_kill_while_saving_long_text(h):
+    """A full input box: the restored text of 32,766 units gains one typed letter."""
+    h.folder.mkdir(parents=True)
+    text = long_text(32766)
+    wine_kill_rows(h, h.standard_file(text), "Z", text + "Z", append=True)
 
 
 # The Wine cases by name, in the order they run; several are the Linux cases on the Wine harness.
@@ -591,6 +629,7 @@ WINE_CASES = {
     "utf16le_file": case_utf16le_file,
     "ansi_file": wine_case_ansi_file,
     "kill_while_closing": wine_case_kill_while_closing,
+    "kill_while_saving_long_text": wine_case_kill_while_saving_long_text,
 }
 
 

@@ -159,5 +159,36 @@ check "Paste Command as Text from the input box's menu" "$(clipboard_once "$expe
 keys Tab space
 wait_for_exit
 
+# Fifth and sixth run: a pasted text that fills the input box (32,767 units of Latin letters,
+# Hangul and emoji) is saved whole at Close and is all there at the next start.
+long="$HEXCRIBE_WINE_ROOT/long-text.txt"
+python3 - "$long" <<'EOF'
+import itertools, sys
+chars, n = [], 0
+for ch in itertools.cycle("Hexcribe 한국어 😀 "):
+    width = 2 if ord(ch) > 0xFFFF else 1
+    if n + width > 32767:
+        break
+    chars.append(ch)
+    n += width
+open(sys.argv[1], "w", encoding="utf-8").write("".join(chars) + "x" * (32767 - n))
+EOF
+[ -n "$marker_pid" ] && kill "$marker_pid" 2>/dev/null
+timeout 120 xclip -quiet -selection clipboard -i "$long" >/dev/null 2>&1 &
+marker_pid=$!
+sleep 0.3
+start_program
+keys shift+Tab ctrl+a ctrl+v shift+Tab space
+wait_for_exit
+sha() { sha256sum | cut -c1-64; }
+check "a full box is saved whole" "$(setting mlang_text | sha)" \
+  "$(python3 -c 'import sys; print(open(sys.argv[1], encoding="utf-8").read().encode("utf-16-le").hex().upper())' "$long" | sha)"
+mark_clipboard
+start_program
+keys shift+Tab ctrl+a ctrl+c
+check "the next start restores the whole box" "$(clipboard_once "$(cat "$long")" | sha)" "$(sha <"$long")"
+keys shift+Tab space
+wait_for_exit
+
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "end to end: all checks passed"
