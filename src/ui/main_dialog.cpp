@@ -5,6 +5,7 @@
 
 #include "core/command_builder.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "ui/command_paste.h"
 #include "ui/status_line.h"

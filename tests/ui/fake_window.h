@@ -13,6 +13,7 @@
 
 #include "fonts/prefix_search.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "settings/settings_location.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"

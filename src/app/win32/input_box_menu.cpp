@@ -9,6 +9,7 @@
 #include "platform/win32/unique_handles.h"
 #include "platform/win32/wide_text.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 
 namespace hexcribe::app::win32 {
