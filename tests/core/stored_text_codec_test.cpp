@@ -52,8 +52,8 @@ TEST(StoredTextCodecTest, EncodesFourUpperCaseDigitsPerUnitAndDecodesThemBack) {
   }
 }
 
-TEST(StoredTextCodecTest, AFullInputBoxHas131068Digits) {
-  EXPECT_EQ(EncodeStoredText(std::u16string(32767, u'x')).size(), 131068u);
+TEST(StoredTextCodecTest, MaximumSavedTextHas1036Digits) {
+  EXPECT_EQ(EncodeStoredText(std::u16string(259, u'x')).size(), 1036u);
 }
 
 TEST(StoredTextCodecTest, EveryUnitButZeroRoundTrips) {

@@ -11,7 +11,6 @@ Usage: fault_injection.py --program HEXCRIBE --driver X11_WINDOW_DRIVER CASE...
        fault_injection.py --list
 """
 import argparse
-import itertools
 import os
 import pwd
 import random
@@ -30,24 +29,12 @@ TITLE = "Hexcribe v1.00"
 # Root ignores permission bits; drop the capabilities that let it, so read-only
 # really means read-only when CI runs as root.
 NO_OVERRIDE = ["setpriv", "--bounding-set=-dac_override,-dac_read_search,-fowner", "--"] if os.getuid() == 0 else []
+# A full box, in lines (Wine takes a minute to lay out one long paragraph), saved when a face is respelled.
+LONG_TEXT = "Hexcribe 한국어 😀\r\n" * 1927 + "Hexcribe"
 
 
 def encode(text):
     return text.encode("utf-16-le").hex().upper()
-
-
-def long_text(count):
-    """Latin letters, Hangul, emoji and line breaks, `count` UTF-16 units long. In lines: Wine's edit
-    control lays out a paragraph in a time that grows with the square of its length, so a box of
-    one 32,767-unit paragraph takes it most of a minute to show."""
-    tokens, n = [], 0
-    for token in itertools.cycle(list("Hexcribe 한국어 😀") + ["\r\n"]):
-        width = len(token.encode("utf-16-le")) // 2
-        if n + width > count:
-            break
-        tokens.append(token)
-        n += width
-    return "".join(tokens) + "x" * (count - n)
 
 
 class Failure(Exception):
@@ -165,10 +152,8 @@ class Harness(SettingsChecks):
             self.env["ASAN_OPTIONS"] += ":strict_string_checks=0"
         (root / "home").mkdir()
 
-    def run(self, text=None, wrap=(), kill_after_close_us=None, preexec=None, timeout_ms=30000, env_extra=None,
-            append=False):
-        """Starts the program, optionally replaces the input text (or adds to its end), closes it; gives
-        the driver's report."""
+    def run(self, text=None, wrap=(), kill_after_close_us=None, preexec=None, timeout_ms=30000, env_extra=None):
+        """Starts the program, optionally replaces the input text, closes it; gives the driver's report."""
         env = dict(self.env, **(env_extra or {}))
         if wrap and wrap[0] == "strace":
             # LeakSanitizer cannot stop a traced process's threads; leaks are checked elsewhere.
@@ -177,8 +162,7 @@ class Harness(SettingsChecks):
         if text is not None:
             # The input box is the last tab stop: Shift+Tab from the first one reaches it.
             cmd += ["--before-close", f"xdotool windowfocus --sync $WINDOW && sleep 0.2 && xdotool key --clearmodifiers "
-                                      f"shift+Tab {'ctrl+End' if append else 'ctrl+a'} type --delay 20 '{text}' "
-                                      f"&& sleep 0.3"]
+                                      f"shift+Tab ctrl+a type --delay 20 '{text}' && sleep 0.3"]
         if kill_after_close_us is not None:
             cmd += ["--kill-after-close-us", str(kill_after_close_us)]
         cmd += ["--", *wrap, str(self.program)]
@@ -275,16 +259,15 @@ def case_binary_junk(h):
 
 
 def case_ten_megabyte_line(h):
-    """A 10 MB comment line is kept byte for byte; a 10 MB stored value is read as far as the reader
-    goes, and the input box takes what fits of it (lines of "A", see long_text)."""
+    """A 10 MB comment line is kept byte for byte; a 10 MB stored value is read as far as the reader goes."""
     h.folder.mkdir(parents=True)
     comment = b";" + b"x" * (10 * 1024 * 1024) + b"\r\n"
-    value = ("41000D000A00" * (10 * 1024 * 1024 // 12)).encode()  # 2.6 M units of "A", CR, LF
+    value = ("41000D000A00" * (10 * 1024 * 1024 // 12)).encode()  # lines of "A" (see LONG_TEXT)
     h.file.write_bytes(comment + f"[gen]\r\nuni_font={h.face}\r\nmlang_text=".encode() + value + b"\r\n")
     h.expect_clean_run(h.run(), "10 MB lines")
     data = h.file.read_bytes()
     check(data.startswith(comment), "10 MB lines: the long comment line changed")
-    check(h.saved_text() == "A\r\n" * 10922 + "A", "10 MB lines: the restored text was not the first 32767 units")
+    check(h.saved_text() == "A\r\n" * 10922 + "A", "10 MB lines: the restored text was not what fits the box")
     h.expect_works("10 MB lines")
 
 
@@ -311,12 +294,12 @@ def case_symlink(h):
     check(Path(os.readlink(h.file)) == target, "symlink: the link was changed")
 
 
-def syscall_targets(h, old, text, append):
+def syscall_targets(h, old, text):
     """Runs the program once under strace and lists (syscall, n) pairs of its main thread that touch the settings."""
     log = h.root / "calibrate.log"
     h.file.write_bytes(old)
     wrap = ["strace", "-f", "-qq", "-y", "-o", str(log), "-e", f"trace={SAVE_SYSCALLS}"]
-    h.expect_clean_run(h.run(text=text, wrap=wrap, append=append), "calibration run")
+    h.expect_clean_run(h.run(text=text, wrap=wrap), "calibration run")
     new = h.file.read_bytes()
     counts, targets, main = {}, [], None
     for line in log.read_text(errors="replace").splitlines():
@@ -335,10 +318,11 @@ SAVE_SYSCALLS = ("openat,open,creat,write,pwrite64,writev,fsync,fdatasync,rename
                  "fchmod,fchown,flock,fcntl,ftruncate,unlink,unlinkat,close,mkdir,mkdirat,linkat")
 
 
-def sigkill_rows(h, old, text, saved, append=False):
-    """SIGKILL at every syscall that touches the settings, then at random moments of the save:
-    every save starts from the file `old`, types `text` and writes `saved`."""
-    new, targets = syscall_targets(h, old, text, append)
+def case_sigkill_while_saving(h, old=None, text="saved", saved="saved"):
+    """SIGKILL at every syscall that touches the settings, then at random moments of the save."""
+    h.folder.mkdir(parents=True)
+    old = old or h.standard_file()
+    new, targets = syscall_targets(h, old, text)
     check(new != old and h.saved_text() == saved, "calibration run did not save")
     check(targets, "no syscall touched the settings folder")
     outcomes = {"old": 0, "new": 0}
@@ -346,7 +330,7 @@ def sigkill_rows(h, old, text, saved, append=False):
         h.file.write_bytes(old)
         wrap = ["strace", "-f", "-qq", "-o", "/dev/null", "-e", f"trace={name}", "-e",
                 f"inject={name}:signal=KILL:when={n}"]
-        report = h.run(text=text, wrap=wrap, append=append)
+        report = h.run(text=text, wrap=wrap)
         outcome = h.old_or_new(old, new, f"killed at {line}")
         outcomes[outcome] += 1
         print(f"  kill at {name} #{n} ({report.get('signal')}): {outcome} content   {line}")
@@ -354,24 +338,12 @@ def sigkill_rows(h, old, text, saved, append=False):
     for i in range(20):
         h.file.write_bytes(old)
         delay = rng.randrange(0, 40000)
-        h.run(text=text, kill_after_close_us=delay, append=append)
+        h.run(text=text, kill_after_close_us=delay)
         outcomes[h.old_or_new(old, new, f"killed {delay} us after closing")] += 1
     print(f"  outcomes: {outcomes}; files left in the folder by the killed saves: {len(h.leftovers())}")
     h.expect_works("SIGKILL while saving")
     # The next completed save clears what the killed ones left behind.
     check(h.leftovers() == [], f"temporary files pile up: {h.leftovers()}")
-
-
-def case_sigkill_while_saving(h):
-    h.folder.mkdir(parents=True)
-    sigkill_rows(h, h.standard_file(), "saved", "saved")
-
-
-def case_sigkill_while_saving_long_text(h):
-    """A full input box: the restored text of 32,766 units gains one typed letter."""
-    h.folder.mkdir(parents=True)
-    text = long_text(32766)
-    sigkill_rows(h, h.standard_file(text), "Z", text + "Z", append=True)
 
 
 def case_valgrind_memcheck(h):
@@ -394,6 +366,8 @@ def case_valgrind_memcheck(h):
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}
+CASES["sigkill_while_saving_long_text"] = lambda h: case_sigkill_while_saving(
+    h, settings_file(h.face.lower(), LONG_TEXT, h.utf16), None, LONG_TEXT)
 
 # ---- the Windows program under Wine ----------------------------------------------------
 # Hexcribe.exe in a real window on the X display, typed into and closed with xdotool like a
@@ -455,9 +429,9 @@ class WineHarness(SettingsChecks):
             todo += children.get(pid, [])
         return None
 
-    def run(self, text=None, kill_after_close_ms=None, append=False):
-        """Starts the program, optionally types text over the input (or at its end), closes it with
-        its Close button (or kills it that many ms after pressing it); gives what happened."""
+    def run(self, text=None, kill_after_close_ms=None):
+        """Starts the program, optionally types text over the input, closes it with its Close
+        button (or kills it that many ms after pressing it); gives what happened."""
         started = time.monotonic()
         proc = self.wine(self.program)
         report = {"title": None, "killed": False, "exit": None}
@@ -484,7 +458,7 @@ class WineHarness(SettingsChecks):
             # The input box is the last tab stop, Close the one before it; the Font list has the focus.
             self.xdotool("key", "--clearmodifiers", "shift+Tab")
             if text is not None:
-                self.xdotool("key", "--clearmodifiers", "ctrl+End" if append else "ctrl+a")
+                self.xdotool("key", "--clearmodifiers", "ctrl+a")
                 self.xdotool("type", "--delay", "20", text)
                 time.sleep(0.2)
             self.xdotool("key", "--clearmodifiers", "shift+Tab", "space")
@@ -581,22 +555,25 @@ def wine_case_ansi_file(h):
 WINE_KILLS = 36
 
 
-def wine_kill_rows(h, old, text, saved, append=False):
-    """Terminate the process from outside at random moments after Close is pressed: every save
-    starts from the file `old`, types `text` and writes `saved`."""
+def wine_case_kill_while_closing(h, old=None, text="saved", saved="saved"):
+    """Terminate the process from outside at random moments after Close is pressed."""
+    h.folder.mkdir(parents=True)
+    old_report = h.run(text="old")
+    h.expect_clean_run(old_report, "calibration (old)")
+    old = old or h.file.read_bytes()
     h.file.write_bytes(old)
-    report = h.run(text=text, append=append)
-    h.expect_clean_run(report, "calibration")
+    report = h.run(text=text)
+    h.expect_clean_run(report, "calibration (new)")
     new = h.file.read_bytes()
     check(new != old and h.saved_text() == saved, "calibration run did not save")
     # Spread the kills over the whole time from Close to the end of the process.
-    span_ms = max(50, int(report["close_s"] * 1000 * 1.2))
+    span_ms = max(50, int(max(old_report["close_s"], report["close_s"]) * 1000 * 1.2))
     rng = random.Random(16)
     outcomes = {"old": 0, "new": 0}
     for i in range(WINE_KILLS):
         h.file.write_bytes(old)
         delay = rng.randrange(0, span_ms)
-        report = h.run(text=text, kill_after_close_ms=delay, append=append)
+        report = h.run(text=text, kill_after_close_ms=delay)
         check(report["title"] == TITLE, f"kill {i}: no window")
         outcome = h.old_or_new(old, new, f"killed {delay} ms after Close")
         outcomes[outcome] += 1
@@ -605,19 +582,6 @@ def wine_kill_rows(h, old, text, saved, append=False):
     print(f"  outcomes of {WINE_KILLS} kills over 0..{span_ms} ms: {outcomes}")
     h.expect_works("kill while closing")
     check(h.leftovers() == [], f"temporary files pile up: {h.leftovers()}")
-
-
-def wine_case_kill_while_closing(h):
-    h.folder.mkdir(parents=True)
-    h.expect_clean_run(h.run(text="old"), "calibration (old)")
-    wine_kill_rows(h, h.file.read_bytes(), "saved", "saved")
-
-
-def wine_case_kill_while_saving_long_text(h):
-    """A full input box: the restored text of 32,766 units gains one typed letter."""
-    h.folder.mkdir(parents=True)
-    text = long_text(32766)
-    wine_kill_rows(h, h.standard_file(text), "Z", text + "Z", append=True)
 
 
 # The Wine cases by name, in the order they run; several are the Linux cases on the Wine harness.
@@ -632,7 +596,8 @@ WINE_CASES = {
     "utf16le_file": case_utf16le_file,
     "ansi_file": wine_case_ansi_file,
     "kill_while_closing": wine_case_kill_while_closing,
-    "kill_while_saving_long_text": wine_case_kill_while_saving_long_text,
+    "kill_while_saving_long_text": lambda h: wine_case_kill_while_closing(
+        h, settings_file(h.face.lower(), LONG_TEXT, h.utf16), None, LONG_TEXT),
 }
 
 

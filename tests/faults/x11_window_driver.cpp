@@ -11,8 +11,7 @@
 // Output, one key=value per line on stdout:
 //   shown_ms (process start to the first paint of the mapped window), window, width, height,
 //   title, hung (1 when it did not end in time after closing and was killed), exit (exit
-//   code or -1), signal (terminating signal or 0), maxrss_kb, closed_ms (from asking the
-//   window to close to the end of the process; -1 when the driver did not close it).
+//   code or -1), signal (terminating signal or 0), maxrss_kb.
 // Exit status: 0 when the window was shown and the program ended; 2 on usage errors;
 // 3 when no window was shown in time (the program is killed then).
 #include <X11/Xatom.h>
@@ -195,9 +194,7 @@ int main(int argc, char** argv) {
     setenv("WINDOW", id.c_str(), 1);
     if (std::system(options.beforeClose.c_str()) != 0) std::fprintf(stderr, "--before-close command failed\n");
   }
-  Clock::time_point closeAsked{};
   if (options.close) {
-    closeAsked = Clock::now();
     hexcribe::test::SendDeleteWindow(display, shown.window);
     if (options.killAfterCloseUs >= 0) {
       std::this_thread::sleep_for(std::chrono::microseconds(options.killAfterCloseUs));
@@ -220,11 +217,8 @@ int main(int argc, char** argv) {
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(2));
   }
-  const double closedMs =
-      options.close ? std::chrono::duration<double, std::milli>(Clock::now() - closeAsked).count() : -1.0;
-  std::printf("hung=%d\nexit=%d\nsignal=%d\nmaxrss_kb=%ld\nclosed_ms=%.2f\n", hung ? 1 : 0,
-              WIFEXITED(status) ? WEXITSTATUS(status) : -1, WIFSIGNALED(status) ? WTERMSIG(status) : 0, usage.ru_maxrss,
-              closedMs);
+  std::printf("hung=%d\nexit=%d\nsignal=%d\nmaxrss_kb=%ld\n", hung ? 1 : 0, WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+              WIFSIGNALED(status) ? WTERMSIG(status) : 0, usage.ru_maxrss);
   XCloseDisplay(display);
   return 0;
 }

@@ -15,7 +15,6 @@
 #include "settings/profile_values.h"
 #include "settings/settings_location.h"
 #include "temp_folder.h"
-#include "ui/main_dialog.h"
 
 namespace hexcribe {
 namespace {
@@ -25,8 +24,6 @@ using testing::ReadBytes;
 using testing::TempFolder;
 using testing::U16;
 using testing::WriteBytes;
-using ui::kInputLimit;
-using ui::kTextReadCapacity;
 
 TEST(SettingsLocation, FollowsTheXdgRules) {
   struct Case {
@@ -171,18 +168,17 @@ TEST_F(ProfileValues, WritesCreateTheFileAndReadBack) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 }
 
-TEST_F(ProfileValues, TextsUpToAFullInputBoxSurviveTheRoundTrip) {
+TEST_F(ProfileValues, TextsUpTo259UnitsSurviveTheRoundTrip) {
   std::u16string longest;
-  while (longest.size() < kInputLimit) longest += u"\uD55C\U0001F600\r\n\x0001\xFFFF ";
-  longest.resize(kInputLimit);
+  while (longest.size() < 259) longest += u"\uD55C\U0001F600\r\n\x0001\xFFFF ";
+  longest.resize(259);
   const std::vector<std::u16string> texts = {
       u"",         u"A",        u"\uD55C\uAD6D\uC5B4", u"\U0001F600\U0001F44D", u"line\r\nnext",
       u"\x0001",   u"\xFFFF",   u"  spaced  ",         u"\"quoted\"",           longest,
   };
   for (const auto& text : texts) {
     ASSERT_TRUE(WriteProfileValue(u"gen", u"mlang_text", text, StoredForm::kHex, file));
-    EXPECT_TRUE(ReadProfileValue(u"gen", u"mlang_text", u"", kTextReadCapacity, StoredForm::kHex, file) == text)
-        << text.size();
+    EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), text) << text.size();
   }
   const std::vector<std::u16string> faces = {u"Tahoma", u"\uB9D1\uC740 \uACE0\uB515", u"MS \uFF30\u30B4\u30B7\u30C3\u30AF"};
   for (const auto& face : faces) {
@@ -193,15 +189,13 @@ TEST_F(ProfileValues, TextsUpToAFullInputBoxSurviveTheRoundTrip) {
 
 TEST_F(ProfileValues, LongHandEditedTextIsCutAtTheReadCapacity) {
   std::string value;
-  for (std::size_t i = 0; i < kInputLimit + 100; ++i) value += "4100";
+  for (int i = 0; i < 750; ++i) value += "4100";
   WriteBytes(path, "[gen]\r\nmlang_text=" + value + "\r\n");
-  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", kTextReadCapacity, StoredForm::kHex, file),
-            std::u16string(kInputLimit, u'A'));
-  // Versions that kept 259 units read 2047 characters: 511 whole groups, the last three dropped.
+  // 2047 characters come through: 511 whole groups, the last three characters dropped.
   EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), std::u16string(511, u'A'));
   // Bad groups are dropped one by one, never the whole value.
   WriteBytes(path, "[gen]\r\nmlang_text=4100zz414200\r\n");
-  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", kTextReadCapacity, StoredForm::kHex, file), u"AB");
+  EXPECT_EQ(ReadProfileValue(u"gen", u"mlang_text", u"", 2048, StoredForm::kHex, file), u"AB");
 }
 
 }  // namespace
