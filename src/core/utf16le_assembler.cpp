@@ -54,8 +54,9 @@ bool Utf16LeAssembler::End() {
 }
 
 Utf16LeAssembler::Result Utf16LeAssembler::FailLone(std::uint64_t column, char16_t surrogate) {
-  error_ = {column, IsHighSurrogate(surrogate) ? NoLowHalf(surrogate)
-                                                : "lone surrogate " + CodePointName(surrogate) + " (no high surrogate before it)"};
+  error_ = {column, IsHighSurrogate(surrogate)
+                        ? NoLowHalf(surrogate)
+                        : "lone surrogate " + CodePointName(surrogate) + " (no high surrogate before it)"};
   return Result::kFailed;
 }
 

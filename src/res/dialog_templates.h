@@ -89,14 +89,8 @@ inline constexpr StringEntry kStringTable[] = {
     {IDS_STATUS_CUT, u"Command cut after unit %1 (character %2 of %3)"},
     {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1, splitting character %2 of %3"},
     {IDS_STATUS_SEPARATOR, u"; "},
+    // An item of the input box's context menu, after the system's Paste on Windows.
     {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text"},
-    // The input box's own context menu on Windows, which also offers the item above.
-    {IDS_EDIT_UNDO, u"&Undo"},
-    {IDS_EDIT_CUT, u"Cu&t"},
-    {IDS_EDIT_COPY, u"&Copy"},
-    {IDS_EDIT_PASTE, u"&Paste"},
-    {IDS_EDIT_DELETE, u"&Delete"},
-    {IDS_EDIT_SELECT_ALL, u"Select &All"},
 };
 
 // The main dialog's caption before the version is added to it.

@@ -13,6 +13,8 @@
 namespace hexcribe::ui {
 namespace {
 
+static_assert(kCommandUnits == kDialogCommandUnits, "hexcribe-cli --check reports commands longer than the dialog's");
+
 // The command is ASCII: each byte widens to one unit.
 std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 

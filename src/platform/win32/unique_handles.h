@@ -56,6 +56,9 @@ class UniqueObject {
   UniqueObject(const UniqueObject&) = delete;
   UniqueObject& operator=(const UniqueObject&) = delete;
   Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the object up to a new owner.
+  Handle release() { return std::exchange(handle_, nullptr); }
 
  private:
   Handle handle_;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/win32/unique_handles.h"
 #include "dialog_cases.h"
 #include "app/win32/dpi_layout.h"
 #include "app/win32/input_box_menu.h"
@@ -234,6 +235,23 @@ TEST_F(Win32MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
   }
 }
 
+// A menu's items as a user sees them: command, text, and whether it can be chosen.
+struct MenuLine {
+  UINT command;
+  std::u16string text;
+  bool enabled;
+};
+std::vector<MenuLine> Lines(HMENU menu) {
+  std::vector<MenuLine> lines;
+  for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+    wchar_t text[128] = {};
+    ::GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+    lines.push_back({::GetMenuItemID(menu, i), std::u16string(text, text + std::wcslen(text)),
+                     (::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_GRAYED) == 0});
+  }
+  return lines;
+}
+
 TEST_F(Win32MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
   using Menu = app::win32::InputBoxMenu;
   ASSERT_NE(window.inputMenu(), nullptr);
@@ -244,14 +262,61 @@ TEST_F(Win32MainWindowTest, InputBoxMenuPastesCommandsAsTextAfterPaste) {
     Type(dialog, std::wstring(c.before.begin(), c.before.end()).c_str());
     ::SendMessageW(input, EM_SETSEL, 1, 1);
     ASSERT_TRUE(platform::PutTextOnClipboard(c.clipboard));
-    const std::vector<Menu::Item> items = window.inputMenu()->Items();
-    const auto at = std::find_if(items.begin(), items.end(), [](const Menu::Item& i) { return i.command == Menu::kPasteCommand; });
-    ASSERT_TRUE(at != items.end() && at != items.begin()) << c.name;
-    EXPECT_EQ(std::prev(at)->command, Menu::kPaste) << c.name;
+    const platform::win32::UniqueMenu composed = window.inputMenu()->Compose(-1);
+    ASSERT_TRUE(composed) << c.name;
+    const std::vector<MenuLine> lines = Lines(composed.get());
+    const auto at = std::find_if(lines.begin(), lines.end(), [](const MenuLine& l) { return l.command == Menu::kPasteCommand; });
+    ASSERT_TRUE(at != lines.end() && at != lines.begin()) << c.name;
+    EXPECT_EQ(std::prev(at)->command, static_cast<UINT>(WM_PASTE)) << c.name;
     EXPECT_EQ(at->enabled, c.enabled) << c.name;
-    window.inputMenu()->Run(Menu::kPasteCommand);
+    window.inputMenu()->Dispatch(Menu::kPasteCommand, -1);
     EXPECT_TRUE(Text(input) == c.before.substr(0, 1) + c.inserted + c.before.substr(1)) << c.name;
   }
+}
+
+// The input box's menu is the system's edit menu (the one user32 holds for every edit box, in the
+// system's language) with "Paste Command as Text" after Paste in the program's language; the
+// states are the control's own; the system's commands work directly and through the control's menu.
+TEST_F(Win32MainWindowTest, InputBoxMenuIsTheSystemsEditMenuWithOursAfterPaste) {
+  using Menu = app::win32::InputBoxMenu;
+  ASSERT_NE(window.inputMenu(), nullptr);
+  Menu& menu = *window.inputMenu();
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  const platform::win32::UniqueMenu resource(::LoadMenuW(::GetModuleHandleW(L"user32.dll"), L"EDITMENU"));
+  ASSERT_TRUE(resource) << "Wine's user32 names its edit menu EDITMENU";
+  std::vector<MenuLine> expected = Lines(::GetSubMenu(resource.get(), 0));
+  const auto paste = std::find_if(expected.begin(), expected.end(), [](const MenuLine& l) { return l.command == WM_PASTE; });
+  ASSERT_TRUE(paste != expected.end());
+  expected.insert(std::next(paste), {Menu::kPasteCommand, std::u16string(res::LoadResourceString(IDS_PASTE_COMMAND_AS_TEXT)), true});
+  ASSERT_TRUE(platform::PutTextOnClipboard("41 00"));
+  // Caret only, then all selected (once by the menu's command, once chosen in the control's own
+  // menu, the way Windows' further entries go): Cut, Copy and Delete need a selection; Select All
+  // needs something unselected.
+  const auto length = static_cast<DWORD>(::GetWindowTextLengthW(input));
+  for (const int way : {0, 1, 2}) {
+    ::SendMessageW(input, EM_SETSEL, 1, 1);
+    if (way == 1) menu.Dispatch(EM_SETSEL, -1);
+    if (way == 2) {
+      EXPECT_TRUE(menu.ChooseInOwnMenu(EM_SETSEL, -1));
+    }
+    DWORD start = 1, end = 1;
+    ::SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end - start, way == 0 ? 0 : length) << way;
+    const platform::win32::UniqueMenu composed = menu.Compose(-1);
+    ASSERT_TRUE(composed) << way;
+    const std::vector<MenuLine> lines = Lines(composed.get());
+    ASSERT_EQ(lines.size(), expected.size()) << way;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      EXPECT_EQ(lines[i].command, expected[i].command) << way << " item " << i;
+      EXPECT_EQ(lines[i].text, expected[i].text) << way << " item " << i;
+      const UINT command = lines[i].command;
+      const bool needsSelection = command == WM_CUT || command == WM_COPY || command == WM_CLEAR;
+      if (needsSelection || command == EM_SETSEL) {
+        EXPECT_EQ(lines[i].enabled, needsSelection == (way != 0)) << way << " item " << i;
+      }
+    }
+  }
+  EXPECT_FALSE(menu.ChooseInOwnMenu(Menu::kPasteCommand, -1)) << "not a command of the control's menu";
 }
 
 TEST_F(Win32MainWindowTest, CopyPutsTheRegeneratedCommandOnTheClipboardWithItsZero) {
