@@ -250,8 +250,8 @@ int Runner::Decode() {
 
 }  // namespace
 
-std::string HelpText() {
-  return std::string(R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
+// The help, in two parts around the separator names: the usage and the first option, then the rest.
+constexpr std::string_view kHelpHead = R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
        hexcribe-cli --decode [TEXT | -f FILE]...
 
 Converts UTF-8 text to the LCD print command of its UTF-16LE bytes, exactly as
@@ -262,7 +262,8 @@ Without --lines every TEXT, FILE or standard input is one text (its line breaks
 are converted too) and gives one command on one output line.
 
 Conversion:
-  --separator SEP   between the numbers: )") + SeparatorNameList(", ", true) + R"(
+  --separator SEP   between the numbers: )";
+constexpr std::string_view kHelpRest = R"(
   --numbers-only    the bare numbers, without "Print 'U::" and "';"
   --lines           one command per input line (an LF ends a line, the CR of
                     a CR LF is dropped)
@@ -337,6 +338,9 @@ Examples:
   hexcribe-cli --decode "Print 'U::5C D5';"
       (the Hangul syllable U+D55C, in UTF-8)
 )";
+
+std::string HelpText() {
+  return std::string(kHelpHead) + SeparatorNameList(", ", true) + std::string(kHelpRest);
 }
 
 int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {

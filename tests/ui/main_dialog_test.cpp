@@ -10,6 +10,7 @@
 
 #include "core/character_map.h"
 #include "fake_window.h"
+#include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "dialog_cases.h"
 #include "ui/input_limit.h"
@@ -17,7 +18,7 @@
 namespace hexcribe::ui {
 namespace {
 
-using test::FakeServices;
+using test::RecordingServices;
 using test::FakeWindow;
 
 // Keeps the log entries that begin with one of the prefixes.
@@ -38,7 +39,7 @@ std::vector<std::string> Only(const std::vector<std::string>& log, std::initiali
 struct RowDialog {
   std::vector<std::string> log;
   FakeWindow window{log};
-  FakeServices services{log};
+  RecordingServices services{&log};
   MainDialog dialog{window, services};
 };
 
@@ -52,7 +53,7 @@ class MainDialogTest : public ::testing::Test {
 
   std::vector<std::string> log;
   FakeWindow window{log};
-  FakeServices services{log};
+  RecordingServices services{&log};
   MainDialog dialog{window, services};
 };
 
@@ -114,7 +115,7 @@ TEST_F(MainDialogTest, SavedFaceIsFoundByPrefixCaseAndLocaleName) {
   for (const Case& c : cases) {
     std::vector<std::string> caseLog;
     FakeWindow w(caseLog);
-    FakeServices s(caseLog);
+    RecordingServices s(&caseLog);
     s.aliases[u"NanumGothic"] = u"Tahoma";
     s.defaultShownAs = u"Arial";
     s.faces = c.faces;
@@ -272,6 +273,23 @@ TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
   }
   // The face's glyphs are asked for once per change of face, not at every keystroke.
   EXPECT_EQ(Only(log, {"svc FaceGlyphCoverage"}).size(), 6u);
+}
+
+// A separator that a part also holds inside (once the Japanese comma) makes the parts run together.
+TEST(StatusLine, EveryLanguagesSeparatorKeepsThePartsApart) {
+  const auto parts = [](const res::Translation* language) {
+    res::SetUiLanguage(language);
+    const std::u16string_view separator = res::LoadResourceString(IDS_STATUS_SEPARATOR);
+    std::size_t count = 0;  // over both kinds of cut
+    for (const std::u16string& line : {test::LongestStatusLine(),
+                                       StatusLineText({1023, 2046, 511, 1023, true, 32767, false}, kCommandUnits)}) {
+      for (std::size_t at = 0; at != std::u16string::npos; at = line.find(separator, at + 1)) ++count;
+    }
+    return count;
+  };
+  const std::size_t english = parts(nullptr);
+  for (const res::Translation& language : res::Translations()) EXPECT_EQ(parts(&language), english) << language.code;
+  res::SetUiLanguage(nullptr);
 }
 
 TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) {

@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "platform/win32/unique_handles.h"
 #include "dialog_cases.h"
+#include "recording_services.h"
 #include "app/win32/dpi_layout.h"
 #include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"
@@ -29,55 +30,6 @@ namespace hexcribe {
 namespace {
 
 using app::win32::MainWindow;
-
-// Services that record every call and keep the settings in memory; the
-// clipboard goes to the real one.
-class RecordingServices final : public ui::DialogServices {
- public:
-  std::vector<std::string> log;
-  std::u16string savedFace = u"tahoma";
-  std::u16string savedText = u"AB";
-  std::vector<std::u16string> faces = {u"Arial", u"Arial Black", u"NanumGothic", u"Tahoma"};
-  std::u16string writtenFace;
-  std::optional<std::u16string> writtenText;
-
-  void CreateSettingsFolder() override { log.push_back("create folder"); }
-  std::u16string SettingsFilePath() override { return u"C:\\settings\\setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
-                                  const std::u16string& defaultValue, std::size_t size, StoredForm form,
-                                  const std::u16string& /*file*/) override {
-    log.push_back("read " + Narrow(section) + "/" + Narrow(key) + " default=" + Narrow(defaultValue) +
-                  " size=" + std::to_string(size) + (form == StoredForm::kHex ? " hex" : ""));
-    return key == u"uni_font" ? savedFace : savedText;
-  }
-  bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
-                         StoredForm form, const std::u16string& /*file*/) override {
-    log.push_back("write " + Narrow(section) + "/" + Narrow(key) + (form == StoredForm::kHex ? " hex" : ""));
-    if (key == u"uni_font") writtenFace = value;
-    if (key == u"mlang_text") writtenText = value;
-    return true;
-  }
-  std::u16string TitleText() override {
-    log.push_back("title");
-    return u"Hexcribe v1.00";
-  }
-  std::vector<std::u16string> FontFaces() override {
-    log.push_back("font faces");
-    return faces;
-  }
-  std::u16string CanonicalFaceName(const std::u16string& name) override { return name; }
-  std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) override {
-    return platform::FaceGlyphCoverage(face);
-  }
-  std::optional<std::u16string> ReadTextFromClipboard() override { return platform::ReadTextFromClipboard(); }
-  std::string ToClipboardBytes(std::u16string_view text) override { return platform::ToClipboardBytes(text); }
-  bool PutTextOnClipboard(std::string_view bytes) override {
-    log.push_back("clipboard");
-    return platform::PutTextOnClipboard(bytes);
-  }
-
-  static std::string Narrow(std::u16string_view text) { return std::string(text.begin(), text.end()); }
-};
 
 std::u16string Text(HWND window) {
   std::wstring buffer(static_cast<std::size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
@@ -142,18 +94,28 @@ class Win32MainWindowTest : public ::testing::Test {
     dialog = window.hwnd();
   }
 
-  RecordingServices services;
+  // The recording services with the system's clipboard and glyph maps, a saved face and text.
+  struct Services : test::RecordingServices {
+    Services() {
+      UseSystemDesktop();
+      faces = {u"Arial", u"Arial Black", u"NanumGothic", u"Tahoma"};
+      store = {{u"uni_font", u"tahoma"}, {u"mlang_text", u"AB"}};
+    }
+  } services;
   MainWindow window{::GetModuleHandleW(nullptr), services};
   HWND dialog = nullptr;
 };
 
 TEST_F(Win32MainWindowTest, StartUpRunsInOrderAndRestoresTheSettings) {
   const std::vector<std::string> expected = {
-      "create folder",
-      "title",
-      "font faces",
-      "read gen/uni_font default=Tahoma size=0",
-      "read gen/mlang_text default= size=131069 hex",
+      "svc CreateSettingsFolder",
+      "svc TitleText",
+      "svc FontFaces",
+      "svc FaceShownForDefault Tahoma",
+      "svc Read gen/uni_font default=Tahoma size=0 plain file=/settings/setting.ini",
+      "svc CanonicalFaceName tahoma",
+      "svc FaceGlyphCoverage Tahoma",
+      "svc Read gen/mlang_text default= size=131069 hex file=/settings/setting.ini",
   };
   EXPECT_EQ(services.log, expected);
   EXPECT_EQ(Text(dialog), u"Hexcribe v1.00");
@@ -182,8 +144,8 @@ TEST_F(Win32MainWindowTest, StartUpRunsInOrderAndRestoresTheSettings) {
 TEST_F(Win32MainWindowTest, SavedFaceListedFirstIsSelectedItself) {
   // "Arial" is item 0 and "Arial Black" item 1: the control's search covers the
   // whole list from item 0, so the saved face stays "Arial".
-  services.savedFace = u"Arial";
   window.Destroy();
+  services.store[u"uni_font"] = u"Arial";
   ASSERT_TRUE(window.Create());
   EXPECT_EQ(Text(::GetDlgItem(window.hwnd(), IDC_FONT_COMBO)), u"Arial");
 }
@@ -359,6 +321,29 @@ TEST_F(Win32MainWindowTest, EnterAndEscapeAreSwallowedBeforeAnyControl) {
   EXPECT_FALSE(window.PreTranslateMessage(MSG{input, WM_CHAR, VK_RETURN, 1, 0, {}}));
 }
 
+// The arrow keys move within the template's groups and never stop on a label; lists and text
+// boxes keep them for themselves.
+TEST_F(Win32MainWindowTest, ArrowKeysMoveWithinTheGroupPassingOverLabels) {
+  struct Row {
+    int from;
+    WPARAM key;
+    int to;
+  };
+  const Row rows[] = {
+      {IDC_WHOLE_COMMAND, VK_DOWN, IDC_SEPARATION_COMBO}, {IDC_CLOSE, VK_DOWN, IDC_INPUT_EDIT},
+      {IDC_COPY_CLIPBOARD, VK_UP, IDC_INPUT_EDIT},        {IDC_WHOLE_COMMAND, VK_LEFT, IDC_RESULT_EDIT},
+      {IDC_COPY_CLIPBOARD, VK_RIGHT, IDC_CLOSE},          {IDC_SEPARATION_COMBO, VK_DOWN, IDC_SEPARATION_COMBO},
+  };
+  for (const Row& row : rows) {
+    const HWND from = ::GetDlgItem(dialog, row.from);
+    ::SetFocus(from);
+    ::PostMessageW(from, WM_KEYDOWN, row.key, 1);
+    ::PostMessageW(from, WM_KEYUP, row.key, static_cast<LPARAM>(0xC0000001));
+    Pump(window);
+    EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), row.to) << row.from << " key " << row.key;
+  }
+}
+
 // A control's name through oleacc, as a screen reader asks. (__uuidof: the IID_IAccessible of
 // mingw-w64's import library holds another interface's id.)
 std::u16string AccessibleName(HWND control) {
@@ -489,11 +474,10 @@ TEST_F(Win32MainWindowTest, ShutdownSavesFaceAndTextThenReleasesTheFont) {
   services.log.clear();
 
   window.Destroy();
-  const std::vector<std::string> expected = {"write gen/uni_font", "write gen/mlang_text hex"};
+  const std::vector<std::string> expected = {
+      "svc Write gen/uni_font=NanumGothic plain file=/settings/setting.ini",
+      "svc Write gen/mlang_text=" + std::string(259, 'x') + " hex file=/settings/setting.ini"};
   EXPECT_EQ(services.log, expected);
-  EXPECT_EQ(services.writtenFace, u"NanumGothic");
-  ASSERT_TRUE(services.writtenText.has_value());
-  EXPECT_EQ(*services.writtenText, std::u16string(300, u'x'));
   EXPECT_EQ(::GetObjectType(font), 0u) << "display font still alive";
   EXPECT_TRUE(window.ended());
   EXPECT_EQ(window.hwnd(), nullptr);
@@ -564,7 +548,7 @@ TEST_F(Win32MainWindowTest, ModalLoopEndsOnlyThroughCloseOrTheCloseBox) {
     if (window.hwnd() == nullptr) {
       ASSERT_TRUE(window.Create());
     }
-    services.writtenText.reset();
+    services.store.erase(u"mlang_text");  // read by Create; written again at the close
     const HWND input = ::GetDlgItem(window.hwnd(), IDC_INPUT_EDIT);
     ::SetFocus(input);
     ::PostMessageW(input, WM_KEYDOWN, c.key, 1);
@@ -572,7 +556,7 @@ TEST_F(Win32MainWindowTest, ModalLoopEndsOnlyThroughCloseOrTheCloseBox) {
     g_closingAction = MSG{window.hwnd(), c.closeMessage, c.closeParam, 0, 0, {}};
     ASSERT_NE(::SetTimer(nullptr, 0, 100, PostClosingAction), 0u);
     EXPECT_EQ(window.RunModal(), c.expectedResult) << c.name;
-    EXPECT_EQ(services.writtenText, std::optional<std::u16string>(u"AB")) << c.name;
+    EXPECT_EQ(services.store[u"mlang_text"], u"AB") << c.name;
     EXPECT_EQ(window.hwnd(), nullptr) << c.name;
   }
 }
