@@ -476,7 +476,7 @@ TEST_F(Win32MainWindowTest, ShutdownSavesFaceAndTextThenReleasesTheFont) {
   window.Destroy();
   const std::vector<std::string> expected = {
       "svc Write gen/uni_font=NanumGothic plain file=/settings/setting.ini",
-      "svc Write gen/mlang_text=" + std::string(259, 'x') + " hex file=/settings/setting.ini"};
+      "svc Write gen/mlang_text=" + std::string(300, 'x') + " hex file=/settings/setting.ini"};
   EXPECT_EQ(services.log, expected);
   EXPECT_EQ(::GetObjectType(font), 0u) << "display font still alive";
   EXPECT_TRUE(window.ended());
