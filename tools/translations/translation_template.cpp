@@ -87,7 +87,8 @@ TemplateEntries WriteTranslationTemplateEntries() {
     for (const ControlTemplate& control : dialog->controls) {
       if (control.iconId != 0) continue;
       std::string where = std::string(name).append(", ").append(ControlKind(control));
-      if (control.id != IDC_STATIC) where.append(" ").append(std::to_string(control.id));
+      // A label is found by the control after it; the id is for the controls a user works.
+      if (control.controlClass != ControlClass::kStatic) where.append(" ").append(std::to_string(control.id));
       writer.Add(control.text, where, control.translatorNote);
     }
     for (const InitialItems& list : dialog->initialData) {
