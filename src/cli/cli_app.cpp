@@ -291,7 +291,8 @@ Checks:
                     and every command longer than the dialog's as INPUT:LINE:
                     command cut after unit 1023 (N units). Exit status 3 when
                     anything was found; the commands are still written. With
-                    --nfc the composed text is checked
+                    --nfc the composed text is checked; --bmp-only adds no
+                    messages of its own
   --font FILE       with --check, also report each character FILE has no
                     glyph for (WHAT: no glyph in FILE). FILE is a TrueType or
                     OpenType font (.ttf, .otf, the first face of a .ttc) or a
