@@ -5,6 +5,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QResizeEvent>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <algorithm>
@@ -47,6 +48,28 @@ void LimitedTextEdit::ChooseWrapMode() {
                        LongestUnbrokenRun(document()->toRawText()) > kLongestWordThatWrapsAtBoundaries;
   const QTextOption::WrapMode mode = longRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
   if (wordWrapMode() != mode) setWordWrapMode(mode);
+}
+
+void LimitedTextEdit::ApplyHiddenSize() {
+  // Qt delivers a hidden widget's resize when it first shows. Delivered now as well, the box's
+  // resize places the viewport and the viewport's lays the text out at its width, while the box
+  // may still be empty, which costs nothing.
+  QResizeEvent box(size(), QSize());
+  QCoreApplication::sendEvent(this, &box);
+  QResizeEvent view(viewport()->size(), QSize());
+  QCoreApplication::sendEvent(viewport(), &view);
+}
+
+void LimitedTextEdit::resizeEvent(QResizeEvent* event) {
+  // The base class lays the whole text out again whenever the event's width differs from its old
+  // one, and the resizes a hidden box gets when it first shows have no old size: at a width the
+  // text is laid out for already, that only repeats the work (one paragraph that fills the box
+  // takes as long as the rest of the start-up). Here the viewport's width decides.
+  const int width = viewport()->width();
+  const QSize oldSize = width == laidOutWidth_ ? event->size() : QSize();
+  laidOutWidth_ = width;
+  QResizeEvent resize(event->size(), oldSize);
+  QPlainTextEdit::resizeEvent(&resize);
 }
 
 std::size_t LimitedTextEdit::Units() const {

@@ -19,7 +19,12 @@ class LimitedTextEdit final : public QPlainTextEdit {
   // limit leaves (with a beep when cut), nothing when nothing fits.
   void InsertWithinLimit(const QString& text);
 
+  // Takes the size it was given while hidden at once, not at the window's first show: a text
+  // set before then is laid out once, at the box's final width.
+  void ApplyHiddenSize();
+
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
@@ -31,6 +36,8 @@ class LimitedTextEdit final : public QPlainTextEdit {
   // longer than a few lines: finding word boundaries in such a run costs time
   // quadratic in its length at every edit, and the run breaks anywhere anyway.
   void ChooseWrapMode();
+
+  int laidOutWidth_ = -1;  // the viewport width the text was last laid out for
 };
 
 }  // namespace hexcribe::app::qt

@@ -218,6 +218,7 @@ void PlaceControls(const PlacedControls& placed, const BuiltDialog& built) {
       combo->setMaxVisibleItems(std::max(1, (open.height() - rect.height()) / std::max(1, itemHeight)));
     }
     widget->setGeometry(rect);
+    if (auto* edit = dynamic_cast<LimitedTextEdit*>(widget)) edit->ApplyHiddenSize();
     if (auto* view = qobject_cast<QTreeView*>(widget)) SizeListColumns(*view, control->columns, built.units);
   }
 }
