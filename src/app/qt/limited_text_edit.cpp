@@ -39,15 +39,24 @@ qsizetype LongestUnbrokenRun(const QString& text) {
 }  // namespace
 
 LimitedTextEdit::LimitedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
-  connect(document(), &QTextDocument::contentsChanged, this, [this] { ChooseWrapMode(); });
+  connect(document(), &QTextDocument::contentsChanged, this, [this] {
+    // Short texts cannot hold a long run: no scan.
+    ChooseWrapMode(document()->characterCount() > kLongestWordThatWrapsAtBoundaries ? document()->toRawText()
+                                                                                     : QString());
+  });
 }
 
-void LimitedTextEdit::ChooseWrapMode() {
-  // Short texts cannot hold a long run: no scan.
-  const bool longRun = document()->characterCount() > kLongestWordThatWrapsAtBoundaries &&
-                       LongestUnbrokenRun(document()->toRawText()) > kLongestWordThatWrapsAtBoundaries;
+void LimitedTextEdit::ChooseWrapMode(const QString& text) {
+  const bool longRun = LongestUnbrokenRun(text) > kLongestWordThatWrapsAtBoundaries;
   const QTextOption::WrapMode mode = longRun ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
   if (wordWrapMode() != mode) setWordWrapMode(mode);
+}
+
+void LimitedTextEdit::SetWholeText(const QString& text) {
+  // The wrap mode first: chosen once the text is in, it would lay the whole text out again (the
+  // first time in the mode that is slow for a long run).
+  if (text.size() > kLongestWordThatWrapsAtBoundaries) ChooseWrapMode(text);
+  setPlainText(text);
 }
 
 void LimitedTextEdit::ApplyHiddenSize() {
@@ -127,6 +136,10 @@ void LimitedTextEdit::InsertWithinLimit(const QString& text) {
   // Cut before inserting: laying out megabytes first would stall the window.
   const QString head = Head(text, Room());
   if (head.size() < text.size()) QApplication::beep();
+  // The box will hold the long run: wrapping anywhere before it goes in lays it out once.
+  if (wordWrapMode() != QTextOption::WrapAnywhere && LongestUnbrokenRun(head) > kLongestWordThatWrapsAtBoundaries) {
+    setWordWrapMode(QTextOption::WrapAnywhere);
+  }
   if (!head.isEmpty()) insertPlainText(head);
 }
 

@@ -19,6 +19,9 @@ class LimitedTextEdit final : public QPlainTextEdit {
   // limit leaves (with a beep when cut), nothing when nothing fits.
   void InsertWithinLimit(const QString& text);
 
+  // Replaces the whole text as setPlainText does, laying it out once.
+  void SetWholeText(const QString& text);
+
   // Takes the size it was given while hidden at once, not at the window's first show: a text
   // set before then is laid out once, at the box's final width.
   void ApplyHiddenSize();
@@ -35,7 +38,7 @@ class LimitedTextEdit final : public QPlainTextEdit {
   // Wraps anywhere while the text holds a run without break opportunity
   // longer than a few lines: finding word boundaries in such a run costs time
   // quadratic in its length at every edit, and the run breaks anywhere anyway.
-  void ChooseWrapMode();
+  void ChooseWrapMode(const QString& text);
 
   int laidOutWidth_ = -1;  // the viewport width the text was last laid out for
 };

@@ -158,10 +158,10 @@ std::u16string MainWindow::GetText(int id, std::size_t capacity) const {
 }
 
 void MainWindow::SetText(int id, const std::u16string& text) {
-  if (QPlainTextEdit* edit = Edit(id)) {
+  if (auto* edit = dynamic_cast<LimitedTextEdit*>(Edit(id))) {
     // Setting a box's text is no user edit: it raises no change notification.
     const QSignalBlocker blocker(edit);
-    edit->setPlainText(ToQString(text));
+    edit->SetWholeText(ToQString(text));
   } else if (auto* button = qobject_cast<QAbstractButton*>(Control(id))) {
     button->setText(ToQString(text));
   } else if (auto* label = qobject_cast<QLabel*>(Control(id))) {
