@@ -123,6 +123,7 @@ int MainWindow::Run() {
   Start();
   const int result = exec();
   if (details_) details_->hide();
+  closing_ = true;
   dialog_->OnDestroy();
   return result;
 }
@@ -274,7 +275,7 @@ void MainWindow::DestroyFont(ui::FontHandle font) {
   // A control still showing the font falls back to the dialog font.
   for (auto it = controlFonts_.begin(); it != controlFonts_.end();) {
     if (it->second == font) {
-      if (QWidget* widget = Control(it->first)) widget->setFont(built_.font);
+      if (QWidget* widget = Control(it->first); widget != nullptr && !closing_) widget->setFont(built_.font);
       it = controlFonts_.erase(it);
     } else {
       ++it;
@@ -288,7 +289,9 @@ void MainWindow::SetControlFont(int id, ui::FontHandle font) {
   if (!widget) return;
   const QFont* qfont = fonts_.Find(font);
   if (qfont == nullptr) {
-    widget->setFont(built_.font);
+    // A widget holds its own copy of its font, so a closed window's box keeps the display font:
+    // handing it the dialog font would lay its whole text out again just before it goes away.
+    if (!closing_) widget->setFont(built_.font);
     controlFonts_.erase(id);
     return;
   }

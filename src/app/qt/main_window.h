@@ -98,6 +98,7 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   int aboutCommand_ = 0;
   QString aboutText_;
   std::unique_ptr<CharacterDetailsWindow> details_;
+  bool closing_ = false;  // the modal loop has ended: the window only saves and goes away
 };
 
 }  // namespace hexcribe::app::qt
