@@ -339,11 +339,16 @@ TEST_F(MainDialogTest, CharacterDetailsFollowTheTextWhileOpenAndAChosenRowSelect
     EXPECT_EQ(window.GetSelection(kInputBox), c.selected) << c.name;
   }
   EXPECT_EQ(Only(log, {"CharacterRows"}).back(), "CharacterRows 1022 DejaVu Sans");
-  // Closed, the window is left alone.
+  // Closed, the window is left alone; a dialog that goes takes the window with it (it reads the rows).
   dialog.OnCharacterDetailsClosed();
   log.clear();
   dialog.OnCommand(kInputBox, kEditChange);
   EXPECT_TRUE(Only(log, {"CharacterRows"}).empty());
+  std::vector<std::string> goneLog;
+  FakeWindow goneWindow(goneLog);
+  RecordingServices goneServices(&goneLog);
+  { MainDialog gone(goneWindow, goneServices); }
+  EXPECT_EQ(Only(goneLog, {"CloseCharacterDetails"}).size(), 1u);
 }
 
 TEST_F(MainDialogTest, ComposeCharactersGivesTheNfcFormWithTheCursorAtItsCharacter) {
