@@ -11,9 +11,9 @@ program with --content shows Hexcribe's content in plain Qt widgets, which separ
 the toolkit's cost of that content (a CJK face at 26 points, the font list) from ours;
 with --label it is the floor of any window that draws text.
 
-Hexcribe also runs as "empty-text" and "full-box", with a settings file holding an
-empty text or a text that fills the input box (32,767 UTF-16 units of Latin letters,
-Hangul and emoji); each file is written again before every run in a form the program
+Hexcribe also runs as "empty-text", "full-box" and "full-lines", with a settings file
+holding an empty text or a text that fills the input box (32,767 UTF-16 units of Latin
+letters, Hangul and emoji: one paragraph, the toolkit's worst case, or lines); each file is written again before every run in a form the program
 normalises, so every close really saves the text. Their start-up and close times
 (from asking the window to close to the end of the process) show what the whole
 text costs.
@@ -60,7 +60,8 @@ def full_box_text(units=32767):
 
 # What the settings file of each text case holds before a run: "0000" reads as the empty
 # text and lower-case digits as the text itself; the program saves "" and upper case.
-TEXT_CASES = {"empty-text": "0000", "full-box": full_box_text().encode("utf-16-le").hex()}
+TEXT_CASES = {"empty-text": "0000", "full-box": full_box_text().encode("utf-16-le").hex(),
+              "full-lines": ("Hexcribe 한국어 😀\r\n" * 1927 + "Hexcribe").encode("utf-16-le").hex()}
 
 
 def run(cmd, **kw):
@@ -188,7 +189,7 @@ def main():
             measure(driver, [bare, *size], env)
             programs = {"hexcribe": [program], "bare": [bare, *size], "one-label": [bare, *size, "--label"],
                         "same-content": [bare, *size, "--content", FACE, "한국인 Hexcribe"],
-                        "empty-text": [program], "full-box": [program]}
+                        **{name: [program] for name in TEXT_CASES}}
             envs = {name: dict(env, XDG_CONFIG_HOME=str(home / name)) for name in TEXT_CASES}
 
             def run_one(name, measure_with, *extra):
@@ -205,7 +206,7 @@ def main():
                     times[name].append(float(values["shown_ms"]))
                     closes[name].append(float(values["closed_ms"]))
                     rss[name].append(int(values["maxrss_kb"]) / 1024)
-            saved = (home / "full-box" / "Hexcribe" / "setting.ini").read_text()
+            saved = (home / "full-box" / "Hexcribe" / "setting.ini").read_bytes().decode()
             if f"mlang_text={TEXT_CASES['full-box'].upper()}\r\n" not in saved:
                 raise RuntimeError("the full box was not saved whole")
             counts = {name: run_one(name, instructions, home) for name in programs} if args.instructions else {}
@@ -220,11 +221,11 @@ def main():
     content_rss_ratio = result["hexcribe"]["peak_rss_mb"]["median"] / result["same-content"]["peak_rss_mb"]["median"]
     for name, count in counts.items():
         result[name]["instructions"] = count
-    whole_startup_ms = result["full-box"]["startup_ms"]["median"] - result["empty-text"]["startup_ms"]["median"]
-    whole_close_ms = result["full-box"]["close_ms"]["median"] - result["empty-text"]["close_ms"]["median"]
+    extra = {name: {what: result[name][what]["median"] - result["empty-text"][what]["median"]
+                    for what in ("startup_ms", "close_ms")} for name in ("full-box", "full-lines")}
     result.update(runs=args.runs, startup_ratio=startup_ratio, startup_min_ratio=startup_min_ratio, rss_ratio=rss_ratio,
                   rss_ratio_to_same_content=content_rss_ratio, font_families=families, korean_fonts=korean,
-                  full_box_extra_startup_ms=whole_startup_ms, full_box_extra_close_ms=whole_close_ms)
+                  extra_over_empty_text=extra)
 
     print(f"{'':12} {'start-up ms (median, min-max)':>32} {'close ms (median, min-max)':>32} "
           f"{'peak RSS MB (median, min-max)':>32}")
@@ -240,9 +241,12 @@ def main():
     for name, count in counts.items():
         print(f"instructions, whole run, {name:12} {count / 1e6:8.1f} M  ({count / counts['bare']:.2f}x bare)")
     print(f"peak RSS ratio {rss_ratio:.2f} (target <= {RSS_TARGET}): {'met' if ok_rss else 'MISSED'}")
-    ok_whole = max(whole_startup_ms, whole_close_ms) <= WHOLE_TEXT_TARGET_MS
-    print(f"a full box against an empty text (medians): start-up {whole_startup_ms:+.1f} ms, close "
-          f"{whole_close_ms:+.1f} ms (target <= {WHOLE_TEXT_TARGET_MS} ms each): {'met' if ok_whole else 'MISSED'}")
+    ok_whole = True
+    for name, ms in extra.items():
+        ok = max(ms.values()) <= WHOLE_TEXT_TARGET_MS
+        ok_whole = ok_whole and ok
+        print(f"{name} against an empty text (medians): start-up {ms['startup_ms']:+.1f} ms, close "
+              f"{ms['close_ms']:+.1f} ms (target <= {WHOLE_TEXT_TARGET_MS} ms each): {'met' if ok else 'MISSED'}")
     print(f"peak RSS against plain Qt widgets showing the same content ({FACE} at 26 pt, the font list): "
           f"{content_rss_ratio:.2f}")
     for ref in ("one-label", "same-content"):
