@@ -1,15 +1,18 @@
-# Holds the layer table: fails when a source under SOURCE_DIR includes a header of a folder its own
-# folder may not use, when a Qt or Windows header is included outside the folders of that toolkit,
-# or when the table itself contradicts the order of the layers.
-# Run as: cmake -DSOURCE_DIR=<src> -P CheckLayering.cmake
+# Holds the layer table: fails when a source under SOURCE_DIR (src) or TOOLS_DIR (tools, the build's
+# generators) includes a header of a folder its own folder may not use, when a Qt or Windows header
+# is included outside the folders of that toolkit, or when the table itself contradicts the order
+# of the layers.
+# Run as: cmake -DSOURCE_DIR=<src> [-DTOOLS_DIR=<tools>] -P CheckLayering.cmake
 #
 # Folders are the first level below src/; below src/platform and src/app the second level counts
 # (platform/qt, app/win32), and src/platform/platform.h, the one boundary, counts as platform.
+# Everything under tools/ is the one folder tools, whose sources include their own headers as
+# "tools/<tool>/<header>".
 cmake_minimum_required(VERSION 3.25)
 
 # The layers from the bottom up. Drawn with one box per folder under src/, the boxes stack in this
 # order and every include points down (or stays inside its own box).
-set(layer_order core platform "settings fonts version res" ui "app cli")
+set(layer_order core platform "settings fonts version res" ui "app cli" tools)
 
 # What each folder may include besides its own folder.
 set(allowed_core "")
@@ -25,8 +28,10 @@ set(allowed_ui core platform settings fonts version res)
 set(allowed_cli core platform version)
 set(allowed_app/qt core platform platform/qt settings fonts version res ui)
 set(allowed_app/win32 core platform platform/win32 settings fonts version res ui)
+# The generators read the tables the programs link; nothing in src/ includes them.
+set(allowed_tools core platform version res)
 set(known_folders core platform platform/linux platform/qt platform/win32 settings fonts version res ui cli app/qt
-    app/win32)
+    app/win32 tools)
 
 # Toolkit headers, and the folders that may include them.
 set(qt_header_regex "<(Q[A-Za-z]+|Qt[A-Za-z]*/)")
@@ -75,15 +80,25 @@ foreach(folder IN LISTS known_folders)
   endforeach()
 endforeach()
 
-file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h.in")
 set(offenders "")
-foreach(rel IN LISTS sources)
+# Every C++ source to check, by the name its folder is known by ("ui/main_dialog.cpp",
+# "tools/dialog_rc/rc_writer.cpp"), and beside it the file's full path.
+file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h.in")
+list(TRANSFORM sources PREPEND "${SOURCE_DIR}/" OUTPUT_VARIABLE paths)
+if(DEFINED TOOLS_DIR)
+  file(GLOB_RECURSE tool_sources RELATIVE "${TOOLS_DIR}" "${TOOLS_DIR}/*.h" "${TOOLS_DIR}/*.cpp")
+  list(TRANSFORM tool_sources PREPEND "${TOOLS_DIR}/" OUTPUT_VARIABLE tool_paths)
+  list(TRANSFORM tool_sources PREPEND "tools/")
+  list(APPEND sources ${tool_sources})
+  list(APPEND paths ${tool_paths})
+endif()
+foreach(rel path IN ZIP_LISTS sources paths)
   folder_of(from "${rel}")
   if(NOT from IN_LIST known_folders)
     list(APPEND offenders "${rel}: in no layer of the table")
     continue()
   endif()
-  file(STRINGS "${SOURCE_DIR}/${rel}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
+  file(STRINGS "${path}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"]")
   foreach(line IN LISTS lines)
     if(line MATCHES "#[ \t]*include[ \t]*\"([^\"]+)\"")
       set(target "${CMAKE_MATCH_1}")
@@ -103,7 +118,7 @@ foreach(rel IN LISTS sources)
 endforeach()
 if(offenders)
   string(REPLACE ";" "\n" msg "${offenders}")
-  message(FATAL_ERROR "Includes against the layer table:\n${msg}")
+  message(FATAL_ERROR "Against the layer table:\n${msg}")
 endif()
 list(LENGTH sources count)
 message(STATUS "${count} sources include only what their layer may use")

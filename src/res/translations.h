@@ -1,4 +1,4 @@
-// The program's texts in other languages: tables compiled from the PO files in src/res/po at build
+// The program's texts in other languages: tables compiled from the PO files in po/ at build
 // time, the lookup by English text, and the language the windows show.
 #pragma once
 
@@ -22,7 +22,7 @@ struct Translation {
   std::span<const TranslatedText> texts;            // sorted by English text (UTF-16 order)
 };
 
-// Every translation, in the order of src/res/po/LINGUAS. English, the language the tables are
+// Every translation, in the order of po/LINGUAS. English, the language the tables are
 // written in, is not among them: "no translation" (nullptr) stands for it.
 std::span<const Translation> Translations();
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace hexcribe::res {
+namespace hexcribe::tools {
 
 // The resource statements of both dialogs, the main dialog's initial list items and the
 // string table, in U.S. English and then in every translation under each of its Windows language
@@ -14,4 +14,4 @@ namespace hexcribe::res {
 // initial list item holds a zero character.
 std::optional<std::string> WriteDialogResources();
 
-}  // namespace hexcribe::res
+}  // namespace hexcribe::tools

@@ -1,5 +1,5 @@
 // Writes the dialog templates, their initial list items and the string table as resource-script text.
-#include "res/rc_writer.h"
+#include "tools/dialog_rc/rc_writer.h"
 
 #include <cstdint>
 #include <string_view>
@@ -10,7 +10,10 @@
 #include "res/resource.h"
 #include "res/translations.h"
 
-namespace hexcribe::res {
+namespace hexcribe::tools {
+
+using namespace hexcribe::res;  // the tables this tool writes out
+
 namespace {
 
 // Predefined control classes by ordinal, as dialog templates store them.
@@ -141,4 +144,4 @@ std::optional<std::string> WriteDialogResources() {
   return out;
 }
 
-}  // namespace hexcribe::res
+}  // namespace hexcribe::tools

@@ -5,7 +5,7 @@ bits per pixel), the PNG files of every size the Linux front end and the desktop
 integration use, and a scalable SVG. The 16 px image is drawn by hand; every
 other size comes from the 32 px drawing: whole multiples are enlarged pixel for
 pixel (crisp), 24 and 48 px are averaged down from its triple size. Standard
-library only. Run from this folder: python3 make_icon.py"""
+library only. Writes into the folder it runs in: python3 make_icon.py"""
 import struct
 import zlib
 

@@ -1,14 +1,14 @@
 // Build tool: writes the dialogs' resource script (see rc_writer.h) to the file named by its argument.
 #include <cstdio>
 
-#include "res/rc_writer.h"
+#include "tools/dialog_rc/rc_writer.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fputs("usage: hexcribe_dialog_rc_tool OUTPUT.rc\n", stderr);
     return 2;
   }
-  const auto text = hexcribe::res::WriteDialogResources();
+  const auto text = hexcribe::tools::WriteDialogResources();
   if (!text) {
     std::fputs("hexcribe_dialog_rc_tool: an initial list item holds a zero character\n", stderr);
     return 1;

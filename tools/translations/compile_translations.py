@@ -6,14 +6,17 @@ Usage: compile_translations.py PO_DIR OUTPUT.cpp
 Per language: the Windows language ids its resources are tagged with (the PO header's
 "X-Windows-Languages", hexadecimal, separated by spaces) and every translated text, sorted by its
 English text. Fuzzy, obsolete and empty entries are left out, so those texts show in English.
+Each PO file is checked by msgfmt --check and read by polib (Debian: python3-polib).
 A line break is written \\n in the PO files (gettext's tools refuse \\r) and is a carriage return in
 the program's texts, as static controls break their lines.
 """
 
-import ast
 import pathlib
 import re
+import subprocess
 import sys
+
+import polib
 
 
 class PoError(Exception):
@@ -28,73 +31,13 @@ def read_linguas(po_dir):
     return codes
 
 
-def unquote(token, where):
-    if not (len(token) >= 2 and token[0] == '"' and token[-1] == '"'):
-        raise PoError(f"{where}: expected a quoted string")
-    # PO strings use C escapes; Python's literal syntax reads the ones PO allows.
-    try:
-        value = ast.literal_eval(token)
-    except (ValueError, SyntaxError) as error:
-        raise PoError(f"{where}: bad string {token}: {error}") from None
-    if not isinstance(value, str):
-        raise PoError(f"{where}: bad string {token}")
-    return value
-
-
-def parse_po(path):
-    """The entries of a PO file as (msgid, msgstr, flags), the header entry included."""
-    entries = []
-    current = None
-    field = None
-
-    def finish():
-        nonlocal current
-        if current is not None and "msgid" in current:
-            entries.append((current["msgid"], current.get("msgstr", ""), current["flags"]))
-        current = None
-
-    for number, raw in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
-        where = f"{path}:{number}"
-        line = raw.strip()
-        if not line:
-            finish()
-            field = None
-            continue
-        if line.startswith("#~"):
-            continue  # an obsolete entry
-        if line.startswith("#"):
-            if current is not None and "msgid" in current:
-                finish()
-            if current is None:
-                current = {"flags": set()}
-            if line.startswith("#,"):
-                current["flags"].update(flag.strip() for flag in line[2:].split(","))
-            continue
-        keyword, _, rest = line.partition(" ")
-        if keyword in ("msgctxt", "msgid_plural") or keyword.startswith("msgstr["):
-            raise PoError(f"{where}: {keyword} is not used by this program's texts")
-        if keyword in ("msgid", "msgstr"):
-            if keyword == "msgid" and current is not None and "msgid" in current:
-                finish()
-            if current is None:
-                current = {"flags": set()}
-            field = keyword
-            current[field] = unquote(rest.strip(), where)
-        elif line.startswith('"') and field is not None and current is not None:
-            current[field] += unquote(line, where)
-        else:
-            raise PoError(f"{where}: cannot read this line")
-    finish()
-    return entries
-
-
-def header_fields(header):
-    fields = {}
-    for line in header.split("\n"):
-        name, sep, value = line.partition(":")
-        if sep:
-            fields[name.strip()] = value.strip()
-    return fields
+def read_po(path):
+    """The PO file as gettext's msgfmt checks it (syntax, header, duplicates, and the placeholders of
+    every entry with a format flag), then read by polib."""
+    check = subprocess.run(["msgfmt", "--check", "-o", "/dev/null", str(path)], capture_output=True, text=True)
+    if check.returncode != 0:
+        raise PoError(f"{path}: msgfmt --check refuses it:\n{check.stderr.strip()}")
+    return polib.pofile(str(path), wrapwidth=0)
 
 
 def cxx_string(text):
@@ -127,29 +70,23 @@ def compile_language(po_dir, code):
     path = po_dir / f"{code}.po"
     if not path.is_file():
         raise PoError(f"LINGUAS names {code}, but {path} does not exist")
-    entries = parse_po(path)
-    header = next((msgstr for msgid, msgstr, _ in entries if msgid == ""), None)
-    if header is None:
-        raise PoError(f"{path}: no header entry")
-    fields = header_fields(header)
-    if fields.get("Language") != code:
+    po = read_po(path)
+    if po.metadata.get("Language") != code:
         raise PoError(f"{path}: the header's Language must be {code}")
-    windows = fields.get("X-Windows-Languages", "").split()
+    windows = po.metadata.get("X-Windows-Languages", "").split()
     if not windows or not all(re.fullmatch(r"0x[0-9A-Fa-f]{4}", w) for w in windows):
         raise PoError(f"{path}: the header needs X-Windows-Languages, e.g. 0x0412")
     texts = {}
-    for msgid, msgstr, flags in entries:
-        if msgid == "" or msgstr == "" or "fuzzy" in flags:
-            continue
-        if msgid in texts:
-            raise PoError(f"{path}: {msgid!r} is translated twice")
-        texts[msgid.replace("\n", "\r")] = msgstr.replace("\n", "\r")
+    for entry in po.translated_entries():  # neither fuzzy, obsolete nor empty
+        if entry.msgctxt is not None or entry.msgid_plural:
+            raise PoError(f"{path}:{entry.linenum}: contexts and plural forms are not used by this program's texts")
+        texts[entry.msgid.replace("\n", "\r")] = entry.msgstr.replace("\n", "\r")
     return windows, dict(sorted(texts.items(), key=lambda item: item[0].encode("utf-16-be")))
 
 
 def generate(po_dir, codes):
     out = [
-        "// Generated from the PO files in src/res/po by compile_translations.py; edit those, not this.",
+        "// Generated from the PO files in po/ by tools/translations/compile_translations.py; edit those, not this.",
         '#include "res/translations.h"',
         "",
         "namespace hexcribe::res {",
@@ -194,7 +131,7 @@ def main(argv):
             if not re.fullmatch(r"[a-z]{2,3}(_[A-Z]{2})?(@[a-z]+)?", code):
                 raise PoError(f"LINGUAS: {code!r} is not a language code such as ko or zh_TW")
         text = generate(po_dir, codes)
-    except (OSError, PoError, UnicodeDecodeError) as error:
+    except (OSError, ValueError, PoError) as error:
         print(f"compile_translations: {error}", file=sys.stderr)
         return 1
     pathlib.Path(argv[2]).write_text(text, encoding="utf-8")

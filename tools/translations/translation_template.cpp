@@ -1,5 +1,5 @@
 // The texts translators translate, as the entries of a gettext template (hexcribe.pot).
-#include "res/translation_template.h"
+#include "tools/translations/translation_template.h"
 
 #include <set>
 #include <string_view>
@@ -8,7 +8,10 @@
 #include "res/dialog_templates.h"
 #include "res/window_styles.h"
 
-namespace hexcribe::res {
+namespace hexcribe::tools {
+
+using namespace hexcribe::res;  // the tables this tool writes out
+
 namespace {
 
 std::string_view DialogName(int id) { return id == IDD_ABOUTBOX ? "About box" : "main window"; }
@@ -47,7 +50,9 @@ class EntryWriter {
   void Add(std::u16string_view english, const std::string& where) {
     if (english.empty() || !seen_.insert(english).second) return;
     out_.append("#. ").append(where).append("\n");
+    // The flags make msgfmt --check hold each translation to the text's placeholders.
     if (english.find(u"%s") != std::u16string_view::npos) out_.append("#, c-format\n");
+    if (english.find(u"%1") != std::u16string_view::npos) out_.append("#, qt-format\n");
     out_.append("msgid ").append(PoString(english)).append("\nmsgstr \"\"\n\n");
   }
   std::string Take() { return std::move(out_); }
@@ -84,4 +89,4 @@ std::string WriteTranslationTemplateEntries() {
   return writer.Take();
 }
 
-}  // namespace hexcribe::res
+}  // namespace hexcribe::tools
