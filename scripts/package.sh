@@ -5,7 +5,8 @@
 #
 # Usage:
 #   package.sh                         build from this checkout (build/package/*) and package
-#   package.sh --only arm64            build and package the arm64 Debian package alone
+#   package.sh --only arm64            build and package the arm64 Debian package alone (also with
+#                                      --check-reproducible)
 #   package.sh --reuse-builds LINUX WINDOWS ARM64 [--dist DIR]
 #                                      package existing Release build folders (CI reuses the
 #                                      release, windows and arm64 presets' builds)
@@ -61,7 +62,7 @@ if ! grep -qxE '[^<>[:cntrl:]]*[^<>[:cntrl:][:space:]] <[^<>@[:space:][:cntrl:]]
   exit 1
 fi
 
-[ "$mode" != check ] || [ -z "$only" ] || { echo "package.sh: --check-reproducible makes every package" >&2; exit 1; }
+[ "$mode" != reuse ] || [ -z "$only" ] || { echo "package.sh: --only builds its programs itself" >&2; exit 1; }
 if [ "$mode" == check ]; then
   # Two clean copies of the sources at different depths: any build path or time that leaks
   # into a package shows as a difference. No compiler cache, so both really compile.
@@ -77,7 +78,7 @@ if [ "$mode" == check ]; then
       tar -c -C "$root" --exclude=./build --exclude=./dist . | tar -x -C "$scratch/$copy"
     fi
     log "building copy $copy"
-    bash "$scratch/$copy/scripts/package.sh" >"$scratch/${copy%%/*}.log" 2>&1 ||
+    bash "$scratch/$copy/scripts/package.sh" ${only:+--only "$only"} >"$scratch/${copy%%/*}.log" 2>&1 ||
       { tail -n 30 "$scratch/${copy%%/*}.log"; exit 1; }
   done
   status=0
