@@ -2,8 +2,11 @@
 """Streams one large UTF-8 file through hexcribe-cli, through a Python one-liner
 (encode('utf-16-le').hex(' ').upper()) and through `iconv -t UTF-16LE | xxd -p`,
 side by side in one run; checks that all three give the same numbers and prints
-the speed ratios. Exit status 1 when hexcribe-cli is not at least 5x faster
-than both.
+the speed ratios. Then times `hexcribe-cli --check` on the same mixed text (an
+emoji, so one finding, in every line), and for comparison on text with three
+findings in every line (outside the BMP, decomposed, invisible). Exit status 1
+when hexcribe-cli is not at least 5x faster than both, or when --check on the
+mixed text runs below 100 MB/s.
 
 usage: cli_compare.py PATH/TO/hexcribe-cli [MEGABYTES]   (default 100)
 """
@@ -20,8 +23,11 @@ MIXED = "Hello, world! \ud55c\uad6d\uc5b4 \u6f22\u5b57 \U0001F600 caf\u00e9 \u04
 ASCII = "Menu 1: Start / Stop / Settings -- press OK to confirm.\r\n"
 PYTHON = ("import sys; sys.stdout.write(sys.stdin.buffer.read().decode('utf-8')"
           ".encode('utf-16-le').hex(' ').upper())")
+# The same with a decomposed é (e + U+0301) and a zero-width space: --check reports three per line.
+CHECKED = MIXED.replace("caf\u00e9", "cafe\u0301").replace("\r\n", "\u200b\r\n")
 RUNS = 3
 GOAL = 5.0
+CHECK_GOAL = 100.0  # MB/s
 
 
 def write_text(path, pattern, size):
@@ -99,8 +105,21 @@ def main():
             for label, wall, cpu, ratio in rows:
                 print(f"  {label:46} {wall:7.3f} s wall {cpu:7.3f} s CPU  {ratio}")
             ok = ok and r_python >= GOAL and r_iconv >= GOAL
+        check_ok = True
+        for name, pattern, options, goal in (("mixed", MIXED, "", True), ("mixed", MIXED, "--lines ", True),
+                                             ("three findings per line", CHECKED, "--lines ", False)):
+            path = os.path.join(tmp, "checked.txt")
+            write_text(path, pattern, int(megabytes * 1e6))
+            size = os.path.getsize(path) / 1e6
+            # Exit status 3 (findings) is the expected one; the findings go to /dev/null too.
+            wall, cpu = best_time(f"{cli} --check {options}--numbers-only 2>/dev/null; test $? -eq 3", path)
+            os.remove(path)
+            print(f"--check {options:8}on {size:.0f} MB of {name} text: {size / wall:6.0f} MB/s wall, "
+                  f"{size / cpu:6.0f} MB/s CPU")
+            check_ok = check_ok and (not goal or size / wall >= CHECK_GOAL)
     print(f"goal: at least {GOAL:.0f}x faster than both: {'met' if ok else 'NOT MET'}")
-    return 0 if ok else 1
+    print(f"goal: --check at {CHECK_GOAL:.0f} MB/s or more: {'met' if check_ok else 'NOT MET'}")
+    return 0 if ok and check_ok else 1
 
 
 if __name__ == "__main__":

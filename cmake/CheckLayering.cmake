@@ -1,7 +1,8 @@
 # Holds the layer table: fails when a source under SOURCE_DIR (src) or TOOLS_DIR (tools, the build's
 # generators) includes a header of a folder its own folder may not use, when a Qt or Windows header
-# is included outside the folders of that toolkit, or when the table itself contradicts the order
-# of the layers.
+# is included outside the folders of that toolkit, when SOURCE_DIR holds a Python script or an
+# image (src holds only what the programs link), or when the table itself contradicts the order of
+# the layers.
 # Run as: cmake -DSOURCE_DIR=<src> [-DTOOLS_DIR=<tools>] -P CheckLayering.cmake
 #
 # Folders are the first level below src/; below src/platform and src/app the second level counts
@@ -26,7 +27,7 @@ set(allowed_version core platform)
 set(allowed_res core platform)
 set(allowed_ui core platform settings fonts version res)
 set(allowed_cli core platform version)
-set(allowed_app/qt core platform platform/qt settings fonts version res ui)
+set(allowed_app/qt core platform platform/linux platform/qt settings fonts version res ui)
 set(allowed_app/win32 core platform platform/win32 settings fonts version res ui)
 # The generators read the tables the programs link; nothing in src/ includes them.
 set(allowed_tools core platform version res)
@@ -80,7 +81,14 @@ foreach(folder IN LISTS known_folders)
   endforeach()
 endforeach()
 
+# No build script or picture among the programs' sources: they belong in tools/ and packaging/.
 set(offenders "")
+file(GLOB_RECURSE strays RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.py" "${SOURCE_DIR}/*.png" "${SOURCE_DIR}/*.ico"
+     "${SOURCE_DIR}/*.svg" "${SOURCE_DIR}/*.bmp" "${SOURCE_DIR}/*.jpg" "${SOURCE_DIR}/*.gif" "${SOURCE_DIR}/*.xpm")
+foreach(rel IN LISTS strays)
+  list(APPEND offenders "${rel}: a script or image has no place among the programs' sources")
+endforeach()
+
 # Every C++ source to check, by the name its folder is known by ("ui/main_dialog.cpp",
 # "tools/dialog_rc/rc_writer.cpp"), and beside it the file's full path.
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}" "${SOURCE_DIR}/*.h" "${SOURCE_DIR}/*.cpp" "${SOURCE_DIR}/*.h.in")

@@ -1,11 +1,17 @@
 // hexcribe-cli as a function of its arguments and streams: conversion, decoding, checks, help and version.
 #include "cli/cli_app.h"
 
+#include <charconv>
+#include <initializer_list>
+#include <unordered_map>
 
 #include "cli/cli_options.h"
-#include "core/command_decoder.h"
+#include "cli/font_input.h"
 #include "cli/text_converter.h"
+#include "core/command_builder.h"
+#include "core/command_decoder.h"
 #include "core/hex_text.h"
+#include "core/unicode_data.h"
 
 namespace hexcribe::cli {
 
@@ -44,10 +50,13 @@ class Runner {
     FlushReports();
     env_.err.Write(std::string(kProgram) + ": " + message + "\n");
   }
-  // Reports of characters outside the BMP may be millions: they are written in blocks.
-  void Report(const std::string& message) {
-    reports_ += kProgram;
-    reports_ += ": ";
+  // Reports of characters may be millions: they are written in blocks. Findings of --check are
+  // written as compilers write theirs, without the program's name.
+  void Report(const std::string& message, bool named = true) {
+    if (named) {
+      reports_ += kProgram;
+      reports_ += ": ";
+    }
     reports_ += message;
     reports_ += '\n';
     if (reports_.size() >= (1 << 16)) FlushReports();
@@ -58,12 +67,71 @@ class Runner {
   }
   // Opens one input; when it cannot, source stays null and openError_ says why.
   std::unique_ptr<ByteSource> Open(const InputSpec& input, ByteSource*& source);
+  // Reads the font of --font into font_; false after reporting why it cannot.
+  bool LoadFont();
+  void ReportCheck(const std::string& input, const CheckFinding& finding);
 
   const CliOptions& options_;
   CliEnvironment& env_;
   std::string reports_;
   std::string openError_;
+  CodePointSet font_;
+  std::unordered_map<char32_t, std::string> names_;  // "U+XXXX NAME: " of characters reported
+  std::string head_;  // the finding being reported, up to what was found
 };
+
+bool Runner::LoadFont() {
+  const std::string& file = options_.convert.fontFile;
+  ByteSource* source = nullptr;
+  const auto owned = Open({InputSpec::Kind::kFile, file, 0}, source);
+  std::string error;
+  if (source == nullptr) {
+    Error(openError_);
+  } else if (!ReadFontFile(*source, font_, error)) {
+    Error(file + ": " + error);
+  } else {
+    return true;
+  }
+  return false;
+}
+
+// The decimal digits of a number, in `digits`.
+std::string_view Decimal(std::uint64_t value, char (&digits)[24]) {
+  return {digits, static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits)};
+}
+
+void Append(std::string& out, std::initializer_list<std::string_view> parts) {
+  for (const std::string_view part : parts) out += part;
+}
+
+void Runner::ReportCheck(const std::string& input, const CheckFinding& finding) {
+  const CheckedCharacter& c = finding.character;
+  char line[24], number[24];
+  head_.clear();
+  Append(head_, {input, ":", Decimal(finding.line, line), ":"});
+  if (c.findings == 0) {
+    Append(reports_, {head_, " command cut after unit ", Decimal(kDialogCommandUnits, number), " ("});
+    Append(reports_, {Decimal(finding.commandUnits, number), " units)\n"});
+    return;
+  }
+  // Texts repeat their characters: each one's "U+XXXX NAME: " is made once (the cache stays small).
+  if (names_.size() > 4096) names_.clear();
+  auto [named, fresh] = names_.try_emplace(c.codePoint);
+  if (fresh) Append(named->second, {CodePointName(c.codePoint), " ", CharacterNameOrLabel(c.codePoint), ": "});
+  Append(head_, {Decimal(c.index + 1, number), ": ", named->second});
+  const std::string composed = c.composed != 0 ? CodePointName(c.composed) : std::string();
+  const struct {
+    std::uint8_t finding;
+    std::string_view what, detail, end;
+  } kinds[] = {{Finding::kInvisible, "invisible", "", ""},
+               {Finding::kDecomposed, "decomposed (NFC: ", composed, ")"},
+               {Finding::kOutsideBmp, "outside the BMP", "", ""},
+               {Finding::kNoGlyph, "no glyph in ", options_.convert.fontFile, ""}};
+  for (const auto& kind : kinds) {
+    if (c.findings & kind.finding) Append(reports_, {head_, kind.what, kind.detail, kind.end, "\n"});
+  }
+  if (reports_.size() >= (1 << 16)) FlushReports();
+}
 
 std::unique_ptr<ByteSource> Runner::Open(const InputSpec& input, ByteSource*& source) {
   std::unique_ptr<ByteSource> owned;
@@ -86,13 +154,20 @@ std::unique_ptr<ByteSource> Runner::Open(const InputSpec& input, ByteSource*& so
 }
 
 int Runner::Convert() {
+  const bool withFont = !options_.convert.fontFile.empty();
+  if (withFont && !LoadFont()) return kExitInput;
   std::string current;  // name of the input being converted, for the reports
-  bool nonBmpFound = false;
-  TextConverter converter(options_.convert, env_.out, [&](const NonBmpCharacter& found) {
-    nonBmpFound = true;
-    Report(current + ":" + std::to_string(found.line) + ":" + std::to_string(found.column) + ": " +
-          CodePointName(found.codePoint) + " is outside the Basic Multilingual Plane");
-  });
+  bool found = false;
+  auto onNonBmp = [&](const NonBmpCharacter& c) {
+    found = true;
+    Report(current + ":" + std::to_string(c.line) + ":" + std::to_string(c.column) + ": " +
+           CodePointName(c.codePoint) + " is outside the Basic Multilingual Plane");
+  };
+  auto onCheck = [&](const CheckFinding& finding) {
+    found = true;
+    ReportCheck(current, finding);
+  };
+  TextConverter converter(options_.convert, env_.out, onNonBmp, onCheck, withFont ? &font_ : nullptr);
 
   // The output before an input error is complete commands: it is written first.
   auto inputError = [&](const std::string& message) {
@@ -126,7 +201,7 @@ int Runner::Convert() {
     return kExitOutput;
   }
   FlushReports();
-  return nonBmpFound ? kExitNonBmp : kExitOk;
+  return found ? kExitFound : kExitOk;
 }
 
 int Runner::Decode() {
@@ -198,6 +273,28 @@ Conversion:
                     Plane with its line and column (on standard error) and
                     exit with status 3; the commands are still written.
                     Columns count characters (code points), from 1
+  --nfc             compose the text (Unicode NFC) before converting it:
+                    e + U+0301 becomes U+00E9, Hangul jamo become syllables
+
+Checks:
+  --check           report on standard error, as INPUT:LINE:COLUMN: U+XXXX
+                    NAME: WHAT, each character an LCD will not show as meant:
+                      invisible   format characters (zero-width space,
+                                  joiners, direction marks, soft hyphen, byte-
+                                  order mark), variation selectors, line and
+                                  paragraph separators, controls other than
+                                  tab, LF and CR
+                      decomposed (NFC: U+XXXX)  a character that NFC composes
+                                  with the one before it
+                      outside the BMP  above U+FFFF: a surrogate pair
+                    and every command longer than the dialog's as INPUT:LINE:
+                    command cut after unit 1023 (N units). Exit status 3 when
+                    anything was found; the commands are still written. With
+                    --nfc the composed text is checked
+  --font FILE       with --check, also report each character FILE has no
+                    glyph for (WHAT: no glyph in FILE). FILE is a TrueType or
+                    OpenType font (.ttf, .otf, the first face of a .ttc) or a
+                    BDF font whose CHARSET_REGISTRY is ISO10646
 
 Decoding:
   --decode          read commands ("Print 'U::41 00';") or bare numbers with
@@ -219,9 +316,10 @@ Exit status:
   0  success
   1  usage error (unknown option, bad option value)
   2  input error: a file cannot be read, input is not UTF-8 (reported with
-     file, line and byte offset), or --decode met a malformed line (reported
-     with line and column)
-  3  --bmp-only found characters outside the Basic Multilingual Plane
+     file, line and byte offset), --decode met a malformed line (reported
+     with line and column), or the --font file is no font it reads
+  3  --bmp-only found characters outside the Basic Multilingual Plane, or
+     --check found something
   4  the output could not be written (the reason is named)
 
 The output is written as it is made: when an error stops a run, the commands
@@ -234,6 +332,8 @@ Examples:
   hexcribe-cli --separator comma --numbers-only 'A'
       41,00
   hexcribe-cli --lines --count -f menu-ko.txt > menu-ko.cmd
+  hexcribe-cli --check --font lcd.bdf --lines -f menu.txt > menu.cmd
+      menu.txt:3:2: U+200B ZERO WIDTH SPACE: invisible
   hexcribe-cli --decode "Print 'U::5C D5';"
       (the Hangul syllable U+D55C, in UTF-8)
 )";

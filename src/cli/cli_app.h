@@ -14,7 +14,7 @@ namespace hexcribe::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitUsage = 1;   // unknown option, missing or bad option value
 inline constexpr int kExitInput = 2;   // unreadable file, invalid UTF-8, malformed command
-inline constexpr int kExitNonBmp = 3;  // --bmp-only found characters outside the BMP
+inline constexpr int kExitFound = 3;  // --bmp-only or --check found something
 inline constexpr int kExitOutput = 4;  // the output could not be written
 
 struct CliEnvironment {

@@ -62,6 +62,12 @@ std::string ChooseSeparator(ParseState& state, const std::string& name, std::siz
 std::string SeparatorValueNeeded() { return "a value: " + SeparatorNameList(" or "); }
 std::string FileNameNeeded() { return "a file name"; }
 
+std::string ChooseFont(ParseState& state, const std::string& file, std::size_t) {
+  if (file.empty()) return "option '--font' needs " + FileNameNeeded();
+  state.options.convert.fontFile = file;
+  return {};
+}
+
 // Every option: a new one is a row here (and a new mode a line in Finish).
 constexpr Option kOptions[] = {
     {"--help", "-h", nullptr, false, &Raise<&ParseState::help>},
@@ -71,7 +77,10 @@ constexpr Option kOptions[] = {
     {"--lines", "", nullptr, true, &Set<&ConvertOptions::lines, true>},
     {"--count", "", nullptr, true, &Set<&ConvertOptions::count, true>},
     {"--bmp-only", "", nullptr, true, &Set<&ConvertOptions::bmpOnly, true>},
+    {"--check", "", nullptr, true, &Set<&ConvertOptions::check, true>},
+    {"--nfc", "", nullptr, true, &Set<&ConvertOptions::nfc, true>},
     {"--separator", "", &SeparatorValueNeeded, true, &ChooseSeparator},
+    {"--font", "", &FileNameNeeded, true, &ChooseFont},
     {"--file", "-f", &FileNameNeeded, false, &AddFile},
 };
 
@@ -90,7 +99,9 @@ OptionArgument FindOption(std::string_view arg) {
     if (arg.starts_with(option.name) && arg.substr(option.name.size()).starts_with('=')) {
       return {&option, true, std::string(arg.substr(option.name.size() + 1))};
     }
-    if (hasShort && arg.starts_with(option.shortName)) return {&option, true, std::string(arg.substr(option.shortName.size()))};
+    if (hasShort && arg.starts_with(option.shortName)) {
+      return {&option, true, std::string(arg.substr(option.shortName.size()))};
+    }
   }
   return {};
 }
@@ -127,6 +138,8 @@ ParseResult Finish(ParseState state) {
       return Error("option '" + std::string(state.convertOnly.front()) + "' cannot be used with '--decode'");
     }
     options.mode = Mode::kDecode;
+  } else if (!options.convert.fontFile.empty() && !options.convert.check) {
+    return Error("option '--font' needs '--check'");
   }
   if (options.inputs.empty()) options.inputs.push_back({InputSpec::Kind::kStdin, "", 0});
   return {true, std::move(options), {}};

@@ -19,6 +19,9 @@ struct ConvertOptions {
   bool lines = false;    // one command per input line instead of one per input
   bool count = false;    // a tab and the command's byte count after each command
   bool bmpOnly = false;  // report characters outside the Basic Multilingual Plane
+  bool check = false;    // report what an LCD will not show as meant (see TextChecker)
+  bool nfc = false;      // compose the text (NFC) before converting it
+  std::string fontFile;  // with check: also report the characters this font has no glyph for
 };
 
 struct InputSpec {

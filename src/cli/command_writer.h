@@ -29,6 +29,7 @@ class CommandWriter {
   bool Flush();
 
   bool open() const { return open_; }
+  std::uint64_t units() const { return units_; }  // in the open command so far
   bool failed() const { return failed_; }
 
  private:

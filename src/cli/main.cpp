@@ -60,7 +60,7 @@ int Run(const std::vector<std::string>& args) {
   CliEnvironment env{in, out.sink(), err.sink(), OpenFileSource, VersionText()};
   int status = RunCli(args, env);
   if (!out.Close() && status != kExitUsage) {
-    if (status == kExitOk || status == kExitNonBmp) {
+    if (status == kExitOk || status == kExitFound) {
       err.sink().Write("hexcribe-cli: " + OutputError(out.sink()) + "\n");
     }
     status = kExitOutput;

@@ -23,4 +23,7 @@ void AppendCommand(std::string& out, std::u16string_view text, Separator separat
 inline constexpr std::string_view kCommandPrefix = "Print 'U::";
 inline constexpr std::string_view kCommandSuffix = "';";
 
+// The dialog's command covers the first this many units of the input box.
+inline constexpr std::size_t kDialogCommandUnits = 1023;
+
 }  // namespace hexcribe

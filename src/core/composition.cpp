@@ -2,6 +2,7 @@
 #include "core/composition.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 
 #include "core/unicode_properties.h"
@@ -24,6 +25,21 @@ constexpr std::uint64_t kCodePointMask = (std::uint64_t{1} << 21) - 1;
 
 bool IsSyllable(char32_t cp) { return cp >= kSyllableFirst && cp < kSyllableFirst + kSyllableCount; }
 
+char32_t Field(std::uint64_t entry, int shift) { return static_cast<char32_t>((entry >> shift) & kCodePointMask); }
+
+// The primary composites, made once from the decompositions: first << 42 | second << 21 | composite, sorted.
+const std::vector<std::uint64_t>& Compositions() {
+  static const std::vector<std::uint64_t> compositions = [] {
+    std::vector<std::uint64_t> pairs;
+    for (const std::uint64_t entry : tables::kDecompositions) {
+      if (entry >> 63) pairs.push_back(std::uint64_t{Field(entry, 21)} << 42 | std::uint64_t{Field(entry, 0)} << 21 | Field(entry, 42));
+    }
+    std::sort(pairs.begin(), pairs.end());
+    return pairs;
+  }();
+  return compositions;
+}
+
 }  // namespace
 
 char32_t ComposePair(char32_t first, char32_t second) {
@@ -36,7 +52,7 @@ char32_t ComposePair(char32_t first, char32_t second) {
     return first + (second - kTrailingBase);
   }
   const std::uint64_t key = (std::uint64_t{first} << 42) | (std::uint64_t{second} << 21);
-  const auto& pairs = tables::kCompositions;
+  const auto& pairs = Compositions();
   const auto found = std::lower_bound(pairs.begin(), pairs.end(), key);
   if (found == pairs.end() || (*found & ~kCodePointMask) != key) return 0;
   return static_cast<char32_t>(*found & kCodePointMask);
@@ -52,29 +68,32 @@ void SegmentComposer::Decompose(char32_t codePoint, std::uint32_t source) {
   }
   const CodePointProperties properties = PropertiesOf(codePoint);
   if (properties.hasDecomposition()) {
-    const std::uint64_t key = std::uint64_t{codePoint} << 42;
     const auto& mappings = tables::kDecompositions;
-    const auto found = std::lower_bound(mappings.begin(), mappings.end(), key);
-    if (found != mappings.end() && (*found >> 42) == codePoint) {
-      Decompose(static_cast<char32_t>((*found >> 21) & kCodePointMask), source);
-      if (const auto second = static_cast<char32_t>(*found & kCodePointMask); second != 0) Decompose(second, source);
+    const auto found = std::lower_bound(mappings.begin(), mappings.end(), codePoint,
+                                        [](std::uint64_t entry, char32_t cp) { return Field(entry, 42) < cp; });
+    if (found != mappings.end() && Field(*found, 42) == codePoint) {
+      Decompose(Field(*found, 21), source);
+      if (const char32_t second = Field(*found, 0); second != 0) Decompose(second, source);
       return;
     }
   }
   items_.push_back({codePoint, properties.combiningClass(), source});
 }
 
-// Canonical ordering: each run of characters with a non-zero combining class sorted by class, stably.
+// Canonical ordering: each run of characters with a non-zero combining class sorted by class, stably
+// (a counting sort: runs may be long, classes are bytes).
 void SegmentComposer::Order() {
-  auto byClass = [](const Item& a, const Item& b) { return a.combiningClass < b.combiningClass; };
   for (auto run = items_.begin(); run != items_.end();) {
-    if (run->combiningClass == 0) {
-      ++run;
-      continue;
-    }
     const auto end = std::find_if(run, items_.end(), [](const Item& item) { return item.combiningClass == 0; });
-    if (!std::is_sorted(run, end, byClass)) std::stable_sort(run, end, byClass);
-    run = end;
+    if (end - run > 1) {
+      std::array<std::uint32_t, 257> starts{};
+      for (auto item = run; item != end; ++item) ++starts[item->combiningClass + 1u];
+      for (std::size_t c = 1; c < starts.size(); ++c) starts[c] += starts[c - 1];
+      sorted_.resize(static_cast<std::size_t>(end - run));
+      for (auto item = run; item != end; ++item) sorted_[starts[item->combiningClass]++] = *item;
+      std::copy(sorted_.begin(), sorted_.end(), run);
+    }
+    run = end == items_.end() ? end : end + 1;
   }
 }
 

@@ -31,7 +31,8 @@ class SegmentComposer {
   void Decompose(char32_t codePoint, std::uint32_t source);
   void Order();
 
-  std::vector<Item> items_;  // kept between calls for its capacity
+  std::vector<Item> items_;  // kept between calls for their capacity
+  std::vector<Item> sorted_;
 };
 
 // The primary composite of `first` followed by `second`, or 0 when they do not compose.

@@ -19,34 +19,57 @@ bool NeedsGlyph(char32_t codePoint, GeneralCategory category) {
 
 TextChecker::TextChecker(const CodePointSet* faceGlyphs, bool keepAll) : faceGlyphs_(faceGlyphs), keepAll_(keepAll) {}
 
-void TextChecker::Add(std::u16string_view piece) {
-  for (std::size_t i = 0; i < piece.size(); ++i) {
-    CheckedCharacter c;
-    c.index = index_++;
-    c.offset = offset_;
-    c.codePoint = piece[i];
-    if (IsHighSurrogate(c.codePoint) && i + 1 < piece.size() && IsLowSurrogate(piece[i + 1])) {
-      c.codePoint = CombineSurrogates(c.codePoint, piece[++i]);
-      c.units = 2;
-      c.findings = Finding::kOutsideBmp;
-    }
-    offset_ += c.units;
-    const CodePointProperties properties = PropertiesOf(c.codePoint);
-    const GeneralCategory category = properties.category();
-    // Letters, digits, punctuation and spaces of the first planes are never invisible.
-    if (category >= GeneralCategory::kCc || category == GeneralCategory::kZl || category == GeneralCategory::kZp ||
-        (c.codePoint >= 0xFE00 && c.codePoint <= 0xFE0F) || c.units == 2) {
-      if (IsInvisible(c.codePoint)) c.findings |= Finding::kInvisible;
-    }
-    if (faceGlyphs_ != nullptr && !faceGlyphs_->Contains(c.codePoint) && NeedsGlyph(c.codePoint, category)) {
-      c.findings |= Finding::kNoGlyph;
-    }
-    const bool stable = properties.stable();
-    if (stable || stretch_.size() >= kLongestComposableStretch) Flush();
-    if (!stable) composable_ = true;
-    stretch_.push_back(c);
-    stretchCodePoints_ += c.codePoint;
+inline std::uint8_t TextChecker::FindingsOf(char32_t codePoint, CodePointProperties properties) const {
+  std::uint8_t findings = codePoint > 0xFFFF ? Finding::kOutsideBmp : 0;
+  const GeneralCategory category = properties.category();
+  // Letters, marks, digits, punctuation, symbols and spaces of the BMP are never invisible but for
+  // the variation selectors.
+  if (category >= GeneralCategory::kZl || findings != 0 || (codePoint >= 0xFE00 && codePoint <= 0xFE0F)) {
+    if (IsInvisible(codePoint)) findings |= Finding::kInvisible;
   }
+  if (faceGlyphs_ != nullptr && !faceGlyphs_->Contains(codePoint) && NeedsGlyph(codePoint, category)) {
+    findings |= Finding::kNoGlyph;
+  }
+  return findings;
+}
+
+void TextChecker::Add(std::u16string_view piece) {
+  // The position and the quiet starter stay in locals: the loop runs once per character.
+  std::size_t index = index_;
+  char32_t quiet = quietStarter_;
+  for (std::size_t i = 0; i < piece.size(); ++i) {
+    const std::size_t start = i;
+    char32_t codePoint = piece[i];
+    std::uint8_t units = 1;
+    if (IsHighSurrogate(codePoint) && i + 1 < piece.size() && IsLowSurrogate(piece[i + 1])) {
+      codePoint = CombineSurrogates(codePoint, piece[++i]);
+      units = 2;
+    }
+    const CodePointProperties properties = PropertiesOf(codePoint);
+    const std::uint8_t findings = FindingsOf(codePoint, properties);
+    const bool stable = properties.stable();
+    if (stable && findings == 0 && !keepAll_) {
+      // Most characters: kept aside only as the starter that marks after it may join.
+      if (!stretch_.empty()) Flush();
+      quiet = codePoint;
+    } else {
+      quietStarter_ = quiet;
+      if (stable || stretch_.size() >= kLongestComposableStretch) {
+        Flush();
+      } else if (quietStarter_ != kNone) {
+        stretch_.push_back({});  // no findings of its own, so never reported
+        stretchCodePoints_ += quietStarter_;
+      }
+      quiet = kNone;
+      if (!stable) composable_ = true;
+      stretch_.push_back({index, offset_ + start, codePoint, 0, units, findings});
+      stretchCodePoints_ += codePoint;
+    }
+    ++index;
+  }
+  index_ = index;
+  offset_ += piece.size();
+  quietStarter_ = quiet;
 }
 
 void TextChecker::Flush() {
@@ -61,6 +84,7 @@ void TextChecker::Flush() {
     }
   }
   for (const CheckedCharacter& c : stretch_) {
+    if (c.findings == 0 && !keepAll_) continue;
     if (c.findings & Finding::kInvisible) ++counts_.invisible;
     if (c.findings & Finding::kDecomposed) ++counts_.decomposed;
     if (c.findings & Finding::kOutsideBmp) ++counts_.outsideBmp;
@@ -70,6 +94,7 @@ void TextChecker::Flush() {
   stretch_.clear();
   stretchCodePoints_.clear();
   composable_ = false;
+  quietStarter_ = kNone;
 }
 
 void TextChecker::Finish() {

@@ -9,6 +9,7 @@
 
 #include "core/character_map.h"
 #include "core/composition.h"
+#include "core/unicode_properties.h"
 
 namespace hexcribe {
 
@@ -58,6 +59,7 @@ class TextChecker {
   const FindingCounts& counts() const { return counts_; }
 
  private:
+  std::uint8_t FindingsOf(char32_t codePoint, CodePointProperties properties) const;
   void Flush();
 
   const CodePointSet* faceGlyphs_;
@@ -70,6 +72,10 @@ class TextChecker {
   std::vector<CheckedCharacter> stretch_;
   std::u32string stretchCodePoints_;
   bool composable_ = false;
+  // Without keepAll, a character that needs no report and that nothing before it affects is kept
+  // only by its code point, as the starter of the next stretch.
+  static constexpr char32_t kNone = 0xFFFFFFFF;
+  char32_t quietStarter_ = kNone;
   std::u32string composed_;
   std::u32string joined_;
   SegmentComposer composer_;

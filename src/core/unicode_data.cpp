@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "core/unicode.h"
+#include "core/hex_text.h"
 #include "core/unicode_properties.h"
 
 namespace hexcribe {
@@ -17,26 +17,31 @@ namespace tables = unicode_tables;
 constexpr std::size_t kNamesPerBlock = 32;
 constexpr std::uint16_t kHyphenMark = 0;
 constexpr std::uint16_t kCodePointMark = 1;
+constexpr std::uint16_t kSpaceHyphenMark = 2;
+constexpr std::uint16_t kFirstWord = 3;
+constexpr std::uint16_t kOneByteWords = 208;
+constexpr std::size_t kWordsPerStart = 32;
 
 constexpr char32_t kHangulFirst = 0xAC00;
 constexpr std::size_t kVowelCount = 21;
 constexpr std::size_t kTrailingCount = 28;
 
-// Upper-case hex, at least four digits, as names and labels write code points.
-std::string Hex(char32_t codePoint) {
-  std::string digits;
-  for (int shift = 20; shift >= 0; shift -= 4) {
-    const unsigned digit = (codePoint >> shift) & 0xF;
-    if (digit != 0 || !digits.empty() || shift < 16) digits += kUpperHexDigits[digit];
-  }
-  return digits;
-}
+// Code points as names and labels write them: upper-case hex, at least four digits.
+std::string Hex(char32_t codePoint) { return UpperHex(codePoint, 4); }
 
-std::string_view DictionaryWord(std::uint16_t number) {
-  const std::size_t i = number - 2u;
-  auto end = [](std::size_t word) { return tables::kNameWordBases[word / 256] + tables::kNameWordEnds[word]; };
-  const std::size_t first = i == 0 ? 0 : end(i - 1);
-  return {tables::kNameWordText.data() + first, end(i) - first};
+// Appends dictionary word `number`, found from the nearest kept start.
+void AppendWord(std::uint16_t number, std::string& out) {
+  const std::size_t word = number - kFirstWord;
+  std::size_t at = tables::kNameWordStarts[word / kWordsPerStart];
+  for (std::size_t skip = word % kWordsPerStart; skip > 0; --skip) {
+    while ((tables::kNameWordText[at++] & 0x80) == 0) {
+    }
+  }
+  for (;; ++at) {
+    const std::uint8_t letter = tables::kNameWordText[at];
+    out += static_cast<char>(letter & 0x7F);
+    if (letter & 0x80) return;
+  }
 }
 
 // Reads the word numbers of one name from the stream at `at`, after the words it shares with the last.
@@ -45,7 +50,9 @@ void ReadName(std::size_t& at, std::vector<std::uint16_t>& words) {
   words.resize(std::min<std::size_t>(head >> 4, words.size()));
   for (unsigned n = head & 0xF; n > 0; --n) {
     std::uint16_t value = tables::kNameStream[at++];
-    if (value >= 0x80) value = static_cast<std::uint16_t>(((value & 0x7F) << 8) | tables::kNameStream[at++]);
+    if (value >= kOneByteWords) {
+      value = static_cast<std::uint16_t>(kOneByteWords + ((value - kOneByteWords) << 8) + tables::kNameStream[at++]);
+    }
     words.push_back(value);
   }
 }
@@ -60,12 +67,14 @@ std::string StoredName(std::size_t ordinal, char32_t codePoint) {
   for (const std::uint16_t word : words) {
     if (word == kHyphenMark) {
       glue = "-";
+    } else if (word == kSpaceHyphenMark) {
+      glue = " -";
     } else if (word == kCodePointMark) {
       name += '-';
       name += Hex(codePoint);
     } else {
       name += glue;
-      name += DictionaryWord(word);
+      AppendWord(word, name);
       glue = " ";
     }
   }
@@ -115,13 +124,15 @@ std::string CharacterName(char32_t codePoint) {
 std::string CharacterNameOrLabel(char32_t codePoint) {
   std::string name = CharacterName(codePoint);
   if (!name.empty()) return name;
-  if (codePoint > kLastCodePoint) return "<not-a-character-" + Hex(codePoint) + ">";
-  switch (CategoryOf(codePoint)) {
-    case GeneralCategory::kCs: return "<surrogate-" + Hex(codePoint) + ">";
-    case GeneralCategory::kCo: return "<private-use-" + Hex(codePoint) + ">";
-    default: break;
-  }
-  return (IsNoncharacter(codePoint) ? "<noncharacter-" : "<reserved-") + Hex(codePoint) + ">";
+  std::string_view kind = "<reserved-";
+  if (codePoint > kLastCodePoint) kind = "<not-a-character-";
+  else if (CategoryOf(codePoint) == GeneralCategory::kCs) kind = "<surrogate-";
+  else if (CategoryOf(codePoint) == GeneralCategory::kCo) kind = "<private-use-";
+  else if (IsNoncharacter(codePoint)) kind = "<noncharacter-";
+  name = kind;
+  name += Hex(codePoint);
+  name += '>';
+  return name;
 }
 
 bool IsInvisible(char32_t codePoint) {

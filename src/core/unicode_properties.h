@@ -29,8 +29,9 @@ class CodePointProperties {
 
 inline CodePointProperties PropertiesOf(char32_t codePoint) {
   if (codePoint > kLastCodePoint) return CodePointProperties(static_cast<std::uint16_t>(GeneralCategory::kCn));
-  const std::size_t block = unicode_tables::kPropertyStage1[codePoint >> 8];
-  return CodePointProperties(unicode_tables::kPropertyRecords[unicode_tables::kPropertyStage2[block * 256 + (codePoint & 0xFF)]]);
+  namespace tables = unicode_tables;
+  const std::size_t piece = tables::kPropertyStage2[8 * std::size_t{tables::kPropertyStage1[codePoint >> 8]} + (codePoint >> 5 & 7)];
+  return CodePointProperties(tables::kPropertyRecords[tables::kPropertyStage3[32 * piece + (codePoint & 31)]]);
 }
 
 }  // namespace hexcribe

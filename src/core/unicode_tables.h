@@ -10,30 +10,32 @@ namespace hexcribe::unicode_tables {
 
 // The generated file also defines kUnicodeVersion (core/unicode_data.h).
 
-// Per code point, a property record: kPropertyRecords[kPropertyStage2[kPropertyStage1[cp >> 8] * 256 + (cp & 0xFF)]].
-// A record holds the general category (bits 0-4, in GeneralCategory's order), the NFC quick check
-// (bits 5-6: 0 yes, 1 no, 2 maybe), whether the code point has a canonical decomposition (bit 7)
-// and its canonical combining class (bits 8-15).
-extern const std::span<const std::uint8_t> kPropertyStage1;
-extern const std::span<const std::uint8_t> kPropertyStage2;
-extern const std::span<const std::uint16_t> kPropertyRecords;
+// Per code point, a property record: kPropertyRecords[kPropertyStage3[32 * kPropertyStage2[8 *
+// kPropertyStage1[cp >> 8] + (cp >> 5 & 7)] + (cp & 31)]]. A record holds the general category
+// (bits 0-4, in GeneralCategory's order), the NFC quick check (bits 5-6: 0 yes, 1 no, 2 maybe),
+// whether the code point has a canonical decomposition (bit 7) and its canonical combining class
+// (bits 8-15).
+extern const std::uint8_t kPropertyStage1[];
+extern const std::uint16_t kPropertyStage2[];
+extern const std::uint8_t kPropertyStage3[];
+extern const std::uint16_t kPropertyRecords[];
 
-// Canonical decompositions, one level, sorted: code point << 42 | first << 21 | second (0 when the
-// decomposition is a single code point). Hangul syllables are decomposed by rule.
+// Canonical decompositions, one level, sorted by code point: primary << 63 | code point << 42 |
+// first << 21 | second (0 when the decomposition is a single code point), where primary marks the
+// primary composites, which NFC composes back. Hangul syllables are decomposed by rule.
 extern const std::span<const std::uint64_t> kDecompositions;
-// Primary composites, sorted: first << 42 | second << 21 | composite.
-extern const std::span<const std::uint64_t> kCompositions;
 
-// Names stored word by word. Word number 0 joins the next word with a hyphen instead of a space;
-// 1 stands for "-" and the code point in at least four hex digits; w >= 2 is dictionary word
-// i = w - 2, kNameWordText from End(i - 1) (0 for i = 0) to End(i), where
-// End(i) = kNameWordBases[i / 256] + kNameWordEnds[i].
-extern const std::span<const char> kNameWordText;
-extern const std::span<const std::uint16_t> kNameWordEnds;
-extern const std::span<const std::uint32_t> kNameWordBases;
+// Names stored word by word. Word numbers 0 to 2 are marks: the next word follows a hyphen (0) or a
+// space and a hyphen (2) instead of a space; 1 stands for "-" and the code point in at least four
+// hex digits. Number w >= 3 is dictionary word w - 3. The dictionary's words lie one after the
+// other in kNameWordText, the last letter of each with its high bit set; word i is found from the
+// start of word i - i % 32, kNameWordStarts[i / 32].
+extern const std::span<const std::uint8_t> kNameWordText;
+extern const std::span<const std::uint16_t> kNameWordStarts;
 // Name n is in kNameStream, starting from kNameBlockStarts[n / 32] and skipping the names of the
 // block before it. Each name is a byte (how many words it shares with the name before << 4 | how
-// many words follow) and its words' numbers: one byte below 0x80, else two (0x80 | high, low).
+// many words follow) and its words' numbers: one byte below 208, else two (208 + (w - 208) / 256,
+// (w - 208) % 256).
 extern const std::span<const std::uint8_t> kNameStream;
 extern const std::span<const std::uint32_t> kNameBlockStarts;
 // Runs of code points with stored names: run r starts at kNameRunStarts[r] and holds the names

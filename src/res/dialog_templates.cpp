@@ -108,6 +108,13 @@ constexpr const DialogTemplate* kSourceDialogs[] = {&kMainDialog, &kAboutBox};
 
 std::span<const DialogTemplate* const> SourceDialogTemplates() { return kSourceDialogs; }
 
+const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
+  for (const ControlTemplate& control : dialog.controls) {
+    if (control.id == id) return &control;
+  }
+  return nullptr;
+}
+
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
   const ControlTemplate* previous = nullptr;
   for (const ControlTemplate& control : dialog.controls) {

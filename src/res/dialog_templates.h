@@ -1,6 +1,6 @@
 // The main dialog and the About box as data: ids, texts, styles, tab order and
-// dialog-unit geometry. Every front end builds its windows from these tables, in the
-// language the windows show (texts translated, fonts and geometry of that language).
+// dialog-unit geometry, as written in English. Every front end builds its windows from these
+// tables in the language the windows show (localized_dialogs.h).
 #pragma once
 
 #include <cstdint>
@@ -89,14 +89,8 @@ inline constexpr StringEntry kStringTable[] = {
     {IDS_STATUS_CUT, u"Command cut after unit %1 (character %2 of %3)"},
     {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1, splitting character %2 of %3"},
     {IDS_STATUS_SEPARATOR, u"; "},
+    // An item of the input box's context menu, after the system's Paste on Windows.
     {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text"},
-    // The input box's own context menu on Windows, which also offers the item above.
-    {IDS_EDIT_UNDO, u"&Undo"},
-    {IDS_EDIT_CUT, u"Cu&t"},
-    {IDS_EDIT_COPY, u"&Copy"},
-    {IDS_EDIT_PASTE, u"&Paste"},
-    {IDS_EDIT_DELETE, u"&Delete"},
-    {IDS_EDIT_SELECT_ALL, u"Select &All"},
 };
 
 // The main dialog's caption before the version is added to it.
@@ -105,18 +99,6 @@ inline constexpr std::u16string_view kMainCaption = u"Hexcribe";
 // The templates as written, in English, with the version line's %s: what translators translate.
 std::span<const DialogTemplate* const> SourceDialogTemplates();
 
-// The templates in a language (nullptr: English): texts translated, the version filled in, and
-// that language's dialog font and geometry.
-const DialogTemplate& MainDialogTemplate(const Translation* language);
-const DialogTemplate& AboutBoxTemplate(const Translation* language);
-
-// The same in the language the windows show (UiLanguage()).
-const DialogTemplate& MainDialogTemplate();
-const DialogTemplate& AboutBoxTemplate();
-
-// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX) in the windows' language, or nullptr.
-const DialogTemplate* FindDialogTemplate(int id);
-
 // The control with that id in the template (the first one for IDC_STATIC), or nullptr.
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
@@ -124,10 +106,5 @@ const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 // before it in template order, when id is a list or a text box (Windows' own
 // rule); nullptr for any other control or when no static comes right before it.
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id);
-
-// The string table: the text of string id in a language (nullptr: English), or "" when there is none.
-std::u16string_view LoadResourceString(int id, const Translation* language);
-// The same in the windows' language.
-std::u16string_view LoadResourceString(int id);
 
 }  // namespace hexcribe::res

@@ -1,7 +1,8 @@
-// Which translation a Linux desktop asks for, from the locale environment as gettext reads it.
+// Which translation a locale environment asks for, as gettext reads it.
 #include "res/language_choice.h"
 
-#include <cstdlib>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace hexcribe::res {
@@ -59,16 +60,7 @@ std::optional<std::string_view> Match(std::string_view entry, std::span<const st
   return std::nullopt;
 }
 
-std::optional<std::string> Variable(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? std::optional<std::string>(value) : std::nullopt;
-}
-
 }  // namespace
-
-LocaleEnvironment ProcessLocaleEnvironment() {
-  return {Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
-}
 
 std::string_view ChooseLanguage(const LocaleEnvironment& environment, std::span<const std::string_view> available) {
   std::string_view locale;

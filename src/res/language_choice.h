@@ -1,25 +1,14 @@
-// Which translation a Linux desktop asks for, from the locale environment as gettext reads it.
+// Which translation a locale environment asks for, as gettext reads it: a pure choice, which the
+// Linux program makes from its own environment (platform/linux/process_locale.h).
 #pragma once
 
-#include <optional>
 #include <span>
-#include <string>
 #include <string_view>
 
+#include "core/locale_environment.h"
 #include "res/translations.h"
 
 namespace hexcribe::res {
-
-// The locale variables; nullopt for one that is not set.
-struct LocaleEnvironment {
-  std::optional<std::string> language;    // LANGUAGE: a colon-separated list of preferences
-  std::optional<std::string> lcAll;       // LC_ALL
-  std::optional<std::string> lcMessages;  // LC_MESSAGES
-  std::optional<std::string> lang;        // LANG
-};
-
-// The variables of this process's environment.
-LocaleEnvironment ProcessLocaleEnvironment();
 
 // The code of the translation to show, out of `available` ("ko", "zh_TW", …), or "" for English.
 // The locale is the first non-empty of LC_ALL, LC_MESSAGES and LANG; when it is unset, C or POSIX

@@ -1,11 +1,12 @@
 // The dialog templates and the string table in each language: the English source tables with
 // their texts translated, the version filled in, and the language's font and geometry applied.
+#include "res/localized_dialogs.h"
+
 #include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "res/dialog_templates.h"
 #include "res/language_layout.h"
 #include "res/version_info.h"
 
@@ -23,7 +24,9 @@ bool SameControl(const ControlTemplate& control, const LayoutChange& change) {
   return control.id == change.controlId && (control.id != IDC_STATIC || control.text == change.staticText);
 }
 
-std::u16string_view Localize(LocalizedDialog& out, const Translation* language, std::u16string_view english) {
+// A control's text in the language; the About box's version line gets the version, in storage of out.
+std::u16string_view TranslatedControlText(LocalizedDialog& out, const Translation* language,
+                                          std::u16string_view english) {
   const std::u16string_view text = Translate(language, english);
   const std::size_t placeholder = text.find(u"%s");
   if (english != kAboutVersionFormat || placeholder == std::u16string_view::npos) return text;
@@ -32,7 +35,8 @@ std::u16string_view Localize(LocalizedDialog& out, const Translation* language, 
   return out.ownedTexts.emplace_back(std::move(filled));
 }
 
-std::unique_ptr<LocalizedDialog> Localized(const DialogTemplate& source, const Translation* language) {
+// The source template in the language: texts, dialog font and per-language geometry.
+std::unique_ptr<LocalizedDialog> MakeLocalizedDialog(const DialogTemplate& source, const Translation* language) {
   auto out = std::make_unique<LocalizedDialog>();
   out->dialog = source;
   out->dialog.caption = Translate(language, source.caption);
@@ -45,7 +49,7 @@ std::unique_ptr<LocalizedDialog> Localized(const DialogTemplate& source, const T
   }
   for (const ControlTemplate& control : source.controls) {
     ControlTemplate localized = control;
-    localized.text = Localize(*out, language, control.text);
+    localized.text = TranslatedControlText(*out, language, control.text);
     for (const LayoutChange& change : LayoutChanges()) {
       if (change.language != code || change.dialogId != source.id || !SameControl(control, change)) continue;
       localized.x += change.dx;
@@ -66,11 +70,11 @@ std::unique_ptr<LocalizedDialog> Localized(const DialogTemplate& source, const T
 }
 
 // Every source template in every language, made once: English first, then Translations() in order.
-const std::vector<std::unique_ptr<LocalizedDialog>>& AllLocalized() {
+const std::vector<std::unique_ptr<LocalizedDialog>>& AllLocalizedDialogs() {
   static const std::vector<std::unique_ptr<LocalizedDialog>> all = [] {
     std::vector<std::unique_ptr<LocalizedDialog>> made;
     const auto addLanguage = [&made](const Translation* language) {
-      for (const DialogTemplate* source : SourceDialogTemplates()) made.push_back(Localized(*source, language));
+      for (const DialogTemplate* source : SourceDialogTemplates()) made.push_back(MakeLocalizedDialog(*source, language));
     };
     addLanguage(nullptr);
     for (const Translation& translation : Translations()) addLanguage(&translation);
@@ -79,7 +83,8 @@ const std::vector<std::unique_ptr<LocalizedDialog>>& AllLocalized() {
   return all;
 }
 
-const DialogTemplate* Find(int id, const Translation* language) {
+// The template with that id in the language, or nullptr (also for a language not in Translations()).
+const DialogTemplate* FindLocalizedDialog(int id, const Translation* language) {
   const std::span<const Translation> translations = Translations();
   std::size_t languageIndex = 0;
   if (language != nullptr) {
@@ -88,7 +93,7 @@ const DialogTemplate* Find(int id, const Translation* language) {
   }
   const std::span<const DialogTemplate* const> sources = SourceDialogTemplates();
   for (std::size_t i = 0; i < sources.size(); ++i) {
-    if (sources[i]->id == id) return &AllLocalized()[languageIndex * sources.size() + i]->dialog;
+    if (sources[i]->id == id) return &AllLocalizedDialogs()[languageIndex * sources.size() + i]->dialog;
   }
   return nullptr;
 }
@@ -96,13 +101,13 @@ const DialogTemplate* Find(int id, const Translation* language) {
 }  // namespace
 
 const DialogTemplate& MainDialogTemplate(const Translation* language) {
-  const DialogTemplate* found = Find(IDD_CONVERTER_DIALOG, language);
-  return found != nullptr ? *found : *Find(IDD_CONVERTER_DIALOG, nullptr);
+  const DialogTemplate* found = FindLocalizedDialog(IDD_CONVERTER_DIALOG, language);
+  return found != nullptr ? *found : *FindLocalizedDialog(IDD_CONVERTER_DIALOG, nullptr);
 }
 
 const DialogTemplate& AboutBoxTemplate(const Translation* language) {
-  const DialogTemplate* found = Find(IDD_ABOUTBOX, language);
-  return found != nullptr ? *found : *Find(IDD_ABOUTBOX, nullptr);
+  const DialogTemplate* found = FindLocalizedDialog(IDD_ABOUTBOX, language);
+  return found != nullptr ? *found : *FindLocalizedDialog(IDD_ABOUTBOX, nullptr);
 }
 
 const DialogTemplate& MainDialogTemplate() { return MainDialogTemplate(UiLanguage()); }
@@ -110,15 +115,8 @@ const DialogTemplate& MainDialogTemplate() { return MainDialogTemplate(UiLanguag
 const DialogTemplate& AboutBoxTemplate() { return AboutBoxTemplate(UiLanguage()); }
 
 const DialogTemplate* FindDialogTemplate(int id) {
-  const DialogTemplate* found = Find(id, UiLanguage());
-  return found != nullptr ? found : Find(id, nullptr);
-}
-
-const ControlTemplate* FindControl(const DialogTemplate& dialog, int id) {
-  for (const ControlTemplate& control : dialog.controls) {
-    if (control.id == id) return &control;
-  }
-  return nullptr;
+  const DialogTemplate* found = FindLocalizedDialog(id, UiLanguage());
+  return found != nullptr ? found : FindLocalizedDialog(id, nullptr);
 }
 
 std::u16string_view LoadResourceString(int id, const Translation* language) {

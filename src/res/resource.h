@@ -11,7 +11,7 @@
    string table: which language Windows' resource loader picked. */
 #define IDS_UI_LANGUAGE 150
 
-/* The status line's texts, and the input box's context menu on Windows. */
+/* The status line's texts, and the program's item of the input box's context menu. */
 #define IDS_STATUS_CHARACTERS 300
 #define IDS_STATUS_BYTES 301
 #define IDS_STATUS_ABOVE_BMP 302
@@ -20,12 +20,6 @@
 #define IDS_STATUS_CUT_PAIR 305
 #define IDS_STATUS_SEPARATOR 306
 #define IDS_PASTE_COMMAND_AS_TEXT 310
-#define IDS_EDIT_UNDO 311
-#define IDS_EDIT_CUT 312
-#define IDS_EDIT_COPY 313
-#define IDS_EDIT_PASTE 314
-#define IDS_EDIT_DELETE 315
-#define IDS_EDIT_SELECT_ALL 316
 
 #define IDC_FONT_COMBO 1000
 #define IDC_RESULT_EDIT 1002

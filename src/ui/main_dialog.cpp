@@ -6,12 +6,15 @@
 #include "core/command_builder.h"
 #include "core/unicode.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "ui/command_paste.h"
 #include "ui/status_line.h"
 
 namespace hexcribe::ui {
 namespace {
+
+static_assert(kCommandUnits == kDialogCommandUnits, "hexcribe-cli --check reports commands longer than the dialog's");
 
 // The command is ASCII: each byte widens to one unit.
 std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }

@@ -7,6 +7,7 @@
 
 #include "core/unicode.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 
 namespace hexcribe::ui {

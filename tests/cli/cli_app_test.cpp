@@ -106,12 +106,19 @@ TEST(ParseArguments, DefaultsAreTheDialogsAndStandardInput) {
 TEST(ParseArguments, RejectsBadCommandLines) {
   const std::vector<std::vector<std::string>> bad = {
       {"--bogus"}, {"-x"}, {"--separator"}, {"--separator", "tab"}, {"-f"}, {"--decode", "--lines"},
-      {"--decode", "--count"}, {"--numbers-only", "--decode"}};
+      {"--decode", "--count"}, {"--numbers-only", "--decode"}, {"--check", "--decode"}, {"--check", "--font="}};
   for (const auto& args : bad) {
     const ParseResult r = ParseArguments(args);
     EXPECT_FALSE(r.ok) << args.front();
     EXPECT_FALSE(r.error.empty());
   }
+}
+
+// A BDF font of the glyphs A and é, with the given registry and glyph count, ending with `end`.
+std::string Bdf(std::string_view registry, int chars, std::string_view end = "ENDFONT\n") {
+  return "STARTFONT 2.1\nSTARTPROPERTIES 1\nCHARSET_REGISTRY \"" + std::string(registry) + "\"\nENDPROPERTIES\nCHARS " +
+         std::to_string(chars) + "\nSTARTCHAR A\nENCODING 65\nBITMAP\n70\nENDCHAR\nSTARTCHAR eacute\nENCODING 233\n" +
+         "BITMAP\nENDCHAR\n" + std::string(end);
 }
 
 TEST(RunCli, ExitStatusesAndMessages) {
@@ -124,7 +131,10 @@ TEST(RunCli, ExitStatusesAndMessages) {
   };
   const std::map<std::string, std::string> files = {
       {"menu.txt", "Start\r\nStop\r\n"}, {"bad.txt", "ok\nnot \xC3\x28 ok\n"}, {"cmds.txt", "41 00\n4100 42\n"},
-      {"bom.txt", "\xEF\xBB\xBF" "A"}};
+      {"bom.txt", "\xEF\xBB\xBF" "A"}, {"check.txt", "Cafe\xCC\x81\nA\xE2\x80\x8B\n"}, {"lcd.bdf", Bdf("iso10646", 2)},
+      {"latin1.bdf", Bdf("ISO8859", 2)}, {"cut.bdf", Bdf("ISO10646", 2, "")}, {"lying.bdf", Bdf("ISO10646", 3)}};
+  std::string longCommand;  // of "a" 1030 times
+  for (int i = 0; i < 1030; ++i) longCommand += "6100";
   const Case cases[] = {
       {{"A"}, "", kExitOk, "Print 'U::41 00';\n", ""},
       {{}, "A", kExitOk, "Print 'U::41 00';\n", ""},
@@ -139,9 +149,9 @@ TEST(RunCli, ExitStatusesAndMessages) {
        "hexcribe-cli: bad.txt:2: invalid UTF-8 at byte offset 7: incomplete 2-byte sequence"},
       {{"--lines", "-f", "bad.txt"}, "", kExitInput, "Print 'U::6F 00 6B 00';\n", "bad.txt:2: invalid UTF-8"},
       {{"--decode", "-f", "cmds.txt"}, "", kExitInput, "A\n", "hexcribe-cli: cmds.txt:2:6: unexpected '4'"},
-      {{"--bmp-only", "a\xF0\x9F\x98\x80"}, "", kExitNonBmp, "Print 'U::61 00 3D D8 00 DE';\n",
+      {{"--bmp-only", "a\xF0\x9F\x98\x80"}, "", kExitFound, "Print 'U::61 00 3D D8 00 DE';\n",
        "hexcribe-cli: <argument 2>:1:2: U+1F600 is outside the Basic Multilingual Plane\n"},
-      {{"--bmp-only", "-"}, "\n\xF0\x9F\x98\x80", kExitNonBmp, "Print 'U::0A 00 3D D8 00 DE';\n", "<stdin>:2:1: U+1F600"},
+      {{"--bmp-only", "-"}, "\n\xF0\x9F\x98\x80", kExitFound, "Print 'U::0A 00 3D D8 00 DE';\n", "<stdin>:2:1: U+1F600"},
       {{"--version"}, "", kExitOk, "hexcribe-cli v1.00\n", ""},
       // A byte-order mark is skipped in files and standard input only; in a TEXT it is U+FEFF.
       {{"\xEF\xBB\xBF" "A"}, "", kExitOk, "Print 'U::FF FE 41 00';\n", ""},
@@ -153,6 +163,23 @@ TEST(RunCli, ExitStatusesAndMessages) {
        "hexcribe-cli: cannot read 'broken:ok\npart': Input/output error\n"},
       {{"-f", "broken:whole"}, "", kExitInput, "", "cannot read"},
       {{"--decode", "-f", "broken:41 00\n42 0"}, "", kExitInput, "A\n", "cannot read"},
+      // --check: findings as INPUT:LINE:COLUMN, exit 3, the commands still written.
+      {{"--check", "--lines", "--numbers-only", "-f", "check.txt"}, "", kExitFound,
+       "43 00 61 00 66 00 65 00 01 03\n41 00 0B 20\n",
+       "check.txt:1:5: U+0301 COMBINING ACUTE ACCENT: decomposed (NFC: U+00E9)\n"
+       "check.txt:2:2: U+200B ZERO WIDTH SPACE: invisible\n"},
+      {{"--check", "--nfc", "e\xCC\x81\xF0\x9F\x98\x80"}, "", kExitFound, "Print 'U::E9 00 3D D8 00 DE';\n",
+       "<argument 3>:1:2: U+1F600 GRINNING FACE: outside the BMP\n"},
+      {{"--check", "--font", "lcd.bdf", "A\xC3\xA9\tb"}, "", kExitFound, "Print 'U::41 00 E9 00 09 00 62 00';\n",
+       "<argument 4>:1:4: U+0062 LATIN SMALL LETTER B: no glyph in lcd.bdf\n"},
+      {{"--check", "--numbers-only", "--separator", "none", std::string(1030, 'a')}, "", kExitFound, longCommand + "\n",
+       "<argument 5>:1: command cut after unit 1023 (1030 units)\n"},
+      {{"--check", "--font", "latin1.bdf", "A"}, "", kExitInput, "", "latin1.bdf: its CHARSET_REGISTRY is \"ISO8859\""},
+      {{"--check", "--font", "cut.bdf", "A"}, "", kExitInput, "", "cut.bdf: line 14: the font is cut short"},
+      {{"--check", "--font", "lying.bdf", "A"}, "", kExitInput, "", "lying.bdf: line 15: CHARS says 3 glyphs"},
+      {{"--check", "--font", "menu.txt", "A"}, "", kExitInput, "", "menu.txt: not a font file this program reads: "
+                                                                   "expected a TrueType or OpenType font"},
+      {{"--font", "lcd.bdf", "A"}, "", kExitUsage, "", "option '--font' needs '--check'"},
   };
   for (const Case& c : cases) {
     const RunResult r = RunWith(c.args, c.stdinText, files);
@@ -167,7 +194,7 @@ TEST(RunCli, HelpDocumentsEveryExitStatus) {
   const RunResult r = RunWith({"--lines", "--help"});
   EXPECT_EQ(r.status, kExitOk);
   for (const char* part : {"--separator SEP   between the numbers: space (default), none, comma, hyphen\n", "--decode", "--bmp-only", "--count", "  1  usage", "  2  input", "  3  --bmp-only",
-                           "  4  the output", "[TEXT | -f FILE]...", "code points", "UTF-16 bytes",
+                           "  4  the output", "[TEXT | -f FILE]...", "code points", "UTF-16 bytes", "--check", "--font FILE", "--nfc",
                            "written as it is made"}) {
     EXPECT_NE(r.out.find(part), std::string::npos) << part;
   }

@@ -113,6 +113,11 @@ def errors(cli, tmp):
          "<argument 2>:1:4: U+1F600 is outside the Basic Multilingual Plane\n"
          "hexcribe-cli: <argument 2>:2:1: U+1F601 is outside"),
     ]
+    font = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"  # a real font file: no Hangul in it
+    if os.path.exists(font):
+        cases.append((["--check", "--nfc", "--font", font, "Cafe\u0301 \u200b\ud55c"], None, 3,
+                      "<argument 5>:1:6: U+200B ZERO WIDTH SPACE: invisible\n"
+                      f"<argument 5>:1:7: U+D55C HANGUL SYLLABLE HAN: no glyph in {font}"))
     for args, stdin, status, message in cases:
         run = cli.run(*args, stdin=stdin)
         if run is not None:

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "memory_services.h"
+#include "recording_services.h"
 #include "app/qt/main_window.h"
 #include "ui/main_dialog.h"
 
@@ -29,6 +29,8 @@ struct ImeStep {
 class PreeditTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    services.UseSystemDesktop();
+    services.faces = {u"DejaVu Sans"};
     window.Attach(dialog);
     window.Start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -48,7 +50,7 @@ class PreeditTest : public ::testing::Test {
     QApplication::sendEvent(input(), &event);
   }
 
-  test::MemoryServices services{std::vector<std::u16string>{u"DejaVu Sans"}};
+  test::RecordingServices services;
   MainWindow window;
   ui::MainDialog dialog{window, services};
 };

@@ -93,7 +93,7 @@ esac
 
 expect "installed hexcribe-cli.exe converts" "$("$run" "$install_dir/hexcribe-cli.exe" A | tr -d '\r')" "Print 'U::41 00';"
 # The dialog, driven like a user; it saves the settings the uninstall must keep.
-if bash "$root/tests/win32_frontend/end_to_end.sh" "$install_dir/Hexcribe.exe" "$run"; then
+if bash "$root/tests/app/win32/end_to_end.sh" "$install_dir/Hexcribe.exe" "$run"; then
   ok "installed Hexcribe.exe passes the end-to-end run"
 else
   fail "end-to-end run of the installed Hexcribe.exe"

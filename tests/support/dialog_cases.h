@@ -51,6 +51,7 @@ inline std::vector<PasteCommandCase> PasteCommandCases() {
   return {
       {"one command", "Print 'U::5C D5 6D AD';", u"ab", true, u"\uD55C\uAD6D"},
       {"lines of numbers", "41,00\r\n42-00\n4300\n", u".", true, u"A\r\nB\r\nC"},
+      {"texts' own line breaks", "0D 00 0A 00 41 00\n0A 00\n42 00", u".", true, u"\r\nA\r\n\r\n\r\nB"},
       {"lone surrogate", "3D D8", u".", false, u""},
       {"malformed number", "41 0", u".", false, u""},
       {"up to the box's limit", "41 00 42 00", u"", true, u"A"},

@@ -1,5 +1,5 @@
-// In-memory dialog window and services for the portable dialog tests: every
-// call that changes something is written to one shared call log.
+// In-memory dialog window for the portable dialog tests: every call that changes something is
+// written to one call log, which it shares with the recording services (recording_services.h).
 #pragma once
 
 #include <algorithm>
@@ -12,30 +12,13 @@
 #include <vector>
 
 #include "fonts/prefix_search.h"
+#include "recording_services.h"
 #include "res/dialog_templates.h"
-#include "settings/settings_location.h"
-#include "ui/dialog_services.h"
+#include "res/localized_dialogs.h"
 #include "ui/dialog_window.h"
 #include "ui/input_limit.h"
 
 namespace hexcribe::test {
-
-// Readable form of UTF-16 text for the log: ASCII as is, other units as \uXXXX.
-inline std::string Show(std::u16string_view text) {
-  static const char kDigits[] = "0123456789ABCDEF";
-  std::string out;
-  for (char16_t unit : text) {
-    if (unit >= 0x20 && unit < 0x7F) {
-      out += static_cast<char>(unit);
-    } else {
-      out += "\\u";
-      for (int shift = 12; shift >= 0; shift -= 4) out += kDigits[(unit >> shift) & 0xF];
-    }
-  }
-  return out;
-}
-
-inline std::string FormName(StoredForm form) { return form == StoredForm::kHex ? " hex" : " plain"; }
 
 class FakeWindow : public ui::DialogWindow {
  public:
@@ -189,86 +172,6 @@ class FakeWindow : public ui::DialogWindow {
   int deletes = 0;
   int badDestroys = 0;            // a font destroyed twice, or given to a control after it died
   int destroyedWhileInUse = 0;    // a font destroyed while a control still shows it
-};
-
-// Services with an in-memory settings store (values kept as given, hex or not), or with the real
-// settings store (Settings::kReal) and everything else from here.
-class FakeServices : public ui::DialogServices {
- public:
-  enum class Settings { kInMemory, kReal };
-  explicit FakeServices(std::vector<std::string>& log, Settings settings = Settings::kInMemory)
-      : real_(settings == Settings::kReal), log_(log) {}
-
-  void CreateSettingsFolder() override {
-    log_.push_back("svc CreateSettingsFolder");
-    if (real_) hexcribe::CreateSettingsFolder();
-  }
-  std::u16string SettingsFilePath() override { return real_ ? GetSettingsFilePath() : u"/settings/setting.ini"; }
-  std::u16string ReadProfileValue(const std::u16string& section, const std::u16string& key,
-                                  const std::u16string& defaultValue, std::size_t size, StoredForm form,
-                                  const std::u16string& file) override {
-    log_.push_back("svc Read " + Show(section) + "/" + Show(key) + " default=" + Show(defaultValue) +
-                   " size=" + std::to_string(size) + FormName(form) + " file=" + Show(file));
-    if (real_) return hexcribe::ReadProfileValue(section, key, defaultValue, size, form, file);
-    auto it = store.find(key);
-    return it == store.end() ? defaultValue : it->second;
-  }
-  bool WriteProfileValue(const std::u16string& section, const std::u16string& key, const std::u16string& value,
-                         StoredForm form, const std::u16string& file) override {
-    log_.push_back("svc Write " + Show(section) + "/" + Show(key) + "=" + Show(value) + FormName(form) +
-                   " file=" + Show(file));
-    if (real_) return hexcribe::WriteProfileValue(section, key, value, form, file);
-    store[key] = value;
-    return true;
-  }
-  std::u16string TitleText() override {
-    log_.push_back("svc TitleText");
-    return u"Hexcribe v1.00";
-  }
-  std::vector<std::u16string> FontFaces() override {
-    log_.push_back("svc FontFaces");
-    return faces;
-  }
-  std::u16string CanonicalFaceName(const std::u16string& name) override {
-    log_.push_back("svc CanonicalFaceName " + Show(name));
-    auto it = aliases.find(name);
-    return it == aliases.end() ? name : it->second;
-  }
-  std::u16string FaceShownForDefault(const std::u16string& face) override {
-    log_.push_back("svc FaceShownForDefault " + Show(face));
-    return defaultShownAs.empty() ? face : defaultShownAs;
-  }
-  std::optional<CodePointSet> FaceGlyphCoverage(const std::u16string& face) override {
-    log_.push_back("svc FaceGlyphCoverage " + Show(face));
-    auto it = glyphs.find(face);
-    if (it == glyphs.end()) return std::nullopt;
-    return it->second;
-  }
-  std::optional<std::u16string> ReadTextFromClipboard() override { return clipboardText; }
-  std::string ToClipboardBytes(std::u16string_view text) override {
-    std::string bytes;
-    for (char16_t unit : text) bytes += static_cast<char>(unit < 0x80 ? unit : '?');
-    return bytes;
-  }
-  bool PutTextOnClipboard(std::string_view bytes) override {
-    log_.push_back("svc Clipboard " + std::string(bytes));
-    clipboard = std::string(bytes);
-    ++clipboardCalls;
-    return true;
-  }
-
-  std::map<std::u16string, std::u16string> store;
-  std::map<std::u16string, std::u16string> aliases;
-  std::u16string defaultShownAs;  // the platform's stand-in for a missing default face
-  std::map<std::u16string, CodePointSet> glyphs;  // faces whose glyphs are known
-  std::vector<std::u16string> faces{u"Arial", u"DejaVu Sans", u"Tahoma"};
-  std::string clipboard = "<untouched>";
-  std::optional<std::u16string> clipboardText;  // what the clipboard holds for reading
-  int clipboardCalls = 0;
-
- private:
-  bool real_;
-  std::vector<std::string>& log_;
 };
 
 }  // namespace hexcribe::test

@@ -17,7 +17,7 @@
 namespace hexcribe::ui {
 namespace {
 
-using test::FakeServices;
+using test::RecordingServices;
 using test::FakeWindow;
 
 // Keeps the log entries that begin with one of the prefixes.
@@ -38,7 +38,7 @@ std::vector<std::string> Only(const std::vector<std::string>& log, std::initiali
 struct RowDialog {
   std::vector<std::string> log;
   FakeWindow window{log};
-  FakeServices services{log};
+  RecordingServices services{&log};
   MainDialog dialog{window, services};
 };
 
@@ -52,7 +52,7 @@ class MainDialogTest : public ::testing::Test {
 
   std::vector<std::string> log;
   FakeWindow window{log};
-  FakeServices services{log};
+  RecordingServices services{&log};
   MainDialog dialog{window, services};
 };
 
@@ -114,7 +114,7 @@ TEST_F(MainDialogTest, SavedFaceIsFoundByPrefixCaseAndLocaleName) {
   for (const Case& c : cases) {
     std::vector<std::string> caseLog;
     FakeWindow w(caseLog);
-    FakeServices s(caseLog);
+    RecordingServices s(&caseLog);
     s.aliases[u"NanumGothic"] = u"Tahoma";
     s.defaultShownAs = u"Arial";
     s.faces = c.faces;

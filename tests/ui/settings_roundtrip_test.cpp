@@ -48,7 +48,7 @@ class SettingsRoundTrip : public ::testing::Test {
     std::vector<std::string> log;
     test::FakeWindow window(log);
     // Settings through the real store; faces, title and clipboard from the fake.
-    test::FakeServices services(log, test::FakeServices::Settings::kReal);
+    test::RecordingServices services(&log, test::RecordingServices::Settings::kReal);
     MainDialog dialog(window, services);
     const bool existed = fs::exists(SettingsFile());
     const std::string before = existed ? FileText() : std::string();
@@ -69,7 +69,7 @@ class SettingsRoundTrip : public ::testing::Test {
 TEST_F(SettingsRoundTrip, FirstRunCreatesTheFolderAndSavesOnlyAtShutdown) {
   std::vector<std::string> log;
   test::FakeWindow window(log);
-  test::FakeServices services(log, test::FakeServices::Settings::kReal);
+  test::RecordingServices services(&log, test::RecordingServices::Settings::kReal);
   MainDialog dialog(window, services);
   ASSERT_TRUE(dialog.OnInitDialog());
   EXPECT_TRUE(fs::is_directory(root_ / "config" / "Hexcribe"));

@@ -7,6 +7,7 @@
 #include "core/hex_text.h"
 #include "core/utf8_text.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "res/translations.h"
 

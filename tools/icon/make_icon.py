@@ -1,12 +1,20 @@
 #!/usr/bin/env python3
-"""Draws the program icon (a small LCD showing the hex of "A") in the 16-colour
-palette and writes hexcribe.ico (256 and 48 px in full colour, 32 and 16 px at 4
-bits per pixel), the PNG files of every size the Linux front end and the desktop
-integration use, and a scalable SVG. The 16 px image is drawn by hand; every
-other size comes from the 32 px drawing: whole multiples are enlarged pixel for
-pixel (crisp), 24 and 48 px are averaged down from its triple size. Standard
-library only. Writes into the folder it runs in: python3 make_icon.py"""
+"""Makes the program icon's bitmaps from its source drawings: the PNG files of every size the Linux
+front end and the desktop integration use, and hexcribe.ico (256 and 48 px in full colour, 32 and
+16 px at 4 bits per pixel in the 16-colour palette).
+
+Usage: make_icon.py ICON.svg ICON-16.svg OUTPUT_DIR
+
+The drawings are pixel art in the 16-colour palette: SVG files of one 1-unit-high <rect> per run of
+a colour, on a 32 (ICON.svg, also the scalable icon) and a 16 unit grid (ICON-16.svg, drawn by hand
+for the smallest size). Whole multiples of 32 px are the 32 px drawing enlarged pixel for pixel
+(crisp); 24 and 48 px are averaged down from its triple size. Standard library only.
+"""
+import pathlib
+import re
 import struct
+import sys
+import xml.etree.ElementTree as ElementTree
 import zlib
 
 # The classic 16-colour palette, index -> (r, g, b).
@@ -16,72 +24,23 @@ PALETTE = [
     (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
-BLACK, GREEN, GRAY, SILVER, LIME, WHITE, NAVY = 0, 2, 8, 7, 10, 15, 4
-CLEAR = None
-
-GLYPHS_5x7 = {
-    "4": ["...1.", "..11.", ".1.1.", "1..1.", "11111", "...1.", "...1."],
-    "1": ["..1..", ".11..", "..1..", "..1..", "..1..", "..1..", ".111."],
-    "0": [".111.", "1...1", "1..11", "1.1.1", "11..1", "1...1", ".111."],
-}
-GLYPHS_3x5 = {
-    "4": ["1.1", "1.1", "111", "..1", "..1"],
-    "1": [".1.", "11.", ".1.", ".1.", "111"],
-}
+SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 
-def canvas(size):
-    return [[CLEAR] * size for _ in range(size)]
-
-
-def fill(img, x0, y0, x1, y1, colour):
-    for y in range(y0, y1 + 1):
-        for x in range(x0, x1 + 1):
-            img[y][x] = colour
-
-
-def frame(img, x0, y0, x1, y1, colour):
-    for x in range(x0, x1 + 1):
-        img[y0][x] = img[y1][x] = colour
-    for y in range(y0, y1 + 1):
-        img[y][x0] = img[y][x1] = colour
-
-
-def text(img, x, y, glyphs, s, colour):
-    for ch in s:
-        rows = glyphs[ch]
-        for dy, row in enumerate(rows):
-            for dx, bit in enumerate(row):
-                if bit == "1":
-                    img[y + dy][x + dx] = colour
-        x += len(rows[0]) + 1
-
-
-def draw32():
-    img = canvas(32)
-    fill(img, 1, 3, 30, 28, SILVER)          # the device's body
-    frame(img, 0, 3, 31, 28, BLACK)
-    img[3][0] = img[3][31] = img[28][0] = img[28][31] = CLEAR  # rounded corners
-    for x in range(2, 30):
-        img[4][x] = WHITE                     # highlight along the top edge
-    for x in range(2, 30):
-        img[27][x] = GRAY                     # shadow along the bottom edge
-    frame(img, 4, 6, 27, 25, GRAY)            # the screen's bezel
-    fill(img, 5, 7, 26, 24, LIME)             # the LCD
-    text(img, 10, 8, GLYPHS_5x7, "41", BLACK)
-    text(img, 10, 16, GLYPHS_5x7, "00", BLACK)
-    fill(img, 6, 24, 25, 24, GREEN)           # the screen's lower shade
-    return img
-
-
-def draw16():
-    img = canvas(16)
-    fill(img, 1, 2, 14, 13, SILVER)
-    frame(img, 0, 2, 15, 13, BLACK)
-    img[2][0] = img[2][15] = img[13][0] = img[13][15] = CLEAR
-    frame(img, 2, 4, 13, 11, GRAY)
-    fill(img, 3, 5, 12, 10, LIME)
-    text(img, 4, 5, GLYPHS_3x5, "41", BLACK)
+def read_drawing(path):
+    """The drawing as rows of palette indexes, None where it is clear."""
+    root = ElementTree.parse(path).getroot()
+    grid = re.fullmatch(r"0 0 (\d+) (\d+)", root.get("viewBox", ""))
+    if not grid or grid[1] != grid[2]:
+        raise ValueError(f"{path}: the drawing needs a square viewBox \"0 0 N N\"")
+    size = int(grid[1])
+    img = [[None] * size for _ in range(size)]
+    for rect in root.iter("{http://www.w3.org/2000/svg}rect"):
+        x, y, width, height = (int(rect.get(name)) for name in ("x", "y", "width", "height"))
+        colour = tuple(int(rect.get("fill")[i:i + 2], 16) for i in (1, 3, 5))
+        if colour not in PALETTE or height != 1 or x < 0 or x + width > size or not 0 <= y < size:
+            raise ValueError(f"{path}: a rect outside the grid or the 16-colour palette")
+        img[y][x:x + width] = [PALETTE.index(colour)] * width
     return img
 
 
@@ -186,32 +145,23 @@ def ico(entries):
     return out + b"".join(entry[3] for entry in entries)
 
 
-def svg(img):
-    """The 32 px drawing as one rectangle per horizontal run of a colour."""
-    rects = []
-    for y, row in enumerate(img):
-        x = 0
-        while x < len(row):
-            end = x
-            while end + 1 < len(row) and row[end + 1] == row[x]:
-                end += 1
-            if row[x] is not None:
-                r, g, b = PALETTE[row[x]]
-                rects.append(f'<rect x="{x}" y="{y}" width="{end - x + 1}" height="1" fill="#{r:02x}{g:02x}{b:02x}"/>')
-            x = end + 1
-    return ('<svg xmlns="http://www.w3.org/2000/svg" width="256" height="256" viewBox="0 0 32 32" '
-            'shape-rendering="crispEdges">\n' + "\n".join(rects) + "\n</svg>\n")
+def main(argv):
+    if len(argv) != 4:
+        print("usage: make_icon.py ICON.svg ICON-16.svg OUTPUT_DIR", file=sys.stderr)
+        return 2
+    big, small = read_drawing(argv[1]), read_drawing(argv[2])
+    if len(big) != 32 or len(small) != 16:
+        print("make_icon: the drawings must be 32 and 16 units square", file=sys.stderr)
+        return 1
+    out = pathlib.Path(argv[3])
+    out.mkdir(parents=True, exist_ok=True)
+    (out / "hexcribe.ico").write_bytes(
+        ico([(256, 0, 32, png(sized(big, small, 256))), (48, 0, 32, dib32(sized(big, small, 48))),
+             (32, 16, 4, dib(big)), (16, 16, 4, dib(small))]))
+    for size in SIZES:
+        (out / f"hexcribe-{size}.png").write_bytes(png(sized(big, small, size)))
+    return 0
 
-
-SIZES = (16, 24, 32, 48, 64, 128, 256)
 
 if __name__ == "__main__":
-    big, small = draw32(), draw16()
-    with open("hexcribe.ico", "wb") as f:
-        f.write(ico([(256, 0, 32, png(sized(big, small, 256))), (48, 0, 32, dib32(sized(big, small, 48))),
-                     (32, 16, 4, dib(big)), (16, 16, 4, dib(small))]))
-    for size in SIZES:
-        with open(f"hexcribe-{size}.png", "wb") as f:
-            f.write(png(sized(big, small, size)))
-    with open("hexcribe.svg", "w", encoding="ascii") as f:
-        f.write(svg(big))
+    sys.exit(main(sys.argv))

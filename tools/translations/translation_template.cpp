@@ -6,6 +6,7 @@
 
 #include "core/utf8_text.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/window_styles.h"
 
 namespace hexcribe::tools {

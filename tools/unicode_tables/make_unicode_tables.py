@@ -23,9 +23,14 @@ LAST_CODE_POINT = 0x10FFFF
 CATEGORIES = ("Lu Ll Lt Lm Lo Mn Mc Me Nd Nl No Pc Pd Ps Pe Pi Pf Po Sm Sc Sk So Zs Zl Zp Cc Cf Cs Co Cn").split()
 NAMES_PER_BLOCK = 32
 PROPERTY_BLOCK = 256
+PROPERTY_PIECE = 32
 # Word numbers with a meaning of their own, after the dictionary's words.
-HYPHEN_MARK = "\x01-"       # the next word follows a hyphen instead of a space
-CODE_POINT_MARK = "\x01cp"  # "-" and the code point in hex, at least four digits
+HYPHEN_MARK = "\x01-"         # the next word follows a hyphen instead of a space
+CODE_POINT_MARK = "\x01cp"    # "-" and the code point in hex, at least four digits
+SPACE_HYPHEN_MARK = "\x01 -"  # the next word follows a space and a hyphen
+MARKS = (HYPHEN_MARK, CODE_POINT_MARK, SPACE_HYPHEN_MARK)
+ONE_BYTE_WORDS = 208           # word numbers below this take one byte, the rest two
+WORDS_PER_START = 32           # the dictionary keeps the start of every 32nd word
 # The ranges UnicodeData.txt gives as <..., First> / <..., Last>: what their names are.
 RANGE_NAMES = (
     (re.compile(r"CJK Ideograph"), "CJK UNIFIED IDEOGRAPH-"),
@@ -137,10 +142,17 @@ def words_of(cp, name):
         name, tail = name[:-len(own)], [CODE_POINT_MARK]
     words = []
     for word in name.split(" "):
-        for i, part in enumerate(word.split("-")):
+        trailing = len(word) > 1 and word.endswith("-")  # "TIBETAN MARK BKA- SHOG": the hyphen stays
+        parts = (word[:-1] if trailing else word).split("-")
+        if parts[0] == "" and len(parts) > 1:  # "TIBETAN LETTER -A"
+            words.append(SPACE_HYPHEN_MARK)
+            parts = parts[1:]
+        for i, part in enumerate(parts):
             if i:
                 words.append(HYPHEN_MARK)
             words.append(part)
+        if trailing:
+            words[-1] += "-"
     return words + tail
 
 
@@ -150,6 +162,8 @@ def join_words(cp, words):
     for word in words:
         if word == HYPHEN_MARK:
             glue = "-"
+        elif word == SPACE_HYPHEN_MARK:
+            glue = " -"
         elif word == CODE_POINT_MARK:
             out += f"-{cp:04X}"
         else:
@@ -163,13 +177,18 @@ class Writer:
         self.parts = []
         self.sizes = collections.OrderedDict()
 
-    def array(self, c_type, name, values, size):
-        """The values as a constant array, seen from outside as the span `name` (unicode_tables.h)."""
+    def array(self, c_type, name, values, size, span=True):
+        """The values as a constant array, seen from outside as the span `name` (unicode_tables.h),
+        or with span=False as the array `name` itself (one load less on the hottest lookups)."""
         self.sizes[name] = len(values) * size
-        self.parts.append(f"constexpr {c_type} {name}Data[{len(values)}] = {{\n")
+        array_name = f"{name}Data" if span else name
+        self.parts.append(f"{'constexpr' if span else 'const'} {c_type} {array_name}[{len(values)}] = {{\n")
         for start in range(0, len(values), 16):
             self.parts.append("    " + ", ".join(str(value) for value in values[start:start + 16]) + ",\n")
-        self.parts.append(f"}};\nconstinit const std::span<const {c_type}> {name}({name}Data);\n\n")
+        self.parts.append("};\n")
+        if span:
+            self.parts.append(f"constinit const std::span<const {c_type}> {name}({name}Data);\n")
+        self.parts.append("\n")
 
 
 def write_properties(db, out):
@@ -180,31 +199,33 @@ def write_properties(db, out):
         per_code_point.append(records.setdefault(record, len(records)))
     if len(records) > 256:
         fail("more than 256 distinct property records")
+    # Three stages: 256-code-point blocks, each as eight 32-code-point pieces, each stored once.
+    pieces = {}
+    piece_ids = [pieces.setdefault(tuple(per_code_point[start:start + PROPERTY_PIECE]), len(pieces))
+                 for start in range(0, LAST_CODE_POINT + 1, PROPERTY_PIECE)]
+    per_block = PROPERTY_BLOCK // PROPERTY_PIECE
     blocks = {}
-    stage1 = []
-    for start in range(0, LAST_CODE_POINT + 1, PROPERTY_BLOCK):
-        stage1.append(blocks.setdefault(tuple(per_code_point[start:start + PROPERTY_BLOCK]), len(blocks)))
-    if len(blocks) > 256:
-        fail("more than 256 distinct property blocks")
-    out.array("std::uint8_t", "kPropertyStage1", stage1, 1)
-    out.array("std::uint8_t", "kPropertyStage2", [value for block in blocks for value in block], 1)
+    stage1 = [blocks.setdefault(tuple(piece_ids[start:start + per_block]), len(blocks))
+              for start in range(0, len(piece_ids), per_block)]
+    if len(blocks) > 256 or len(pieces) > 1 << 16:
+        fail("too many distinct property blocks")
+    out.array("std::uint8_t", "kPropertyStage1", stage1, 1, span=False)
+    out.array("std::uint16_t", "kPropertyStage2", [piece for block in blocks for piece in block], 2, span=False)
+    out.array("std::uint8_t", "kPropertyStage3", [value for piece in pieces for value in piece], 1, span=False)
     packed = [category | (quick_check << 5) | (has_decomposition << 7) | (ccc << 8)
               for (category, ccc, quick_check, has_decomposition) in records]
-    out.array("std::uint16_t", "kPropertyRecords", packed, 2)
+    out.array("std::uint16_t", "kPropertyRecords", packed, 2, span=False)
 
 
 def write_normalization(db, out):
     decompositions = []
-    compositions = []
     for cp, mapping in sorted(db.decomposition.items()):
         first, second = mapping[0], mapping[1] if len(mapping) == 2 else 0
         if len(mapping) > 2:
             fail(f"U+{cp:04X} has a canonical decomposition of more than two code points")
-        decompositions.append((cp << 42) | (first << 21) | second)
-        if len(mapping) == 2 and cp not in db.excluded:
-            compositions.append((first << 42) | (second << 21) | cp)
+        primary = len(mapping) == 2 and cp not in db.excluded  # what NFC composes back
+        decompositions.append((primary << 63) | (cp << 42) | (first << 21) | second)
     out.array("std::uint64_t", "kDecompositions", [f"0x{v:X}u" for v in decompositions], 8)
-    out.array("std::uint64_t", "kCompositions", [f"0x{v:X}u" for v in sorted(compositions)], 8)
 
 
 def write_names(db, out):
@@ -215,15 +236,14 @@ def write_names(db, out):
     for cp in code_points:
         if join_words(cp, tokens[cp]) != db.names[cp]:
             fail(f"the name of U+{cp:04X} does not survive its splitting into words")
-    counts = collections.Counter(word for words in tokens.values() for word in words
-                                 if word not in (HYPHEN_MARK, CODE_POINT_MARK))
+    counts = collections.Counter(word for words in tokens.values() for word in words if word not in MARKS)
     dictionary = [word for word, _ in sorted(counts.items(), key=lambda item: (-item[1], item[0]))]
-    # The marks take numbers 0 and 1, the cheapest; then the words, most frequent first.
-    number = {HYPHEN_MARK: 0, CODE_POINT_MARK: 1}
+    # The marks take the first numbers, the cheapest; then the words, most frequent first.
+    number = {mark: i for i, mark in enumerate(MARKS)}
     for word in dictionary:
         number[word] = len(number)
-    if len(number) >= 1 << 15:
-        fail("too many distinct words for two-byte word numbers")
+    if len(number) > ONE_BYTE_WORDS + (256 - ONE_BYTE_WORDS) * 256:
+        fail("too many distinct words for one- and two-byte word numbers")
 
     stream = bytearray()
     block_starts = []
@@ -242,7 +262,11 @@ def write_names(db, out):
         stream.append((shared << 4) | len(fresh))
         for word in fresh:
             value = number[word]
-            stream.extend([value] if value < 0x80 else [0x80 | (value >> 8), value & 0xFF])
+            if value < ONE_BYTE_WORDS:
+                stream.append(value)
+            else:
+                value -= ONE_BYTE_WORDS
+                stream.extend([ONE_BYTE_WORDS + (value >> 8), value & 0xFF])
         previous = words
 
     # Runs of consecutive named code points: the first code point and the name number of each.
@@ -253,20 +277,18 @@ def write_names(db, out):
             run_ordinals.append(ordinal)
     run_ordinals.append(len(code_points))
 
-    text = "".join(dictionary).encode("ascii")
-    word_ends = []  # the end of each word in the text, kept as 16 bits beside the 32-bit end of every 256th word
-    word_bases = []
-    end = 0
+    # The words one after the other, the last letter of each with its high bit set.
+    text = bytearray()
+    word_starts = []
     for index, word in enumerate(dictionary):
-        if index % 256 == 0:
-            word_bases.append(end)
-        end += len(word)
-        word_ends.append(end - word_bases[-1])
-        if word_ends[-1] >= 1 << 16:
-            fail("a stretch of 256 words longer than 64 KiB")
-    out.array("char", "kNameWordText", [f"'{chr(c)}'" if chr(c).isalnum() else str(c) for c in text], 1)
-    out.array("std::uint16_t", "kNameWordEnds", word_ends, 2)
-    out.array("std::uint32_t", "kNameWordBases", word_bases, 4)
+        if index % WORDS_PER_START == 0:
+            word_starts.append(len(text))
+        encoded = word.encode("ascii")
+        text += encoded[:-1] + bytes([encoded[-1] | 0x80])
+    if len(text) >= 1 << 16:
+        fail("the words take more than 64 KiB")
+    out.array("std::uint8_t", "kNameWordText", list(text), 1)
+    out.array("std::uint16_t", "kNameWordStarts", word_starts, 2)
     out.array("std::uint8_t", "kNameStream", list(stream), 1)
     out.array("std::uint32_t", "kNameBlockStarts", block_starts, 4)
     out.array("std::uint32_t", "kNameRunStarts", run_starts, 4)

@@ -6,6 +6,7 @@
 
 #include "app/qt/template_builder.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 
 namespace hexcribe::app::qt {
 

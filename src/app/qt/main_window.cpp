@@ -16,6 +16,7 @@
 #include "app/qt/key_filter.h"
 #include "app/qt/limited_text_edit.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 
 namespace hexcribe::app::qt {
 namespace {

@@ -12,8 +12,9 @@
 
 #include "app/qt/control_fit.h"
 #include "app/qt/limited_text_edit.h"
-#include "res/accessible_name.h"
+#include "res/localized_dialogs.h"
 #include "res/window_styles.h"
+#include "ui/accessible_name.h"
 
 namespace hexcribe::app::qt {
 namespace {
@@ -77,7 +78,7 @@ QWidget* MakeCombo(QWidget& parent, const res::ControlTemplate&) {
 void NameAfterLabel(QWidget& control, QLabel* label) {
   if (label == nullptr) return;
   label->setBuddy(&control);
-  control.setAccessibleName(ToQString(res::AccessibleName(ToU16(label->text()))));
+  control.setAccessibleName(ToQString(ui::AccessibleName(ToU16(label->text()))));
 }
 
 }  // namespace
@@ -99,6 +100,9 @@ QIcon ProgramIcon() {
 
 namespace {
 
+// Each control's widget beside its template entry, in template order.
+using PlacedControls = std::vector<std::pair<QWidget*, const res::ControlTemplate*>>;
+
 // A control's rectangle at the given base units; a drop-down list's closed box
 // is as high as its font and style need (the template gives the open list's height).
 QRect PlaceControl(const QWidget& widget, const res::ControlTemplate& control, const BaseUnits& units) {
@@ -111,7 +115,7 @@ QRect PlaceControl(const QWidget& widget, const res::ControlTemplate& control, c
 // face may be missing and any other face has other proportions, so the units
 // grow (the whole dialog with them, arrangement and proportions kept) until
 // nothing is cut.
-BaseUnits UnitsThatFit(BaseUnits units, const std::vector<std::pair<QWidget*, const res::ControlTemplate*>>& placed) {
+BaseUnits UnitsThatFit(BaseUnits units, const PlacedControls& placed) {
   for (int round = 0; round < 32; ++round) {
     double growX = 1.0;
     double growY = 1.0;
@@ -131,26 +135,25 @@ BaseUnits UnitsThatFit(BaseUnits units, const std::vector<std::pair<QWidget*, co
   return units;
 }
 
-}  // namespace
+QWidget* MakeControl(QWidget& dialog, const res::ControlTemplate& control, const QFont& font) {
+  QWidget* widget = nullptr;
+  switch (control.controlClass) {
+    case res::ControlClass::kStatic: widget = MakeStatic(dialog, control); break;
+    case res::ControlClass::kButton: widget = MakeButton(dialog, control); break;
+    case res::ControlClass::kEdit: widget = MakeEdit(dialog, control); break;
+    case res::ControlClass::kComboBox: widget = MakeCombo(dialog, control); break;
+  }
+  widget->setFont(font);
+  widget->setFocusPolicy((control.style & res::kWsTabStop) ? Qt::StrongFocus
+                         : control.controlClass == res::ControlClass::kStatic ? Qt::NoFocus
+                                                                               : Qt::ClickFocus);
+  return widget;
+}
 
-BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTemplate) {
-  BuiltDialog built;
-  built.font = DialogFont(ToQString(dialogTemplate.fontFace), dialogTemplate.pointSize);
-  dialog.setFont(built.font);
-
-  std::vector<std::pair<QWidget*, const res::ControlTemplate*>> placed;
+PlacedControls MakeControls(QWidget& dialog, const res::DialogTemplate& dialogTemplate, BuiltDialog& built) {
+  PlacedControls placed;
   for (const res::ControlTemplate& control : dialogTemplate.controls) {
-    QWidget* widget = nullptr;
-    switch (control.controlClass) {
-      case res::ControlClass::kStatic: widget = MakeStatic(dialog, control); break;
-      case res::ControlClass::kButton: widget = MakeButton(dialog, control); break;
-      case res::ControlClass::kEdit: widget = MakeEdit(dialog, control); break;
-      case res::ControlClass::kComboBox: widget = MakeCombo(dialog, control); break;
-    }
-    widget->setFont(built.font);
-    widget->setFocusPolicy((control.style & res::kWsTabStop) ? Qt::StrongFocus
-                           : control.controlClass == res::ControlClass::kStatic ? Qt::NoFocus
-                                                                                 : Qt::ClickFocus);
+    QWidget* widget = MakeControl(dialog, control, built.font);
     if (res::LabelOf(dialogTemplate, control.id) != nullptr && !placed.empty()) {
       NameAfterLabel(*widget, qobject_cast<QLabel*>(placed.back().first));
     }
@@ -158,19 +161,21 @@ BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTempla
     if (control.id != IDC_STATIC) built.controls[control.id] = widget;
     if (control.style & res::kWsTabStop) built.tabStops.push_back(widget);
   }
+  return placed;
+}
+
+void FillInitialItems(const res::DialogTemplate& dialogTemplate, const std::map<int, QWidget*>& controls) {
   for (const res::InitialItems& data : dialogTemplate.initialData) {
-    auto it = built.controls.find(data.controlId);
-    if (it == built.controls.end()) continue;
+    auto it = controls.find(data.controlId);
+    if (it == controls.end()) continue;
     if (auto* combo = qobject_cast<QComboBox*>(it->second)) {
       for (const int textId : data.textIds) combo->addItem(ToQString(res::LoadResourceString(textId)));
       combo->setCurrentIndex(-1);  // a list starts without selection
     }
   }
+}
 
-  built.units = UnitsThatFit(BaseUnitsOf(built.font), placed);
-  const QRect client = DialogRectToQRect(built.units, 0, 0, dialogTemplate.width, dialogTemplate.height);
-  built.clientSize = client.size();
-  dialog.setFixedSize(built.clientSize);
+void PlaceControls(const PlacedControls& placed, const BuiltDialog& built) {
   for (const auto& [widget, control] : placed) {
     QRect rect = PlaceControl(*widget, *control, built.units);
     if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -181,7 +186,10 @@ BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTempla
     }
     widget->setGeometry(rect);
   }
-  // A one-line label in the row of a drop-down list shares the list's text baseline.
+}
+
+// A one-line label in the row of a drop-down list shares the list's text baseline.
+void AlignLabelsWithLists(const PlacedControls& placed) {
   for (const auto& [widget, control] : placed) {
     if (control->controlClass != res::ControlClass::kStatic || qobject_cast<QLabel*>(widget)->text().contains(u'\n')) {
       continue;
@@ -194,6 +202,22 @@ BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTempla
       widget->move(label.left(), LabelTopOnComboBaseline(*other, box.top(), widget->font()));
     }
   }
+}
+
+}  // namespace
+
+BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTemplate) {
+  BuiltDialog built;
+  built.font = DialogFont(ToQString(dialogTemplate.fontFace), dialogTemplate.pointSize);
+  dialog.setFont(built.font);
+  const PlacedControls placed = MakeControls(dialog, dialogTemplate, built);
+  FillInitialItems(dialogTemplate, built.controls);
+
+  built.units = UnitsThatFit(BaseUnitsOf(built.font), placed);
+  built.clientSize = DialogRectToQRect(built.units, 0, 0, dialogTemplate.width, dialogTemplate.height).size();
+  dialog.setFixedSize(built.clientSize);
+  PlaceControls(placed, built);
+  AlignLabelsWithLists(placed);
   for (std::size_t i = 1; i < built.tabStops.size(); ++i) {
     QWidget::setTabOrder(built.tabStops[i - 1], built.tabStops[i]);
   }

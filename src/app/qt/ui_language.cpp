@@ -5,12 +5,13 @@
 #include <QLibraryInfo>
 #include <QString>
 
+#include "platform/linux/process_locale.h"
 #include "res/language_choice.h"
 
 namespace hexcribe::app::qt {
 
 std::unique_ptr<QTranslator> UseEnvironmentLanguage() {
-  const res::Translation* language = res::ChooseTranslation(res::ProcessLocaleEnvironment());
+  const res::Translation* language = res::ChooseTranslation(platform::posix::ProcessLocaleEnvironment());
   res::SetUiLanguage(language);
   if (language == nullptr) return nullptr;
   auto translator = std::make_unique<QTranslator>();

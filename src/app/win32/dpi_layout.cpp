@@ -2,11 +2,42 @@
 #include "app/win32/dpi_layout.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "platform/win32/wide_text.h"
 #include "ui/dialog_units.h"
 
 namespace hexcribe::app::win32 {
+
+namespace {
+
+HFONT CreateTemplateFont(const res::DialogTemplate& dialogTemplate, int dpi) {
+  LOGFONTW description{};
+  description.lfHeight = ui::FontHeightForDpi(dialogTemplate.pointSize, dpi);
+  description.lfWeight = dialogTemplate.fontWeight;
+  description.lfItalic = dialogTemplate.italic ? TRUE : FALSE;
+  description.lfCharSet = static_cast<BYTE>(dialogTemplate.charset);
+  platform::win32::ToWide(dialogTemplate.fontFace).copy(description.lfFaceName, LF_FACESIZE - 1);
+  return ::CreateFontIndirectW(&description);
+}
+
+// The base units of font in window, measured the way the dialog manager does.
+std::optional<ui::BaseUnits> MeasureBaseUnits(HWND window, HFONT font) {
+  const platform::win32::WindowDc dc(window);
+  if (dc.get() == nullptr) return std::nullopt;
+  TEXTMETRICW metrics{};
+  SIZE alphabet{};
+  const HGDIOBJ previous = ::SelectObject(dc.get(), font);
+  const bool measured = ::GetTextMetricsW(dc.get(), &metrics) &&
+                        ::GetTextExtentPoint32W(dc.get(), platform::win32::ToWide(ui::kBaseUnitAlphabet).c_str(),
+                                                 static_cast<int>(ui::kBaseUnitAlphabet.size()), &alphabet);
+  ::SelectObject(dc.get(), previous);
+  if (!measured) return std::nullopt;
+  return ui::BaseUnitsFromFont(alphabet.cx, metrics.tmHeight);
+}
+
+}  // namespace
 
 int WindowDpi(HWND window) {
   // GetDpiForWindow exists from Windows 10 1607 on; Windows 7 has one DPI.
@@ -16,46 +47,24 @@ int WindowDpi(HWND window) {
   if (getDpiForWindow != nullptr && window != nullptr) {
     if (const UINT dpi = getDpiForWindow(window); dpi != 0) return static_cast<int>(dpi);
   }
-  const HDC screen = ::GetDC(nullptr);
-  const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : 96;
-  if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+  const platform::win32::WindowDc screen(nullptr);
+  const int dpi = screen.get() != nullptr ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? dpi : 96;
 }
 
-DpiLayout::~DpiLayout() {
-  if (font_ != nullptr) ::DeleteObject(font_);
+void DpiLayout::Apply(int dpi, int ownFontControl, const RECT* suggested) {
+  platform::win32::UniqueFont font(CreateTemplateFont(template_, dpi));
+  if (font.get() == nullptr) return;
+  const std::optional<ui::BaseUnits> units = MeasureBaseUnits(dialog_, font.get());
+  if (!units) return;
+  MoveControls(*units, font.get(), ownFontControl);
+  // The controls hold the new font now; the old one may go.
+  font_ = std::move(font);
+  ::InvalidateRect(dialog_, nullptr, TRUE);
+  if (suggested != nullptr) FitWindow(*units, *suggested);
 }
 
-void DpiLayout::Apply(int dpi, int ownFontControl, const RECT* suggested) {
-  LOGFONTW description{};
-  description.lfHeight = ui::FontHeightForDpi(template_.pointSize, dpi);
-  description.lfWeight = template_.fontWeight;
-  description.lfItalic = template_.italic ? TRUE : FALSE;
-  description.lfCharSet = static_cast<BYTE>(template_.charset);
-  platform::win32::ToWide(template_.fontFace).copy(description.lfFaceName, LF_FACESIZE - 1);
-  const HFONT font = ::CreateFontIndirectW(&description);
-  if (font == nullptr) return;
-
-  // The base units of the new font, measured the way the dialog manager does.
-  TEXTMETRICW metrics{};
-  SIZE alphabet{};
-  const HDC dc = ::GetDC(dialog_);
-  if (dc == nullptr) {
-    ::DeleteObject(font);
-    return;
-  }
-  const HGDIOBJ previous = ::SelectObject(dc, font);
-  const bool measured = ::GetTextMetricsW(dc, &metrics) &&
-                        ::GetTextExtentPoint32W(dc, platform::win32::ToWide(ui::kBaseUnitAlphabet).c_str(),
-                                                 static_cast<int>(ui::kBaseUnitAlphabet.size()), &alphabet);
-  ::SelectObject(dc, previous);
-  ::ReleaseDC(dialog_, dc);
-  if (!measured) {
-    ::DeleteObject(font);
-    return;
-  }
-  const ui::BaseUnits units = ui::BaseUnitsFromFont(alphabet.cx, metrics.tmHeight);
-
+void DpiLayout::MoveControls(const ui::BaseUnits& units, HFONT font, int ownFontControl) const {
   HWND control = ::GetWindow(dialog_, GW_CHILD);
   for (const res::ControlTemplate& item : template_.controls) {
     if (control == nullptr) break;
@@ -66,14 +75,12 @@ void DpiLayout::Apply(int dpi, int ownFontControl, const RECT* suggested) {
     }
     control = ::GetWindow(control, GW_HWNDNEXT);
   }
-  // The controls hold the new font now; the old one may go.
-  if (font_ != nullptr) ::DeleteObject(font_);
-  font_ = font;
-  ::InvalidateRect(dialog_, nullptr, TRUE);
-  if (suggested == nullptr) return;
-  const int width = suggested->right - suggested->left;
-  const int height = suggested->bottom - suggested->top;
-  ::SetWindowPos(dialog_, nullptr, suggested->left, suggested->top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void DpiLayout::FitWindow(const ui::BaseUnits& units, const RECT& suggested) const {
+  const int width = suggested.right - suggested.left;
+  const int height = suggested.bottom - suggested.top;
+  ::SetWindowPos(dialog_, nullptr, suggested.left, suggested.top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   const ui::PixelRect needed = ui::DialogRectToPixels(units, 0, 0, template_.width, template_.height);
   RECT client{};
   ::GetClientRect(dialog_, &client);

@@ -3,7 +3,9 @@
 
 #include "platform/win32/windows_api.h"
 
+#include "platform/win32/unique_handles.h"
 #include "res/dialog_templates.h"
+#include "ui/dialog_units.h"
 
 namespace hexcribe::app::win32 {
 
@@ -17,7 +19,6 @@ class DpiLayout {
  public:
   DpiLayout(HWND dialog, const res::DialogTemplate& dialogTemplate)
       : dialog_(dialog), template_(dialogTemplate) {}
-  ~DpiLayout();
   DpiLayout(const DpiLayout&) = delete;
   DpiLayout& operator=(const DpiLayout&) = delete;
 
@@ -31,9 +32,12 @@ class DpiLayout {
   void Apply(int dpi, int ownFontControl, const RECT* suggested);
 
  private:
+  void MoveControls(const ui::BaseUnits& units, HFONT font, int ownFontControl) const;
+  void FitWindow(const ui::BaseUnits& units, const RECT& suggested) const;
+
   HWND dialog_;
   const res::DialogTemplate& template_;
-  HFONT font_ = nullptr;
+  platform::win32::UniqueFont font_;
 };
 
 }  // namespace hexcribe::app::win32

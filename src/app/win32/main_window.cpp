@@ -7,6 +7,7 @@
 #include "app/win32/dialog_init_data.h"
 #include "app/win32/resource_language.h"
 #include "res/dialog_templates.h"
+#include "res/localized_dialogs.h"
 #include "res/resource.h"
 
 namespace hexcribe::app::win32 {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <span>
+#include <utility>
 
 namespace hexcribe::platform {
 
@@ -77,12 +78,14 @@ std::optional<std::vector<std::uint8_t>> ReadRange(const ReadOnlyFile& file, std
   return bytes;
 }
 
-}  // namespace
+// The file's ELF class and byte order.
+struct Format {
+  const Layout* layout;
+  bool big_endian;
+};
 
-std::optional<std::vector<std::uint8_t>> ReadElfSection(const ReadOnlyFile& file, std::string_view name,
-                                                        std::size_t max_size) {
-  if (!file.IsOpen()) return std::nullopt;
-
+// The format from the identification bytes; nullopt for anything but an ELF file of a known class and byte order.
+std::optional<Format> ReadFormat(const ReadOnlyFile& file) {
   std::array<std::uint8_t, EI_NIDENT> ident{};
   if (!file.ReadAt(0, ident)) return std::nullopt;
   if (ident[EI_MAG0] != ELFMAG0 || ident[EI_MAG1] != ELFMAG1 || ident[EI_MAG2] != ELFMAG2 || ident[EI_MAG3] != ELFMAG3) {
@@ -91,61 +94,98 @@ std::optional<std::vector<std::uint8_t>> ReadElfSection(const ReadOnlyFile& file
   if (ident[EI_CLASS] != ELFCLASS32 && ident[EI_CLASS] != ELFCLASS64) return std::nullopt;
   if (ident[EI_DATA] != ELFDATA2LSB && ident[EI_DATA] != ELFDATA2MSB) return std::nullopt;
   if (ident[EI_VERSION] != EV_CURRENT) return std::nullopt;
-  const Layout& layout = ident[EI_CLASS] == ELFCLASS32 ? kElf32 : kElf64;
-  const bool big = ident[EI_DATA] == ELFDATA2MSB;
+  return Format{ident[EI_CLASS] == ELFCLASS32 ? &kElf32 : &kElf64, ident[EI_DATA] == ELFDATA2MSB};
+}
 
+Section SectionAt(std::span<const std::uint8_t> entry, const Format& format) {
+  const Layout& layout = *format.layout;
+  const bool big = format.big_endian;
+  Section s;
+  s.name = static_cast<std::uint32_t>(Field(entry, layout.sh_name, 4, big));
+  s.type = static_cast<std::uint32_t>(Field(entry, layout.sh_type, 4, big));
+  s.offset = Field(entry, layout.sh_offset, layout.word, big);
+  s.size = Field(entry, layout.sh_size, layout.word, big);
+  s.link = static_cast<std::uint32_t>(Field(entry, layout.sh_link, 4, big));
+  return s;
+}
+
+// The section header table, read whole, and which of its sections holds the section names.
+struct SectionTable {
+  Format format{};
+  std::vector<std::uint8_t> bytes;
+  std::uint64_t entsize = 0;
+  std::uint64_t count = 0;
+  std::uint64_t names_index = 0;
+
+  Section At(std::uint64_t index) const {
+    return SectionAt(std::span<const std::uint8_t>(bytes).subspan(static_cast<std::size_t>(index * entsize),
+                                                                  format.layout->section_size),
+                     format);
+  }
+};
+
+std::optional<SectionTable> ReadSectionTable(const ReadOnlyFile& file, const Format& format) {
+  const Layout& layout = *format.layout;
+  const bool big = format.big_endian;
   const auto header = ReadRange(file, 0, layout.header_size);
   if (!header) return std::nullopt;
+  SectionTable table;
+  table.format = format;
   const std::uint64_t shoff = Field(*header, layout.shoff, layout.shoff_width, big);
-  const std::uint64_t entsize = Field(*header, layout.shentsize, 2, big);
-  std::uint64_t count = Field(*header, layout.shnum, 2, big);
-  std::uint64_t names_index = Field(*header, layout.shstrndx, 2, big);
-  if (shoff == 0 || entsize < layout.section_size) return std::nullopt;
-
-  const auto section_at = [&](std::span<const std::uint8_t> entry) {
-    Section s;
-    s.name = static_cast<std::uint32_t>(Field(entry, layout.sh_name, 4, big));
-    s.type = static_cast<std::uint32_t>(Field(entry, layout.sh_type, 4, big));
-    s.offset = Field(entry, layout.sh_offset, layout.word, big);
-    s.size = Field(entry, layout.sh_size, layout.word, big);
-    s.link = static_cast<std::uint32_t>(Field(entry, layout.sh_link, 4, big));
-    return s;
-  };
+  table.entsize = Field(*header, layout.shentsize, 2, big);
+  table.count = Field(*header, layout.shnum, 2, big);
+  table.names_index = Field(*header, layout.shstrndx, 2, big);
+  if (shoff == 0 || table.entsize < layout.section_size) return std::nullopt;
 
   // At least SHN_LORESERVE sections, or a string-table index beyond that: the
   // real values live in section 0 (size and link).
-  if (count == 0 || names_index == kExtendedIndex) {
+  if (table.count == 0 || table.names_index == kExtendedIndex) {
     const auto first = ReadRange(file, shoff, layout.section_size);
     if (!first) return std::nullopt;
-    const Section zero = section_at(*first);
-    if (count == 0) count = zero.size;
-    if (names_index == kExtendedIndex) names_index = zero.link;
+    const Section zero = SectionAt(*first, format);
+    if (table.count == 0) table.count = zero.size;
+    if (table.names_index == kExtendedIndex) table.names_index = zero.link;
   }
-  if (count == 0 || names_index == 0 || names_index >= count) return std::nullopt;
-  if (count > kMaxSectionTableBytes / entsize) return std::nullopt;
+  if (table.count == 0 || table.names_index == 0 || table.names_index >= table.count) return std::nullopt;
+  if (table.count > kMaxSectionTableBytes / table.entsize) return std::nullopt;
 
-  const auto table = ReadRange(file, shoff, count * entsize);
+  auto bytes = ReadRange(file, shoff, table.count * table.entsize);
+  if (!bytes) return std::nullopt;
+  table.bytes = std::move(*bytes);
+  return table;
+}
+
+// The first section after section 0 whose name in the name table is name.
+std::optional<Section> FindSection(const SectionTable& table, const std::vector<std::uint8_t>& names,
+                                   std::string_view name) {
+  for (std::uint64_t i = 1; i < table.count; ++i) {
+    const Section s = table.At(i);
+    // The name must lie wholly inside the name table, terminator included.
+    if (s.name >= names.size() || names.size() - s.name < name.size() + 1) continue;
+    const auto first = names.begin() + s.name;
+    if (std::equal(name.begin(), name.end(), first) && first[static_cast<std::ptrdiff_t>(name.size())] == 0) return s;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::uint8_t>> ReadElfSection(const ReadOnlyFile& file, std::string_view name,
+                                                        std::size_t max_size) {
+  if (!file.IsOpen()) return std::nullopt;
+  const auto format = ReadFormat(file);
+  if (!format) return std::nullopt;
+  const auto table = ReadSectionTable(file, *format);
   if (!table) return std::nullopt;
-  const auto section = [&](std::uint64_t index) {
-    return section_at(std::span<const std::uint8_t>(*table).subspan(static_cast<std::size_t>(index * entsize),
-                                                                      layout.section_size));
-  };
 
-  const Section names_section = section(names_index);
+  const Section names_section = table->At(table->names_index);
   if (names_section.type == kSectionNoBits || names_section.size > kMaxNameTableBytes) return std::nullopt;
   const auto names = ReadRange(file, names_section.offset, names_section.size);
   if (!names) return std::nullopt;
 
-  for (std::uint64_t i = 1; i < count; ++i) {
-    const Section s = section(i);
-    // The name must lie wholly inside the name table, terminator included.
-    if (s.name >= names->size() || names->size() - s.name < name.size() + 1) continue;
-    const auto first = names->begin() + s.name;
-    if (!std::equal(name.begin(), name.end(), first) || first[static_cast<std::ptrdiff_t>(name.size())] != 0) continue;
-    if (s.type == kSectionNoBits || s.size > max_size) return std::nullopt;
-    return ReadRange(file, s.offset, s.size);
-  }
-  return std::nullopt;
+  const auto section = FindSection(*table, *names, name);
+  if (!section || section->type == kSectionNoBits || section->size > max_size) return std::nullopt;
+  return ReadRange(file, section->offset, section->size);
 }
 
 }  // namespace hexcribe::platform

@@ -1,4 +1,4 @@
-// Owners for the Win32 resources the platform services hold for the length of one call.
+// Owners for the Win32 resources the platform services and the window hold: each released when its owner goes.
 #pragma once
 
 #include "platform/win32/windows_api.h"
@@ -37,17 +37,28 @@ class UniqueHandle {
   HANDLE handle_;
 };
 
-// A GDI or USER object (device context, menu) released by its own function when it goes.
+// A GDI or USER object (device context, font, menu) released by its own function when it goes.
 template <typename Handle, auto Release>
 class UniqueObject {
  public:
-  explicit UniqueObject(Handle handle) : handle_(handle) {}
+  explicit UniqueObject(Handle handle = nullptr) : handle_(handle) {}
   ~UniqueObject() {
     if (handle_ != nullptr) Release(handle_);
+  }
+  UniqueObject(UniqueObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueObject& operator=(UniqueObject&& other) noexcept {
+    if (this != &other) {
+      if (handle_ != nullptr) Release(handle_);
+      handle_ = std::exchange(other.handle_, nullptr);
+    }
+    return *this;
   }
   UniqueObject(const UniqueObject&) = delete;
   UniqueObject& operator=(const UniqueObject&) = delete;
   Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the object up to a new owner.
+  Handle release() { return std::exchange(handle_, nullptr); }
 
  private:
   Handle handle_;
@@ -57,5 +68,23 @@ class UniqueObject {
 using UniqueDc = UniqueObject<HDC, &::DeleteDC>;
 // A menu made with CreatePopupMenu.
 using UniqueMenu = UniqueObject<HMENU, &::DestroyMenu>;
+// A font made with CreateFontIndirectW; deleted only once no window or device context uses it.
+using UniqueFont = UniqueObject<HFONT, &::DeleteObject>;
+
+// A window's device context from GetDC (the screen's for no window), given back with ReleaseDC.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(::GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_ != nullptr) ::ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
 
 }  // namespace hexcribe::platform::win32
