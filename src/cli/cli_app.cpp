@@ -250,8 +250,8 @@ int Runner::Decode() {
 
 }  // namespace
 
-std::string HelpText() {
-  return std::string(R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
+// The help, in two parts around the separator names: the usage and the first option, then the rest.
+constexpr std::string_view kHelpHead = R"(Usage: hexcribe-cli [OPTION]... [TEXT | -f FILE]...
        hexcribe-cli --decode [TEXT | -f FILE]...
 
 Converts UTF-8 text to the LCD print command of its UTF-16LE bytes, exactly as
@@ -262,7 +262,8 @@ Without --lines every TEXT, FILE or standard input is one text (its line breaks
 are converted too) and gives one command on one output line.
 
 Conversion:
-  --separator SEP   between the numbers: )") + SeparatorNameList(", ", true) + R"(
+  --separator SEP   between the numbers: )";
+constexpr std::string_view kHelpRest = R"(
   --numbers-only    the bare numbers, without "Print 'U::" and "';"
   --lines           one command per input line (an LF ends a line, the CR of
                     a CR LF is dropped)
@@ -290,7 +291,8 @@ Checks:
                     and every command longer than the dialog's as INPUT:LINE:
                     command cut after unit 1023 (N units). Exit status 3 when
                     anything was found; the commands are still written. With
-                    --nfc the composed text is checked
+                    --nfc the composed text is checked; --bmp-only adds no
+                    messages of its own
   --font FILE       with --check, also report each character FILE has no
                     glyph for (WHAT: no glyph in FILE). FILE is a TrueType or
                     OpenType font (.ttf, .otf, the first face of a .ttc) or a
@@ -337,6 +339,9 @@ Examples:
   hexcribe-cli --decode "Print 'U::5C D5';"
       (the Hangul syllable U+D55C, in UTF-8)
 )";
+
+std::string HelpText() {
+  return std::string(kHelpHead) + SeparatorNameList(", ", true) + std::string(kHelpRest);
 }
 
 int RunCli(const std::vector<std::string>& args, CliEnvironment& env) {

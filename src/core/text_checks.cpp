@@ -37,6 +37,8 @@ void TextChecker::Add(std::u16string_view piece) {
   // The position and the quiet starter stay in locals: the loop runs once per character.
   std::size_t index = index_;
   char32_t quiet = quietStarter_;
+  char32_t lastPiece = kNone;  // the 32 code points whose records `records` holds
+  const std::uint8_t* records = nullptr;
   for (std::size_t i = 0; i < piece.size(); ++i) {
     const std::size_t start = i;
     char32_t codePoint = piece[i];
@@ -45,7 +47,11 @@ void TextChecker::Add(std::u16string_view piece) {
       codePoint = CombineSurrogates(codePoint, piece[++i]);
       units = 2;
     }
-    const CodePointProperties properties = PropertiesOf(codePoint);
+    if ((codePoint >> 5) != lastPiece) {
+      lastPiece = codePoint >> 5;
+      records = PropertyPiece(codePoint);
+    }
+    const CodePointProperties properties = PropertiesIn(records, codePoint);
     const std::uint8_t findings = FindingsOf(codePoint, properties);
     const bool stable = properties.stable();
     if (stable && findings == 0 && !keepAll_) {

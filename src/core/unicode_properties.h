@@ -27,11 +27,21 @@ class CodePointProperties {
   std::uint16_t bits_;
 };
 
-inline CodePointProperties PropertiesOf(char32_t codePoint) {
-  if (codePoint > kLastCodePoint) return CodePointProperties(static_cast<std::uint16_t>(GeneralCategory::kCn));
+// The record numbers of the 32 code points from (codePoint & ~31) on (codePoint at most U+10FFFF).
+// Neighbouring characters of a text often share theirs: loops keep it to skip two of four loads.
+inline const std::uint8_t* PropertyPiece(char32_t codePoint) {
   namespace tables = unicode_tables;
   const std::size_t piece = tables::kPropertyStage2[8 * std::size_t{tables::kPropertyStage1[codePoint >> 8]} + (codePoint >> 5 & 7)];
-  return CodePointProperties(tables::kPropertyRecords[tables::kPropertyStage3[32 * piece + (codePoint & 31)]]);
+  return &tables::kPropertyStage3[32 * piece];
+}
+
+inline CodePointProperties PropertiesIn(const std::uint8_t* piece, char32_t codePoint) {
+  return CodePointProperties(unicode_tables::kPropertyRecords[piece[codePoint & 31]]);
+}
+
+inline CodePointProperties PropertiesOf(char32_t codePoint) {
+  if (codePoint > kLastCodePoint) return CodePointProperties(static_cast<std::uint16_t>(GeneralCategory::kCn));
+  return PropertiesIn(PropertyPiece(codePoint), codePoint);
 }
 
 }  // namespace hexcribe

@@ -11,23 +11,30 @@ namespace {
 // Each list and text box comes right after the static that labels it: screen
 // readers name a control after the static text just before it in this order.
 // Statics take no focus, so the tab stops keep their order (Font list first,
-// input box last). The bottom row leaves its texts a little more room than Tahoma's own widths
-// need, since other renderings of the face (Wine's) advance wider.
+// input box last). The arrow keys move within a group (from a control with WS_GROUP to the
+// next one), passing over the labels: the result box, "Whole Command" and the Separation list
+// are one group; "Copy to Clipboard", "Close" and the input box another. The bottom row leaves
+// its texts a little more room than Tahoma's own widths need, since other renderings of the
+// face (Wine's) advance wider.
 constexpr ControlTemplate kMainControls[] = {
-    {IDC_STATIC, ControlClass::kStatic, kInstructionsText, kSsLeft | kWsGroup, 6, 8, 250, 33},
-    {IDC_STATIC, ControlClass::kStatic, u"Font", kSsLeft | kWsGroup, 6, 45, 54, 9},
+    {IDC_INSTRUCTIONS, ControlClass::kStatic, kInstructionsText, kSsLeft | kWsGroup, 6, 8, 250, 33, 0,
+     "'Print command': the LCD controller's command, whose name Print stays as it is. IME: the input method "
+     "that types the language on the PC."},
+    {IDC_FONT_LABEL, ControlClass::kStatic, u"Font", kSsLeft | kWsGroup, 6, 45, 54, 9},
     {IDC_FONT_COMBO, ControlClass::kComboBox, u"", kCbsDropDownList | kWsVScroll | kWsTabStop, 65, 43, 192, 115},
-    {IDC_STATIC, ControlClass::kStatic, u"Result of Command", kSsLeft | kWsGroup, 6, 177, 84, 9},
+    {IDC_RESULT_LABEL, ControlClass::kStatic, u"Result of Command", kSsLeft | kWsGroup, 6, 177, 84, 9, 0,
+     "Names the box that shows the typed text converted: its hex numbers, or the whole Print command."},
     {IDC_RESULT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 6,
      193, 274, 52},
     {IDC_WHOLE_COMMAND, ControlClass::kButton, u"Whole Command", kBsAutoCheckBox | kWsTabStop, 6, 249, 69, 12},
-    {IDC_STATIC, ControlClass::kStatic, u"Separation", kSsLeft | kWsGroup, 78, 251, 39, 9},
+    {IDC_SEPARATION_LABEL, ControlClass::kStatic, u"Separation", kSsLeft, 78, 251, 39, 9},
     {IDC_SEPARATION_COMBO, ControlClass::kComboBox, u"", kCbsDropDownList | kWsVScroll | kWsTabStop, 119, 251, 55,
      74},
-    {IDC_COPY_CLIPBOARD, ControlClass::kButton, u"Copy to Clipboard", kBsPushButton | kWsTabStop, 177, 249, 65, 14},
+    {IDC_COPY_CLIPBOARD, ControlClass::kButton, u"Copy to Clipboard", kBsPushButton | kWsGroup | kWsTabStop, 177, 249,
+     65, 14},
     {IDC_CLOSE, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 245, 249, 36, 14},
-    {IDC_STATIC, ControlClass::kStatic, u"The text you want to print on LCD in any language:", kSsLeft | kWsGroup, 6,
-     66, 206, 9},
+    {IDC_INPUT_LABEL, ControlClass::kStatic, u"The text you want to print on LCD in any language:", kSsLeft, 6, 66, 206,
+     9, 0, "Names the input box. To print on the LCD is to show the text on its screen, not on paper."},
     {IDC_INPUT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 7,
      85, 274, 88},
     // The status line under the bottom row: what the command carries. Room for
@@ -78,8 +85,11 @@ constexpr DialogTemplate kMainDialog = {
 
 constexpr ControlTemplate kAboutControls[] = {
     {IDC_STATIC, ControlClass::kStatic, u"", kSsIcon, 11, 17, 20, 20, IDR_MAINFRAME},
-    {IDC_STATIC, ControlClass::kStatic, kAboutVersionFormat, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8},
-    {IDC_STATIC, ControlClass::kStatic, u"Text to LCD print commands", kSsLeft | kWsGroup, 40, 25, 119, 8},
+    {IDC_STATIC, ControlClass::kStatic, kAboutVersionFormat, kSsLeft | kSsNoPrefix | kWsGroup, 40, 10, 119, 8, 0,
+     "%s: the program's version, such as 1.0."},
+    {IDC_STATIC, ControlClass::kStatic, u"Text to LCD print commands", kSsLeft | kWsGroup, 40, 25, 119, 8, 0,
+     "What the program does: it turns text into the LCD controller's Print commands, which show the text on the "
+     "LCD."},
     {IDOK, ControlClass::kButton, u"OK", kBsDefPushButton | kWsGroup | kWsTabStop, 178, 7, 50, 14},
 };
 

@@ -27,6 +27,8 @@ struct ControlTemplate {
   int width;
   int height;
   int iconId = 0;  // the icon an SS_ICON static shows
+  // For translators: what the text's placeholders and terms mean (a comment in the template).
+  std::string_view translatorNote = {};
 };
 
 // Items a list control receives when the dialog is created, as string-table ids.
@@ -75,22 +77,36 @@ constexpr int SeparationItemId(Separator separator) { return SeparatorInfoOf(sep
 struct StringEntry {
   int id;
   std::u16string_view text;
+  std::string_view translatorNote = {};  // as in ControlTemplate
 };
 inline constexpr StringEntry kStringTable[] = {
     {IDS_ABOUTBOX, kAboutMenuText},
-    {SeparationItemId(Separator::kSpace), u"Space"},
-    {SeparationItemId(Separator::kNone), u"No Space"},
-    {SeparationItemId(Separator::kComma), u"Comma"},
-    {SeparationItemId(Separator::kHyphen), u"Hyphen"},
-    {IDS_STATUS_CHARACTERS, u"Characters: %1"},
-    {IDS_STATUS_BYTES, u"Bytes: %1"},
-    {IDS_STATUS_ABOVE_BMP, u"Above U+FFFF: %1"},
-    {IDS_STATUS_NO_GLYPH, u"No glyph in font: %1"},
-    {IDS_STATUS_CUT, u"Command cut after unit %1 (character %2 of %3)"},
-    {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1, splitting character %2 of %3"},
-    {IDS_STATUS_SEPARATOR, u"; "},
+    {SeparationItemId(Separator::kSpace), u"Space", "Separation list: a space between the hex numbers."},
+    {SeparationItemId(Separator::kNone), u"No Space", "Separation list: the hex numbers written together."},
+    {SeparationItemId(Separator::kComma), u"Comma", "Separation list: a comma between the hex numbers."},
+    {SeparationItemId(Separator::kHyphen), u"Hyphen", "Separation list: a hyphen between the hex numbers."},
+    {IDS_STATUS_CHARACTERS, u"Characters: %1", "Status line. %1: how many characters (code points) the command holds."},
+    {IDS_STATUS_BYTES, u"Bytes: %1", "Status line. %1: the command's bytes, two for each UTF-16 code unit."},
+    {IDS_STATUS_ABOVE_BMP, u"Above U+FFFF: %1",
+     "Status line. %1: how many of the command's characters lie above U+FFFF, outside the Basic Multilingual "
+     "Plane (BMP), such as most emoji; each takes two UTF-16 code units."},
+    {IDS_STATUS_NO_GLYPH, u"No glyph in font: %1",
+     "Status line. %1: how many of the command's characters the chosen font has no glyph (drawn shape) for."},
+    {IDS_STATUS_CUT, u"Command cut after unit %1 (character %2 of %3)",
+     "Status line, when the text is longer than one command holds. %1: the most UTF-16 code units a command "
+     "holds, 1023 (a code unit is 16 bits: a character up to U+FFFF takes one, a character above it two); "
+     "%2: the last character the command holds; %3: the characters of the whole text."},
+    {IDS_STATUS_CUT_PAIR, u"Command cut after unit %1, splitting character %2 of %3",
+     "Status line, when the limit of one command falls inside a character above U+FFFF. %1: the most UTF-16 "
+     "code units a command holds, 1023; %2: the character whose two code units the cut parts; %3: the "
+     "characters of the whole text."},
+    {IDS_STATUS_SEPARATOR, u"; ",
+     "Status line: put between its parts (the texts with %1 above). Use a separator that none of those parts "
+     "has inside itself, so that readers see where each part ends."},
     // An item of the input box's context menu, after the system's Paste on Windows.
-    {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text"},
+    {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text",
+     "Input box's context menu: inserts the text that the Print commands or hex numbers on the clipboard "
+     "stand for. & marks the access key."},
 };
 
 // The main dialog's caption before the version is added to it.

@@ -2,7 +2,6 @@
 // English layout gives, its controls grow here (measured by the fit checks on both front ends).
 #include "res/language_layout.h"
 
-#include "res/dialog_templates.h"
 #include "res/resource.h"
 
 namespace hexcribe::res {
@@ -22,15 +21,15 @@ constexpr LanguageFont kFonts[] = {
     {"zh_TW", u"Microsoft JhengHei UI", 9, kBig5Charset},
 };
 
-// language, dialog, control (a static by its English text), then dx, dy, dwidth, dheight.
+// language, dialog, control, then dx, dy, dwidth, dheight.
 constexpr LayoutChange kChanges[] = {
     // Japanese: the instructions take four lines; in the bottom row "Copy to Clipboard" and the
     // Separation list's items are wider, the check box and the label narrower than in English.
-    {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, kInstructionsText, 0, -3, 0, 3},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_WHOLE_COMMAND, {}, 0, 0, -13, 0},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_STATIC, u"Separation", -14, 0, -15, 0},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_SEPARATION_COMBO, {}, -29, 0, 5, 0},
-    {"ja", IDD_CONVERTER_DIALOG, IDC_COPY_CLIPBOARD, {}, -24, 0, 24, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_INSTRUCTIONS, 0, -3, 0, 3},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_WHOLE_COMMAND, 0, 0, -13, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_SEPARATION_LABEL, -14, 0, -15, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_SEPARATION_COMBO, -29, 0, 5, 0},
+    {"ja", IDD_CONVERTER_DIALOG, IDC_COPY_CLIPBOARD, -24, 0, 24, 0},
 };
 
 }  // namespace

@@ -17,12 +17,11 @@ struct LanguageFont {
 };
 
 // How far a control (or, for controlId kWholeDialog, the dialog) moves and grows in a language,
-// in dialog units. A static has no id of its own: its English text names it.
+// in dialog units.
 struct LayoutChange {
   std::string_view language;
   int dialogId;
   int controlId;
-  std::u16string_view staticText;  // for IDC_STATIC only
   int dx;
   int dy;
   int dwidth;

@@ -20,10 +20,6 @@ struct LocalizedDialog {
   DialogTemplate dialog{};
 };
 
-bool SameControl(const ControlTemplate& control, const LayoutChange& change) {
-  return control.id == change.controlId && (control.id != IDC_STATIC || control.text == change.staticText);
-}
-
 // A control's text in the language; the About box's version line gets the version, in storage of out.
 std::u16string_view TranslatedControlText(LocalizedDialog& out, const Translation* language,
                                           std::u16string_view english) {
@@ -51,7 +47,7 @@ std::unique_ptr<LocalizedDialog> MakeLocalizedDialog(const DialogTemplate& sourc
     ControlTemplate localized = control;
     localized.text = TranslatedControlText(*out, language, control.text);
     for (const LayoutChange& change : LayoutChanges()) {
-      if (change.language != code || change.dialogId != source.id || !SameControl(control, change)) continue;
+      if (change.language != code || change.dialogId != source.id || change.controlId != control.id) continue;
       localized.x += change.dx;
       localized.y += change.dy;
       localized.width += change.dwidth;

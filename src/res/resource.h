@@ -29,6 +29,12 @@
 #define IDC_CLOSE 1007
 #define IDC_INPUT_EDIT 1008
 #define IDC_STATUS_LINE 1010
+/* The main dialog's texts: the instructions and the labels, each right before the control it names. */
+#define IDC_INSTRUCTIONS 1011
+#define IDC_FONT_LABEL 1012
+#define IDC_INPUT_LABEL 1013
+#define IDC_RESULT_LABEL 1014
+#define IDC_SEPARATION_LABEL 1015
 
 #define IDM_ABOUTBOX 0x0010
 

@@ -12,9 +12,9 @@ ENGLISH = {
     "status": ("label", "Characters: 0; Bytes: 0"),  # the status line, last in the window, read as its text
 }
 KOREAN = {
-    "controls": [("combo box", "글꼴"), ("text", "결과 명령"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
-                 ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 출력할 텍스트(모든 언어):")],
-    "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD 출력 명령으로", "확인"],
+    "controls": [("combo box", "글꼴"), ("text", "변환 결과"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
+                 ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 표시할 텍스트(모든 언어 가능):")],
+    "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD Print 명령으로 변환", "확인"],
     "status": ("label", "문자 수: 0 · 바이트 수: 0"),
 }
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.

@@ -8,6 +8,7 @@
 #include <set>
 #include <utility>
 
+#include "res/language_layout.h"
 #include "res/window_styles.h"
 #include "ui/dialog_window.h"
 
@@ -89,7 +90,19 @@ TEST(Resources, TextsAreExact) {
   EXPECT_EQ(AboutBoxTemplate().caption, u"About Hexcribe");
 }
 
-TEST(Resources, TemplatesAreFoundByIdAndAboutBoxHasItsIconAndOk) {
+TEST(Resources, TemplatesAndLayoutRowsFindTheirControlsByIdAndAboutBoxHasItsIconAndOk) {
+  // Every per-language layout row names a translation, a dialog and one of its controls.
+  for (const LayoutChange& change : LayoutChanges()) {
+    const auto template_ = std::find_if(SourceDialogTemplates().begin(), SourceDialogTemplates().end(),
+                                        [&](const DialogTemplate* d) { return d->id == change.dialogId; });
+    ASSERT_NE(template_, SourceDialogTemplates().end()) << change.language << " dialog " << change.dialogId;
+    EXPECT_TRUE(change.controlId == kWholeDialog ||
+                (change.controlId != IDC_STATIC && FindControl(**template_, change.controlId) != nullptr))
+        << change.language << " control " << change.controlId;
+    EXPECT_TRUE(std::any_of(Translations().begin(), Translations().end(),
+                            [&](const Translation& t) { return t.code == change.language; }))
+        << change.language;
+  }
   EXPECT_EQ(FindDialogTemplate(IDD_CONVERTER_DIALOG), &MainDialogTemplate());
   EXPECT_EQ(FindDialogTemplate(IDD_ABOUTBOX), &AboutBoxTemplate());
   EXPECT_EQ(FindDialogTemplate(IDS_ABOUTBOX), nullptr);

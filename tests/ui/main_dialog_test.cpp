@@ -10,6 +10,7 @@
 
 #include "core/character_map.h"
 #include "fake_window.h"
+#include "res/dialog_templates.h"
 #include "res/resource.h"
 #include "dialog_cases.h"
 #include "ui/input_limit.h"
@@ -272,6 +273,23 @@ TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
   }
   // The face's glyphs are asked for once per change of face, not at every keystroke.
   EXPECT_EQ(Only(log, {"svc FaceGlyphCoverage"}).size(), 6u);
+}
+
+// A separator that a part also holds inside (once the Japanese comma) makes the parts run together.
+TEST(StatusLine, EveryLanguagesSeparatorKeepsThePartsApart) {
+  const auto parts = [](const res::Translation* language) {
+    res::SetUiLanguage(language);
+    const std::u16string_view separator = res::LoadResourceString(IDS_STATUS_SEPARATOR);
+    std::size_t count = 0;  // over both kinds of cut
+    for (const std::u16string& line : {test::LongestStatusLine(),
+                                       StatusLineText({1023, 2046, 511, 1023, true, 32767, false}, kCommandUnits)}) {
+      for (std::size_t at = 0; at != std::u16string::npos; at = line.find(separator, at + 1)) ++count;
+    }
+    return count;
+  };
+  const std::size_t english = parts(nullptr);
+  for (const res::Translation& language : res::Translations()) EXPECT_EQ(parts(&language), english) << language.code;
+  res::SetUiLanguage(nullptr);
 }
 
 TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) {

@@ -46,46 +46,62 @@ std::string PoString(std::u16string_view text) {
   return out + "\"";
 }
 
+// The string table's entry of id; every list item names one (the dialog tables check it).
+const StringEntry* FindString(int id) {
+  for (const StringEntry& entry : kStringTable) {
+    if (entry.id == id) return &entry;
+  }
+  return nullptr;
+}
+
 class EntryWriter {
  public:
-  void Add(std::u16string_view english, const std::string& where) {
+  void Add(std::u16string_view english, const std::string& where, std::string_view note) {
     if (english.empty() || !seen_.insert(english).second) return;
-    out_.append("#. ").append(where).append("\n");
+    out_.entries.append("#. ").append(where).append("\n");
+    if (!note.empty()) out_.entries.append("#. ").append(note).append("\n");
     // The flags make msgfmt --check hold each translation to the text's placeholders.
-    if (english.find(u"%s") != std::u16string_view::npos) out_.append("#, c-format\n");
-    if (english.find(u"%1") != std::u16string_view::npos) out_.append("#, qt-format\n");
-    out_.append("msgid ").append(PoString(english)).append("\nmsgstr \"\"\n\n");
+    const bool cFormat = english.find(u"%s") != std::u16string_view::npos;
+    const bool qtFormat = english.find(u"%1") != std::u16string_view::npos;
+    if (cFormat) out_.entries.append("#, c-format\n");
+    if (qtFormat) out_.entries.append("#, qt-format\n");
+    // Translators cannot guess what a number stands for: each placeholder needs the note.
+    if ((cFormat || qtFormat) && note.empty()) out_.unexplained.push_back(PoString(english));
+    out_.entries.append("msgid ").append(PoString(english)).append("\nmsgstr \"\"\n\n");
   }
-  std::string Take() { return std::move(out_); }
+  TemplateEntries Take() { return std::move(out_); }
 
  private:
   std::set<std::u16string_view> seen_;
-  std::string out_;
+  TemplateEntries out_;
 };
 
 }  // namespace
 
-std::string WriteTranslationTemplateEntries() {
+TemplateEntries WriteTranslationTemplateEntries() {
   EntryWriter writer;
   for (const DialogTemplate* dialog : SourceDialogTemplates()) {
     const std::string_view name = DialogName(dialog->id);
     // The main window's caption is the product name, replaced by the title at start-up.
-    if (dialog->id != IDD_CONVERTER_DIALOG) writer.Add(dialog->caption, std::string(name).append(", title"));
+    if (dialog->id != IDD_CONVERTER_DIALOG) writer.Add(dialog->caption, std::string(name).append(", title"), {});
     for (const ControlTemplate& control : dialog->controls) {
       if (control.iconId != 0) continue;
       std::string where = std::string(name).append(", ").append(ControlKind(control));
-      if (control.id != IDC_STATIC) where.append(" ").append(std::to_string(control.id));
-      writer.Add(control.text, where);
+      // A label is found by the control after it; the id is for the controls a user works.
+      if (control.controlClass != ControlClass::kStatic) where.append(" ").append(std::to_string(control.id));
+      writer.Add(control.text, where, control.translatorNote);
     }
     for (const InitialItems& list : dialog->initialData) {
       for (const int textId : list.textIds) {
-        writer.Add(LoadResourceString(textId, nullptr),
-                   std::string(name).append(", an item of list ").append(std::to_string(list.controlId)));
+        const StringEntry* entry = FindString(textId);
+        if (entry == nullptr) continue;
+        writer.Add(entry->text, std::string(name).append(", an item of list ").append(std::to_string(list.controlId)),
+                   entry->translatorNote);
       }
     }
   }
   for (const StringEntry& entry : kStringTable) {
-    writer.Add(entry.text, std::string("string ").append(std::to_string(entry.id)));
+    writer.Add(entry.text, std::string("string ").append(std::to_string(entry.id)), entry.translatorNote);
   }
   return writer.Take();
 }

@@ -4,8 +4,9 @@
   update_translations.py update   --entries-tool TOOL   rewrites hexcribe.pot from the sources and
                                                          merges it into every PO file (msgmerge)
   update_translations.py check-template --entries-tool TOOL
-                                                         fails when hexcribe.pot's texts differ from
-                                                         the sources' (then run `update`)
+                                                         fails when hexcribe.pot's texts, or their
+                                                         notes and flags, differ from the sources'
+                                                         (then run `update`)
   update_translations.py check-complete                  fails when a PO file of LINGUAS has an
                                                          untranslated or fuzzy text, or an error
                                                          (msgfmt --check)
@@ -58,12 +59,15 @@ def make_template(entries_tool, folder):
     """Writes the template made from the sources into folder and gives its path."""
     folder = pathlib.Path(folder)
     ui = folder / "ui.pot"
-    ui.write_text(HEADER + run([entries_tool], capture_output=True, text=True).stdout, encoding="utf-8")
+    # The tool's complaints (a placeholder without its translator note) reach stderr.
+    ui.write_text(HEADER + run([entries_tool], stdout=subprocess.PIPE, text=True).stdout, encoding="utf-8")
     desktop = folder / "desktop.pot"
     metainfo = folder / "metainfo.pot"
-    run(["xgettext", "--language=Desktop", "--from-code=UTF-8", "--omit-header", "--no-wrap",
+    # Comments beginning "TRANSLATORS:" right before a text are the translators' notes.
+    notes = "--add-comments=TRANSLATORS:"
+    run(["xgettext", "--language=Desktop", notes, "--from-code=UTF-8", "--omit-header", "--no-wrap",
          "-o", str(desktop), DESKTOP_ENTRY])
-    run(["xgettext", "--from-code=UTF-8", "--omit-header", "--no-wrap", "-o", str(metainfo), METAINFO])
+    run(["xgettext", notes, "--from-code=UTF-8", "--omit-header", "--no-wrap", "-o", str(metainfo), METAINFO])
     template = folder / "hexcribe.pot"
     parts = [str(p) for p in (ui, desktop, metainfo) if p.is_file()]  # xgettext writes nothing for no texts
     run(["msgcat", "--use-first", "--no-wrap", "-o", str(template)] + parts)
@@ -75,15 +79,27 @@ def msgids(path):
     return {entry.msgid for entry in polib.pofile(str(path)) if not entry.obsolete}
 
 
+def notes_and_flags(path):
+    """Each text's translator notes and format flags, as the template gives them to translators."""
+    return {entry.msgid: (entry.comment, sorted(entry.flags)) for entry in polib.pofile(str(path))
+            if not entry.obsolete}
+
+
 def check_template(entries_tool):
     with tempfile.TemporaryDirectory() as scratch:
-        wanted = msgids(make_template(entries_tool, scratch))
+        made = make_template(entries_tool, scratch)
+        wanted = msgids(made)
+        wanted_notes = notes_and_flags(made)
     present = msgids(PO_DIR / "hexcribe.pot")
+    stale = {text for text, notes in notes_and_flags(PO_DIR / "hexcribe.pot").items()
+             if text in wanted_notes and wanted_notes[text] != notes}
     for text in sorted(wanted - present):
         print(f"hexcribe.pot lacks {text!r}")
     for text in sorted(present - wanted):
         print(f"hexcribe.pot has {text!r}, which no source has any more")
-    if wanted != present:
+    for text in sorted(stale):
+        print(f"hexcribe.pot's notes or flags of {text!r} differ from the sources'")
+    if wanted != present or stale:
         print("Run update_translations.py update (see \"Translations\" in the README), then translate the "
               "new texts in every PO file.")
         return 1

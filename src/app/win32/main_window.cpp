@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include "app/win32/arrow_keys.h"
 #include "app/win32/dialog_init_data.h"
 #include "app/win32/resource_language.h"
 #include "res/dialog_templates.h"
@@ -59,6 +60,7 @@ int MainWindow::RunModal() {
 
 void MainWindow::ProcessMessage(const MSG& message) {
   if (PreTranslateMessage(message)) return;
+  if (MoveFocusWithinGroup(hwnd_, message)) return;
   if (hwnd_ != nullptr && ::IsDialogMessageW(hwnd_, const_cast<MSG*>(&message))) return;
   ::TranslateMessage(&message);
   ::DispatchMessageW(&message);

@@ -30,7 +30,8 @@ class MainWindow {
   int RunModal();
 
   // One message of the loop: the key filter, then the dialog's keyboard
-  // navigation, then normal dispatch. Public so tests can pump the same way.
+  // navigation (arrow keys passing over labels), then normal dispatch. Public so tests can pump
+  // the same way.
   void ProcessMessage(const MSG& message);
   // The key filter: true for a key press of Enter or Escape for the dialog or
   // any of its controls, which is then dropped before any control sees it.

@@ -321,6 +321,29 @@ TEST_F(Win32MainWindowTest, EnterAndEscapeAreSwallowedBeforeAnyControl) {
   EXPECT_FALSE(window.PreTranslateMessage(MSG{input, WM_CHAR, VK_RETURN, 1, 0, {}}));
 }
 
+// The arrow keys move within the template's groups and never stop on a label; lists and text
+// boxes keep them for themselves.
+TEST_F(Win32MainWindowTest, ArrowKeysMoveWithinTheGroupPassingOverLabels) {
+  struct Row {
+    int from;
+    WPARAM key;
+    int to;
+  };
+  const Row rows[] = {
+      {IDC_WHOLE_COMMAND, VK_DOWN, IDC_SEPARATION_COMBO}, {IDC_CLOSE, VK_DOWN, IDC_INPUT_EDIT},
+      {IDC_COPY_CLIPBOARD, VK_UP, IDC_INPUT_EDIT},        {IDC_WHOLE_COMMAND, VK_LEFT, IDC_RESULT_EDIT},
+      {IDC_COPY_CLIPBOARD, VK_RIGHT, IDC_CLOSE},          {IDC_SEPARATION_COMBO, VK_DOWN, IDC_SEPARATION_COMBO},
+  };
+  for (const Row& row : rows) {
+    const HWND from = ::GetDlgItem(dialog, row.from);
+    ::SetFocus(from);
+    ::PostMessageW(from, WM_KEYDOWN, row.key, 1);
+    ::PostMessageW(from, WM_KEYUP, row.key, static_cast<LPARAM>(0xC0000001));
+    Pump(window);
+    EXPECT_EQ(::GetDlgCtrlID(::GetFocus()), row.to) << row.from << " key " << row.key;
+  }
+}
+
 // A control's name through oleacc, as a screen reader asks. (__uuidof: the IID_IAccessible of
 // mingw-w64's import library holds another interface's id.)
 std::u16string AccessibleName(HWND control) {
