@@ -132,7 +132,7 @@ def errors(cli, tmp):
     check(f"({full})".encode() in out, f"--version: {out!r}, expected the full version ({full})")
 
 
-def posix_only(cli):
+def posix_only(cli, megabytes):
     """Checks that need the host's own devices and process accounting."""
     if os.path.exists("/dev/full"):
         with open("/dev/full", "wb") as full:
@@ -144,7 +144,7 @@ def posix_only(cli):
                             preexec_fn=lambda: os.close(1), timeout=60)
     check(closed.returncode == 4 and b"cannot write the output: Bad file descriptor" in closed.stderr,
           f"closed standard output: {closed.returncode} {closed.stderr!r}")
-    # Memory stays flat: 256 MB streamed through a pipe need far less than 256 MB, checks and NFC
+    # Memory stays flat: the input streamed through a pipe needs far less than its size, checks and NFC
     # included (every line has an emoji to report).
     chunk = ("Hangul \ud55c\uad6d\uc5b4, emoji \U0001F600, caf\u00e9\r\n" * 20000).encode("utf-8")
     before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
@@ -155,7 +155,7 @@ def posix_only(cli):
 
     def feed():
         written = 0
-        while written < 256 << 20:
+        while written < megabytes << 20:
             process.stdin.write(chunk)
             written += len(chunk)
         process.stdin.close()
@@ -173,7 +173,7 @@ def posix_only(cli):
     peak_kb = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
     units = len(chunk.decode("utf-8").encode("utf-16-le")) // 2 * (feed.written // len(chunk))
     check(process.returncode == 3 and tail.endswith(f"';\t{units * 2}\n".encode()), f"large input: {tail!r}")
-    check(peak_kb > before and peak_kb < 64 * 1024, f"peak memory {peak_kb} KB for a 256 MB input")
+    check(peak_kb > before and peak_kb < 64 * 1024, f"peak memory {peak_kb} KB for a {megabytes} MB input")
 
 
 def main():
@@ -186,7 +186,8 @@ def main():
         lines(cli, tmp)
         errors(cli, tmp)
         if not cli.emulated:
-            posix_only(cli)
+            # Under a user-mode emulator a smaller input, still larger than the limit, is enough.
+            posix_only(cli, 96 if cli.command[:-1] else 256)
     print(f"{len(failures)} failure(s)")
     return 1 if failures else 0
 
