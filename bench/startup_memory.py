@@ -11,13 +11,21 @@ program with --content shows Hexcribe's content in plain Qt widgets, which separ
 the toolkit's cost of that content (a CJK face at 26 points, the font list) from ours;
 with --label it is the floor of any window that draws text.
 
+Hexcribe also runs as "empty-text", "full-box" and "full-lines", with a settings file
+holding an empty text or a text that fills the input box (32,767 UTF-16 units of Latin
+letters, Hangul and emoji: one paragraph, the toolkit's worst case, or lines); each file is written again before every run in a form the program
+normalises, so every close really saves the text. Their start-up and close times
+(from asking the window to close to the end of the process) show what the whole
+text costs.
+
 With --instructions each program also runs once under callgrind: its instruction
 count (whole run, start to exit) is a start-up measure that a busy machine does not
 disturb.
 
 Usage: bench/startup_memory.py [--runs N] [--program PATH] [--check] [--instructions] [--json FILE]
 With --check the exit status is 1 when a target is missed:
-start-up within 1.5x and peak RSS within 1.3x of the bare dialog.
+start-up within 1.5x and peak RSS within 1.3x of the bare dialog, and the full box's
+start-up and close each within 50 ms of the empty text's.
 """
 import argparse
 import json
@@ -35,6 +43,25 @@ OUT = ROOT / "build" / "startup-bench"
 FACE = "Noto Sans CJK KR"
 STARTUP_TARGET = 1.5
 RSS_TARGET = 1.3
+WHOLE_TEXT_TARGET_MS = 50
+
+
+def full_box_text(units=32767):
+    """Latin letters, Hangul and emoji, exactly `units` UTF-16 units."""
+    chars, n = [], 0
+    while True:
+        for ch in "Hexcribe 한국어 😀 ":
+            width = 2 if ord(ch) > 0xFFFF else 1
+            if n + width > units:
+                return "".join(chars) + "x" * (units - n)
+            chars.append(ch)
+            n += width
+
+
+# What the settings file of each text case holds before a run: "0000" reads as the empty
+# text and lower-case digits as the text itself; the program saves "" and upper case.
+TEXT_CASES = {"empty-text": "0000", "full-box": full_box_text().encode("utf-16-le").hex(),
+              "full-lines": ("Hexcribe 한국어 😀\r\n" * 1927 + "Hexcribe").encode("utf-16-le").hex()}
 
 
 def run(cmd, **kw):
@@ -86,13 +113,23 @@ class Xvfb:
         self.proc.wait()
 
 
+def write_settings(folder, stored):
+    (folder / "Hexcribe").mkdir(parents=True, exist_ok=True)
+    (folder / "Hexcribe" / "setting.ini").write_bytes(f"[gen]\r\nuni_font={FACE}\r\nmlang_text={stored}\r\n".encode())
+
+
 def measure(driver, argv, env):
-    out = subprocess.run([str(driver), "--settle-ms", "50", "--", *map(str, argv)], env=env,
-                         capture_output=True, text=True, timeout=60)
+    """The driver's figures, and closed_ms: from just before it asks the window to close (a time
+    stamp its --before-close command writes) to its own end, a few ms after the program's."""
+    with tempfile.NamedTemporaryFile("r") as stamp:
+        out = subprocess.run([str(driver), "--settle-ms", "50", "--before-close", f"date +%s.%N >{stamp.name}", "--",
+                              *map(str, argv)], env=env, capture_output=True, text=True, timeout=60)
+        ended = time.time()
+        closed_ms = (ended - float(stamp.read() or ended)) * 1000
     values = dict(line.split("=", 1) for line in out.stdout.splitlines() if "=" in line)
     if out.returncode != 0 or values.get("hung") != "0" or values.get("exit") != "0":
         raise RuntimeError(f"{argv[0]} did not start and close cleanly: {out.stdout} {out.stderr}")
-    return values
+    return dict(values, closed_ms=closed_ms)
 
 
 def instructions(driver, argv, env, scratch):
@@ -151,33 +188,51 @@ def main():
             print(f"Hexcribe window: {size[0]}x{size[1]} px, title {first['title']!r}")
             measure(driver, [bare, *size], env)
             programs = {"hexcribe": [program], "bare": [bare, *size], "one-label": [bare, *size, "--label"],
-                        "same-content": [bare, *size, "--content", FACE, "한국인 Hexcribe"]}
+                        "same-content": [bare, *size, "--content", FACE, "한국인 Hexcribe"],
+                        **{name: [program] for name in TEXT_CASES}}
+            envs = {name: dict(env, XDG_CONFIG_HOME=str(home / name)) for name in TEXT_CASES}
+
+            def run_one(name, measure_with, *extra):
+                if name in TEXT_CASES:
+                    write_settings(home / name, TEXT_CASES[name])
+                return measure_with(driver, programs[name], envs.get(name, env), *extra)
+
             times = {name: [] for name in programs}
+            closes = {name: [] for name in programs}
             rss = {name: [] for name in programs}
             for _ in range(args.runs):
-                for name, argv in programs.items():
-                    values = measure(driver, argv, env)
+                for name in programs:
+                    values = run_one(name, measure)
                     times[name].append(float(values["shown_ms"]))
+                    closes[name].append(float(values["closed_ms"]))
                     rss[name].append(int(values["maxrss_kb"]) / 1024)
-            counts = {name: instructions(driver, argv, env, home) for name, argv in programs.items()} \
-                if args.instructions else {}
+            saved = (home / "full-box" / "Hexcribe" / "setting.ini").read_bytes().decode()
+            if f"mlang_text={TEXT_CASES['full-box'].upper()}\r\n" not in saved:
+                raise RuntimeError("the full box was not saved whole")
+            counts = {name: run_one(name, instructions, home) for name in programs} if args.instructions else {}
     finally:
         shutil.rmtree(home, ignore_errors=True)
 
-    result = {name: {"startup_ms": summary(times[name]), "peak_rss_mb": summary(rss[name])} for name in times}
+    result = {name: {"startup_ms": summary(times[name]), "close_ms": summary(closes[name]),
+                     "peak_rss_mb": summary(rss[name])} for name in times}
     startup_ratio = result["hexcribe"]["startup_ms"]["median"] / result["bare"]["startup_ms"]["median"]
     startup_min_ratio = result["hexcribe"]["startup_ms"]["min"] / result["bare"]["startup_ms"]["min"]
     rss_ratio = result["hexcribe"]["peak_rss_mb"]["median"] / result["bare"]["peak_rss_mb"]["median"]
     content_rss_ratio = result["hexcribe"]["peak_rss_mb"]["median"] / result["same-content"]["peak_rss_mb"]["median"]
     for name, count in counts.items():
         result[name]["instructions"] = count
+    extra = {name: {what: result[name][what]["median"] - result["empty-text"][what]["median"]
+                    for what in ("startup_ms", "close_ms")} for name in ("full-box", "full-lines")}
     result.update(runs=args.runs, startup_ratio=startup_ratio, startup_min_ratio=startup_min_ratio, rss_ratio=rss_ratio,
-                  rss_ratio_to_same_content=content_rss_ratio, font_families=families, korean_fonts=korean)
+                  rss_ratio_to_same_content=content_rss_ratio, font_families=families, korean_fonts=korean,
+                  extra_over_empty_text=extra)
 
-    print(f"{'':12} {'start-up ms (median, min-max)':>32} {'peak RSS MB (median, min-max)':>32}")
+    print(f"{'':12} {'start-up ms (median, min-max)':>32} {'close ms (median, min-max)':>32} "
+          f"{'peak RSS MB (median, min-max)':>32}")
     for name in times:
-        t, r = result[name]["startup_ms"], result[name]["peak_rss_mb"]
+        t, c, r = result[name]["startup_ms"], result[name]["close_ms"], result[name]["peak_rss_mb"]
         print(f"{name:12} {t['median']:14.1f} ({t['min']:6.1f}-{t['max']:6.1f}) "
+              f"{c['median']:14.1f} ({c['min']:6.1f}-{c['max']:6.1f}) "
               f"{r['median']:16.1f} ({r['min']:6.1f}-{r['max']:6.1f})")
     ok_startup = startup_ratio <= STARTUP_TARGET
     ok_rss = rss_ratio <= RSS_TARGET
@@ -186,6 +241,12 @@ def main():
     for name, count in counts.items():
         print(f"instructions, whole run, {name:12} {count / 1e6:8.1f} M  ({count / counts['bare']:.2f}x bare)")
     print(f"peak RSS ratio {rss_ratio:.2f} (target <= {RSS_TARGET}): {'met' if ok_rss else 'MISSED'}")
+    ok_whole = True
+    for name, ms in extra.items():
+        ok = max(ms.values()) <= WHOLE_TEXT_TARGET_MS
+        ok_whole = ok_whole and ok
+        print(f"{name} against an empty text (medians): start-up {ms['startup_ms']:+.1f} ms, close "
+              f"{ms['close_ms']:+.1f} ms (target <= {WHOLE_TEXT_TARGET_MS} ms each): {'met' if ok else 'MISSED'}")
     print(f"peak RSS against plain Qt widgets showing the same content ({FACE} at 26 pt, the font list): "
           f"{content_rss_ratio:.2f}")
     for ref in ("one-label", "same-content"):
@@ -194,7 +255,7 @@ def main():
               f"peak RSS {result['hexcribe']['peak_rss_mb']['median'] / result[ref]['peak_rss_mb']['median']:.2f}")
     if args.json:
         Path(args.json).write_text(json.dumps(result, indent=2, ensure_ascii=False) + "\n")
-    return 1 if args.check and not (ok_startup and ok_rss) else 0
+    return 1 if args.check and not (ok_startup and ok_rss and ok_whole) else 0
 
 
 if __name__ == "__main__":

@@ -158,9 +158,20 @@ std::basic_string_view<Ch> RemoveOuterQuotes(std::basic_string_view<Ch> v) {
 
 // ---- Reading ------------------------------------------------------------------
 
+// The head of a value that gives at least `units` UTF-16 units, so that a huge
+// value is not converted whole only to be cut: a unit takes at most three UTF-8
+// bytes (a pair four), and one UTF-16 file unit.
+template <class Ch>
+std::basic_string_view<Ch> HeadForUnits(std::basic_string_view<Ch> value, std::size_t units) {
+  constexpr std::size_t kMaxCodeUnitsPerUnit = sizeof(Ch) == 1 ? 3 : 1;
+  if (units > value.size() / kMaxCodeUnitsPerUnit) return value;
+  return value.substr(0, units * kMaxCodeUnitsPerUnit);
+}
+
+// The value of key in section, converted as far as `units` UTF-16 units reach.
 template <class Ch>
 std::optional<std::u16string> FindValue(std::basic_string_view<Ch> body, std::u16string_view section,
-                                        std::u16string_view key) {
+                                        std::u16string_view key, std::size_t units) {
   const auto wantSection = FromText<Ch>(section);
   const auto wantKey = FromText<Ch>(key);
   std::optional<std::u16string> found;
@@ -170,7 +181,7 @@ std::optional<std::u16string> FindValue(std::basic_string_view<Ch> body, std::u1
       if (inSection) return false;  // only the first matching section is searched
       inSection = SameName<Ch>(line.name, wantSection);
     } else if (inSection && line.kind == LineKind::Key && SameName<Ch>(line.name, wantKey)) {
-      found = ToText(RemoveOuterQuotes(line.value));
+      found = ToText(HeadForUnits(RemoveOuterQuotes(line.value), units));
       return false;
     }
     return true;
@@ -262,9 +273,9 @@ std::u16string ReadProfileEntry(std::string_view fileBytes, std::u16string_view 
   std::optional<std::u16string> value;
   if (layout.utf16) {
     const std::u16string units = UnitsFromLe(rest);
-    value = FindValue<char16_t>(units, section, key);
+    value = FindValue<char16_t>(units, section, key, capacity);
   } else {
-    value = FindValue<char>(rest, section, key);
+    value = FindValue<char>(rest, section, key, capacity);
   }
   if (!value) {
     std::u16string_view def = defaultValue.substr(0, defaultValue.find(u'\0'));

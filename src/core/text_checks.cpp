@@ -39,9 +39,16 @@ void TextChecker::Add(std::u16string_view piece) {
   char32_t quiet = quietStarter_;
   char32_t lastPiece = kNone;  // the 32 code points whose records `records` holds
   const std::uint8_t* records = nullptr;
-  for (std::size_t i = 0; i < piece.size(); ++i) {
+  const bool quick = faceGlyphs_ == nullptr && !keepAll_;
+  for (std::size_t i = 0; i < piece.size(); ++i, ++index) {
     const std::size_t start = i;
     char32_t codePoint = piece[i];
+    // Printable ASCII, tab, LF and CR: nothing to report without a face, nothing before them joins them.
+    if (quick && codePoint < 0x7F && (codePoint >= 0x20 || codePoint == u'\t' || codePoint == u'\n' || codePoint == u'\r')) {
+      if (!stretch_.empty()) Flush();
+      quiet = codePoint;
+      continue;
+    }
     std::uint8_t units = 1;
     if (IsHighSurrogate(codePoint) && i + 1 < piece.size() && IsLowSurrogate(piece[i + 1])) {
       codePoint = CombineSurrogates(codePoint, piece[++i]);
@@ -71,7 +78,6 @@ void TextChecker::Add(std::u16string_view piece) {
       stretch_.push_back({index, offset_ + start, codePoint, 0, units, findings});
       stretchCodePoints_ += codePoint;
     }
-    ++index;
   }
   index_ = index;
   offset_ += piece.size();

@@ -4,7 +4,6 @@
 #include <iterator>
 
 #include "core/command_builder.h"
-#include "core/unicode.h"
 #include "res/dialog_templates.h"
 #include "res/localized_dialogs.h"
 #include "res/resource.h"
@@ -73,7 +72,9 @@ bool MainDialog::OnInitDialog() {
 
   const std::u16string text = services_.ReadProfileValue(kSettingsSection, kTextKey, u"", kTextReadCapacity,
                                                          StoredForm::kHex, services_.SettingsFilePath());
-  window_.SetText(kInputBox, text);
+  // A hand-edited value may hold more than the box: it gets what fits, cut
+  // neither inside a character nor inside a line break.
+  window_.SetText(kInputBox, std::u16string(HeadThatFits(text, kInputLimit)));
   Regenerate();
   return true;
 }
@@ -105,7 +106,7 @@ void MainDialog::OnDestroy() {
   destroyed_ = true;
   const std::u16string face = window_.GetText(kFontList, 0);
   services_.WriteProfileValue(kSettingsSection, kFaceKey, face, StoredForm::kPlain, services_.SettingsFilePath());
-  const std::u16string text = ReadSavedText();
+  const std::u16string text = window_.GetText(kInputBox, 0);
   services_.WriteProfileValue(kSettingsSection, kTextKey, text, StoredForm::kHex, services_.SettingsFilePath());
   font_.Release();
 }
@@ -168,17 +169,6 @@ void MainDialog::ApplyFont() {
 }
 
 void MainDialog::Close() { window_.EndDialog(IDOK); }
-
-std::u16string MainDialog::ReadSavedText() const {
-  std::u16string text = window_.GetText(kInputBox, kSaveCapacity);
-  // A capped read that ends in a high surrogate has cut a character in two,
-  // one that ends in CR has cut a CR LF line break; saving the half would bring
-  // back a broken character or a stray line break at the next start.
-  if (!text.empty() && text.size() == kSaveCapacity - 1 && (IsHighSurrogate(text.back()) || text.back() == u'\r')) {
-    text.pop_back();
-  }
-  return text;
-}
 
 IconOrigin MinimizedIconOrigin(int clientWidth, int clientHeight, int iconWidth, int iconHeight) {
   return {(clientWidth - iconWidth + 1) / 2, (clientHeight - iconHeight + 1) / 2};

@@ -11,6 +11,7 @@
 #include "ui/display_font.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::ui {
 
@@ -25,18 +26,20 @@ enum Notification : int {
 inline constexpr int kVirtualKeyReturn = 0x0D;
 inline constexpr int kVirtualKeyEscape = 0x1B;
 
-// Capacities, in UTF-16 units with the terminator, of what the dialog takes
-// from the input box: the command covers at most 1023 units, the saved text at most 259.
+// The command covers at most the input box's first 1023 UTF-16 units (the
+// capacity with the terminator); the saved text is the whole box.
 inline constexpr std::size_t kRegenerateCapacity = 1024;
 inline constexpr std::size_t kCommandUnits = kRegenerateCapacity - 1;
-inline constexpr std::size_t kSaveCapacity = 260;
 
 // The settings the dialog keeps between runs.
 inline constexpr char16_t kSettingsSection[] = u"gen";
 inline constexpr char16_t kFaceKey[] = u"uni_font";
 inline constexpr char16_t kTextKey[] = u"mlang_text";
 inline constexpr char16_t kDefaultFace[] = u"Tahoma";
-inline constexpr std::size_t kTextReadCapacity = 2048;
+// The saved text is read with room for a full input box, four hex digits per
+// unit, and the terminator. Versions that kept only the first 259 units read
+// it with room for 2047 digits, so they still get its first 511 units.
+inline constexpr std::size_t kTextReadCapacity = 4 * kInputLimit + 1;
 
 class MainDialog {
  public:
@@ -88,9 +91,6 @@ class MainDialog {
   // for, asking the platform only when the face changed.
   void ApplyFont();
   void Close();
-  // The input box's text as saved at shutdown (at most 259 units), without a
-  // high surrogate left dangling where the cap cut a pair in two.
-  std::u16string ReadSavedText() const;
 
   DialogWindow& window_;
   DialogServices& services_;

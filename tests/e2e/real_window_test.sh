@@ -7,7 +7,7 @@
 # Then: the window is a normal top-level window, Shift+F10 on the initial focus
 # reaches About, the input box's menu pastes commands as text, a 2 MB one-line
 # paste is cut at the box's limit and typing stays quick, and SIGTERM (the end of
-# a session) saves as closing does.
+# a session) saves that whole box as closing does, and the next start restores it.
 # Usage: real_window_test.sh PROGRAM X_WINDOW_TOOL OUTPUT_FOLDER
 set -uo pipefail
 app=$1 x_tool=$2 out=$3
@@ -179,7 +179,12 @@ app_pid=""
 check "exit status after SIGTERM" 0 "$status"
 want="mlang_text=6100620063006400650078"
 check "SIGTERM saved the text" "$want" "$(grep -a '^mlang_text=' "$settings" | tr -d '\r' | head -c ${#want})"
-check "SIGTERM saved the cut text, 259 units" "$((11 + 259 * 4))" "$(grep -a '^mlang_text=' "$settings" | tr -d '\r\n' | wc -c)"
+check "SIGTERM saved 32767 units" "$((11 + 32767 * 4))" "$(grep -a '^mlang_text=' "$settings" | tr -d '\r\n' | wc -c)"
+start_app
+key shift+Tab ctrl+a ctrl+c
+wait_for 20 bash -c '[ "$(xclip -o -selection clipboard | head -c 5)" == abcde ]'
+check "the next start restores the whole box" "$(printf %s "$typed" | sha256sum)" "$(clipboard | sha256sum)"
+close_app
 
 if [ "$failures" -ne 0 ]; then
   echo "--- program output"; cat "$work/app.log"

@@ -29,6 +29,8 @@ TITLE = "Hexcribe v1.00"
 # Root ignores permission bits; drop the capabilities that let it, so read-only
 # really means read-only when CI runs as root.
 NO_OVERRIDE = ["setpriv", "--bounding-set=-dac_override,-dac_read_search,-fowner", "--"] if os.getuid() == 0 else []
+# A full box, in lines (Wine takes a minute to lay out one long paragraph), saved when a face is respelled.
+LONG_TEXT = "Hexcribe 한국어 😀\r\n" * 1927 + "Hexcribe"
 
 
 def encode(text):
@@ -260,12 +262,12 @@ def case_ten_megabyte_line(h):
     """A 10 MB comment line is kept byte for byte; a 10 MB stored value is read as far as the reader goes."""
     h.folder.mkdir(parents=True)
     comment = b";" + b"x" * (10 * 1024 * 1024) + b"\r\n"
-    value = ("4100" * (10 * 1024 * 1024 // 4)).encode()  # 2.6 M units of "A"
+    value = ("41000D000A00" * (10 * 1024 * 1024 // 12)).encode()  # lines of "A" (see LONG_TEXT)
     h.file.write_bytes(comment + f"[gen]\r\nuni_font={h.face}\r\nmlang_text=".encode() + value + b"\r\n")
     h.expect_clean_run(h.run(), "10 MB lines")
     data = h.file.read_bytes()
     check(data.startswith(comment), "10 MB lines: the long comment line changed")
-    check(h.saved_text() == "A" * 259, "10 MB lines: the restored text was not the first 259 units")
+    check(h.saved_text() == "A\r\n" * 10922 + "A", "10 MB lines: the restored text was not what fits the box")
     h.expect_works("10 MB lines")
 
 
@@ -316,19 +318,19 @@ SAVE_SYSCALLS = ("openat,open,creat,write,pwrite64,writev,fsync,fdatasync,rename
                  "fchmod,fchown,flock,fcntl,ftruncate,unlink,unlinkat,close,mkdir,mkdirat,linkat")
 
 
-def case_sigkill_while_saving(h):
+def case_sigkill_while_saving(h, old=None, text="saved", saved="saved"):
     """SIGKILL at every syscall that touches the settings, then at random moments of the save."""
     h.folder.mkdir(parents=True)
-    old = h.standard_file()
-    new, targets = syscall_targets(h, old, "saved")
-    check(new != old and h.saved_text() == "saved", "calibration run did not save")
+    old = old or h.standard_file()
+    new, targets = syscall_targets(h, old, text)
+    check(new != old and h.saved_text() == saved, "calibration run did not save")
     check(targets, "no syscall touched the settings folder")
     outcomes = {"old": 0, "new": 0}
     for name, n, line in targets:
         h.file.write_bytes(old)
         wrap = ["strace", "-f", "-qq", "-o", "/dev/null", "-e", f"trace={name}", "-e",
                 f"inject={name}:signal=KILL:when={n}"]
-        report = h.run(text="saved", wrap=wrap)
+        report = h.run(text=text, wrap=wrap)
         outcome = h.old_or_new(old, new, f"killed at {line}")
         outcomes[outcome] += 1
         print(f"  kill at {name} #{n} ({report.get('signal')}): {outcome} content   {line}")
@@ -336,7 +338,7 @@ def case_sigkill_while_saving(h):
     for i in range(20):
         h.file.write_bytes(old)
         delay = rng.randrange(0, 40000)
-        h.run(text="saved", kill_after_close_us=delay)
+        h.run(text=text, kill_after_close_us=delay)
         outcomes[h.old_or_new(old, new, f"killed {delay} us after closing")] += 1
     print(f"  outcomes: {outcomes}; files left in the folder by the killed saves: {len(h.leftovers())}")
     h.expect_works("SIGKILL while saving")
@@ -364,6 +366,8 @@ def case_valgrind_memcheck(h):
 
 
 CASES = {name[5:]: fn for name, fn in globals().items() if name.startswith("case_")}
+CASES["sigkill_while_saving_long_text"] = lambda h: case_sigkill_while_saving(
+    h, settings_file(h.face.lower(), LONG_TEXT, h.utf16), None, LONG_TEXT)
 
 # ---- the Windows program under Wine ----------------------------------------------------
 # Hexcribe.exe in a real window on the X display, typed into and closed with xdotool like a
@@ -551,16 +555,17 @@ def wine_case_ansi_file(h):
 WINE_KILLS = 36
 
 
-def wine_case_kill_while_closing(h):
+def wine_case_kill_while_closing(h, old=None, text="saved", saved="saved"):
     """Terminate the process from outside at random moments after Close is pressed."""
     h.folder.mkdir(parents=True)
     old_report = h.run(text="old")
     h.expect_clean_run(old_report, "calibration (old)")
-    old = h.file.read_bytes()
-    report = h.run(text="saved")
+    old = old or h.file.read_bytes()
+    h.file.write_bytes(old)
+    report = h.run(text=text)
     h.expect_clean_run(report, "calibration (new)")
     new = h.file.read_bytes()
-    check(new != old and h.saved_text() == "saved", "calibration run did not save")
+    check(new != old and h.saved_text() == saved, "calibration run did not save")
     # Spread the kills over the whole time from Close to the end of the process.
     span_ms = max(50, int(max(old_report["close_s"], report["close_s"]) * 1000 * 1.2))
     rng = random.Random(16)
@@ -568,7 +573,7 @@ def wine_case_kill_while_closing(h):
     for i in range(WINE_KILLS):
         h.file.write_bytes(old)
         delay = rng.randrange(0, span_ms)
-        report = h.run(text="saved", kill_after_close_ms=delay)
+        report = h.run(text=text, kill_after_close_ms=delay)
         check(report["title"] == TITLE, f"kill {i}: no window")
         outcome = h.old_or_new(old, new, f"killed {delay} ms after Close")
         outcomes[outcome] += 1
@@ -591,6 +596,8 @@ WINE_CASES = {
     "utf16le_file": case_utf16le_file,
     "ansi_file": wine_case_ansi_file,
     "kill_while_closing": wine_case_kill_while_closing,
+    "kill_while_saving_long_text": lambda h: wine_case_kill_while_closing(
+        h, settings_file(h.face.lower(), LONG_TEXT, h.utf16), None, LONG_TEXT),
 }
 
 

@@ -52,6 +52,8 @@ const std::vector<ReadCase>& ReadContractCases() {
       {"UTF-8 byte-order mark skipped", "\xEF\xBB\xBF[s]\r\nk=v\r\n", u"s", u"k", u"d", 64, u"v"},
       {"UTF-8 value", "[s]\r\nk=\xED\x95\x9C\r\n", u"s", u"k", u"d", 64, u"\uD55C"},
       {"invalid UTF-8 replaced", "[s]\r\nk=a\xFF\r\n", u"s", u"k", u"d", 64, u"a\uFFFD"},
+      {"UTF-8 value cut at the capacity", "[s]\r\nk=\xED\x95\x9C\xED\x95\x9C\xED\x95\x9C\xED\x95\x9C\xED\x95\x9C\r\n",
+       u"s", u"k", u"d", 4, u"\uD55C\uD55C\uD55C"},
       {"UTF-16BE is not read", Bytes("\xFE\xFF\0[\0s\0]\0\r\0\nk=v\r\n"), u"s", u"k", u"d", 64, u"d"},
       {"NUL ends a parameter", "[s]\r\nk=v\r\n", std::u16string(u"s\0x", 3), u"k", u"d", 64, u"v"},
   };

@@ -80,23 +80,23 @@ TEST_F(SettingsRoundTrip, FirstRunCreatesTheFolderAndSavesOnlyAtShutdown) {
   EXPECT_EQ(FileText(), "[gen]\r\nuni_font=Tahoma\r\nmlang_text=\r\n");
 }
 
-TEST_F(SettingsRoundTrip, FaceAndTextComeBackAndLongTextIsCut) {
+TEST_F(SettingsRoundTrip, FaceAndTheWholeBoxComeBack) {
   Run([](test::FakeWindow& w) {
     w.Select(kFontList, 1);
-    w.Type(kInputBox, u"A" + std::u16string(299, u'\uD55C'));
+    w.Type(kInputBox, u"A" + std::u16string(kInputLimit - 1, u'\uD55C'));
   });
   const std::string text = FileText();
   EXPECT_NE(text.find("uni_font=DejaVu Sans\r\n"), std::string::npos) << text;
   const std::string expectedHex = "mlang_text=4100" + [] {
     std::string hex;
-    for (int i = 0; i < 258; ++i) hex += "5CD5";
+    for (std::size_t i = 1; i < kInputLimit; ++i) hex += "5CD5";
     return hex;
   }() + "\r\n";
   EXPECT_NE(text.find(expectedHex), std::string::npos) << text;
 
   Run([](test::FakeWindow& seen) {
     EXPECT_EQ(seen.RawText(kFontList), u"DejaVu Sans");
-    EXPECT_EQ(seen.RawText(kInputBox), u"A" + std::u16string(258, u'\uD55C'));
+    EXPECT_EQ(seen.RawText(kInputBox), u"A" + std::u16string(kInputLimit - 1, u'\uD55C'));
     EXPECT_EQ(seen.RawText(kResultBox).substr(0, 20), u"Print 'U::41 00 5C D");
   });
   EXPECT_EQ(FileText(), text);  // an unchanged run saves the same file

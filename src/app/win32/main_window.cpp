@@ -10,6 +10,7 @@
 #include "res/dialog_templates.h"
 #include "res/localized_dialogs.h"
 #include "res/resource.h"
+#include "ui/input_limit.h"
 
 namespace hexcribe::app::win32 {
 
@@ -97,6 +98,9 @@ bool MainWindow::OnInitDialog(HWND hwnd) {
   window_ = std::make_unique<Win32DialogWindow>(instance_, hwnd, [this](int result) { End(result); });
   dialog_ = std::make_unique<ui::MainDialog>(*window_, services_);
   inputMenu_ = std::make_unique<InputBoxMenu>(::GetDlgItem(hwnd, IDC_INPUT_EDIT), *dialog_);
+  // The box takes what the dialog restores and counts on. Windows starts an edit
+  // control at this limit; Wine starts it at 30,000 units.
+  ::SendDlgItemMessageW(hwnd, IDC_INPUT_EDIT, EM_SETLIMITTEXT, ui::kInputLimit, 0);
   // The template's initial data: the Separation list's four items.
   ApplyDialogInitData(hwnd, LoadDialogInitData(instance_, IDD_CONVERTER_DIALOG));
   return dialog_->OnInitDialog();

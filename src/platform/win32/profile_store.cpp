@@ -1,5 +1,6 @@
-// Win32 profile functions: the kernel's GetPrivateProfileStringW, and WritePrivateProfileStringW
-// applied to a temporary copy that then replaces the settings file in one step.
+// Win32 profile functions: the kernel's GetPrivateProfileStringW with room that grows until the
+// value fits, and WritePrivateProfileStringW applied to a temporary copy that then replaces the
+// settings file in one step.
 #include "platform/win32/windows_api.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/profile_file.h"
 #include "core/unicode.h"
 #include "platform/platform.h"
 #include "platform/win32/save_lock.h"
@@ -23,9 +25,19 @@ using win32::SaveLock;
 using win32::ToWide;
 using win32::UniqueHandle;
 
-// A settings file is a few hundred bytes; anything beyond this is not one of
-// ours and is neither copied nor rewritten.
+// A settings file holds at most a few hundred kilobytes; anything beyond this
+// is not one of ours and is neither copied nor rewritten.
 constexpr LONGLONG kMaxFileBytes = 64 * 1024 * 1024;
+
+// The room of a first read: every value of a settings file fits that was
+// written before the whole text was kept.
+constexpr std::size_t kFirstReadUnits = 2048;
+
+// The kernel's reader keeps a value's length in 16 bits: a value of 65,536
+// units or more comes back cut to its length modulo 65,536 (empty at 65,536),
+// with no error. Any encoding needs at least one byte per unit, so only a file
+// of at least this many bytes can hold such a value.
+constexpr std::size_t kKernelValueUnits = 65536;
 
 // The temporary copy is named "<file>.tmp-" and six hex digits.
 constexpr wchar_t kTemporaryInfix[] = L".tmp-";
@@ -163,6 +175,50 @@ bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
   }
 }
 
+// GetPrivateProfileStringW with room that grows until the value fits or the
+// capacity is reached. The function cuts a value that does not fit to size - 1
+// units and then returns size - 1, which a value of exactly that length gives
+// too: such a read is tried again with twice the room. Section and key are
+// always real strings, never null: a null section or key would make the
+// function list names instead of reading a value.
+std::wstring KernelRead(const std::wstring& section, const std::wstring& key, const std::wstring& defaultValue,
+                        std::size_t capacity, const std::wstring& path) {
+  std::size_t size = std::min(capacity, kFirstReadUnits);
+  for (;;) {
+    std::vector<wchar_t> buffer(size, L'\0');
+    const DWORD length = ::GetPrivateProfileStringW(section.c_str(), key.c_str(), defaultValue.c_str(),
+                                                    buffer.data(), static_cast<DWORD>(size), path.c_str());
+    if (length + 1 < size || size == capacity) {
+      return std::wstring(buffer.data(), std::min<std::size_t>(length, size - 1));
+    }
+    size = std::min(capacity, size * 2);
+  }
+}
+
+// The value as the portable profile reader finds it in the file's bytes, when
+// it is too long for the kernel's reader; nullopt when the kernel's answer
+// holds (a small file, a short value, a file that cannot be read here).
+// The portable reader follows the same rules, except that it reads a file
+// without a byte-order mark as UTF-8 where Windows uses the ANSI code page;
+// the values this program keeps that long are hex digits, the same in both.
+std::optional<std::u16string> LongValue(const std::wstring& path, const std::u16string& section,
+                                        const std::u16string& key, const std::u16string& defaultValue,
+                                        std::size_t capacity) {
+  UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size{};
+  if (!file || !::GetFileSizeEx(file.get(), &size) || size.QuadPart < static_cast<LONGLONG>(kKernelValueUnits)) {
+    return std::nullopt;
+  }
+  const std::optional<std::string> bytes = ReadAll(file.get());
+  if (!bytes) return std::nullopt;
+  std::u16string value =
+      ReadProfileEntry(*bytes, section, key, defaultValue, std::max(capacity, kKernelValueUnits + 1));
+  if (value.size() < kKernelValueUnits) return std::nullopt;
+  value.resize(std::min(value.size(), capacity - 1));
+  return value;
+}
+
 }  // namespace
 
 std::u16string GetProfileString(const std::u16string& section, const std::u16string& key,
@@ -170,16 +226,12 @@ std::u16string GetProfileString(const std::u16string& section, const std::u16str
                                 const std::u16string& file) {
   if (capacity == 0) return {};
   // The function takes a 32-bit size; no settings value comes near that.
-  const DWORD size = static_cast<DWORD>(std::min<std::size_t>(capacity, 1u << 20));
-  std::vector<wchar_t> buffer(size, L'\0');
+  capacity = std::min<std::size_t>(capacity, 1u << 20);
   const std::wstring path = ToWide(file);
   // While a read has the file open another instance could not replace it.
   const SaveLock lock(path);
-  // Section and key are always real strings, never null: a null section or
-  // key would make the function list names instead of reading a value.
-  const DWORD length = ::GetPrivateProfileStringW(ToWide(section).c_str(), ToWide(key).c_str(),
-                                                  ToWide(defaultValue).c_str(), buffer.data(), size, path.c_str());
-  return FromWide(std::wstring_view(buffer.data(), std::min<DWORD>(length, size - 1)));
+  if (std::optional<std::u16string> value = LongValue(path, section, key, defaultValue, capacity)) return *value;
+  return FromWide(KernelRead(ToWide(section), ToWide(key), ToWide(defaultValue), capacity, path));
 }
 
 bool WriteProfileString(const std::u16string& section, const std::u16string& key, const std::u16string& value,

@@ -115,7 +115,7 @@ TEST_F(Win32MainWindowTest, StartUpRunsInOrderAndRestoresTheSettings) {
       "svc Read gen/uni_font default=Tahoma size=0 plain file=/settings/setting.ini",
       "svc CanonicalFaceName tahoma",
       "svc FaceGlyphCoverage Tahoma",
-      "svc Read gen/mlang_text default= size=2048 hex file=/settings/setting.ini",
+      "svc Read gen/mlang_text default= size=131069 hex file=/settings/setting.ini",
   };
   EXPECT_EQ(services.log, expected);
   EXPECT_EQ(Text(dialog), u"Hexcribe v1.00");
@@ -476,7 +476,7 @@ TEST_F(Win32MainWindowTest, ShutdownSavesFaceAndTextThenReleasesTheFont) {
   window.Destroy();
   const std::vector<std::string> expected = {
       "svc Write gen/uni_font=NanumGothic plain file=/settings/setting.ini",
-      "svc Write gen/mlang_text=" + std::string(259, 'x') + " hex file=/settings/setting.ini"};
+      "svc Write gen/mlang_text=" + std::string(300, 'x') + " hex file=/settings/setting.ini"};
   EXPECT_EQ(services.log, expected);
   EXPECT_EQ(::GetObjectType(font), 0u) << "display font still alive";
   EXPECT_TRUE(window.ended());

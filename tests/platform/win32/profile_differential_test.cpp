@@ -85,6 +85,8 @@ std::vector<ReadCase> ReadCases() {
       // Windows does not know the UTF-8 byte-order mark and garbles the first
       // line; the portable engine skips it, as Wine does.
       {"UTF-8 byte-order mark", "\xEF\xBB\xBF[s]\r\nk=v\r\n", u"s", u"k", u"d", 64, u"d", u"v", u"v"},
+      {"a value longer than a first read holds", "[s]\r\nk=" + std::string(5000, 'x') + "\r\n", u"s", u"k", u"d",
+       131069, std::u16string(5000, u'x'), {}, {}},
   };
 }
 
