@@ -35,8 +35,10 @@ constexpr ControlTemplate kMainControls[] = {
     {IDC_CLOSE, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 245, 249, 36, 14},
     {IDC_INPUT_LABEL, ControlClass::kStatic, u"The text you want to print on LCD in any language:", kSsLeft, 6, 66, 206,
      9, 0, "Names the input box. To print on the LCD is to show the text on its screen, not on paper."},
-    {IDC_INPUT_EDIT, ControlClass::kEdit, u"", kEsMultiline | kEsAutoVScroll | kWsBorder | kWsVScroll | kWsTabStop, 7,
-     85, 274, 88},
+    // The selection stays drawn while another window has the focus: Character Details selects
+    // the character its row stands for.
+    {IDC_INPUT_EDIT, ControlClass::kEdit, u"",
+     kEsMultiline | kEsAutoVScroll | kEsNoHideSel | kWsBorder | kWsVScroll | kWsTabStop, 7, 85, 274, 88},
     // The status line under the bottom row: what the command carries. Room for
     // three lines, so that the longest message wraps in any face rather than being cut.
     {IDC_STATUS_LINE, ControlClass::kStatic, u"", kSsLeft | kSsNoPrefix | kWsGroup, 6, 266, 275, 26},
@@ -112,7 +114,37 @@ constexpr DialogTemplate kAboutBox = {
     {},
 };
 
-constexpr const DialogTemplate* kSourceDialogs[] = {&kMainDialog, &kAboutBox};
+// Character Details: modeless beside the main dialog (shown by the program, not at creation), its
+// list of the command's characters named by the label before it; Escape and Close close it.
+constexpr ControlTemplate kDetailsControls[] = {
+    {IDC_CHARACTER_LIST_LABEL, ControlClass::kStatic, u"&Characters of the command:", kSsLeft | kWsGroup, 6, 6, 340,
+     9, 0, "Names the list of Character Details. & marks the access key."},
+    {IDC_CHARACTER_LIST, ControlClass::kListView, u"",
+     kLvsReport | kLvsSingleSel | kLvsShowSelAlways | kLvsOwnerData | kWsBorder | kWsTabStop, 6, 17, 468, 170, 0, {},
+     kCharacterColumns},
+    {IDCANCEL, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 432, 192, 42, 14},
+};
+
+constexpr DialogTemplate kDetailsDialog = {
+    IDD_CHARACTER_DETAILS,
+    true,
+    kWsPopup | kWsCaption | kWsSysMenu | kDsModalFrame | kDsSetFont,
+    0,
+    0,
+    0,
+    480,
+    212,
+    u"Character Details",
+    u"Tahoma",
+    8,
+    0,
+    false,
+    1,
+    kDetailsControls,
+    {},
+};
+
+constexpr const DialogTemplate* kSourceDialogs[] = {&kMainDialog, &kAboutBox, &kDetailsDialog};
 
 }  // namespace
 
@@ -129,7 +161,8 @@ const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id) {
   const ControlTemplate* previous = nullptr;
   for (const ControlTemplate& control : dialog.controls) {
     if (control.id == id && id != IDC_STATIC) {
-      const bool named = control.controlClass == ControlClass::kComboBox || control.controlClass == ControlClass::kEdit;
+      const bool named = control.controlClass == ControlClass::kComboBox || control.controlClass == ControlClass::kEdit ||
+                         control.controlClass == ControlClass::kListView;
       return named && previous != nullptr && previous->controlClass == ControlClass::kStatic ? previous : nullptr;
     }
     previous = &control;

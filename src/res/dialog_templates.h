@@ -1,6 +1,6 @@
-// The main dialog and the About box as data: ids, texts, styles, tab order and
-// dialog-unit geometry, as written in English. Every front end builds its windows from these
-// tables in the language the windows show (localized_dialogs.h).
+// The main dialog, the About box and the Character Details window as data: ids, texts, styles,
+// tab order and dialog-unit geometry, as written in English. Every front end builds its windows
+// from these tables in the language the windows show (localized_dialogs.h).
 #pragma once
 
 #include <cstdint>
@@ -13,7 +13,13 @@
 
 namespace hexcribe::res {
 
-enum class ControlClass { kStatic, kButton, kEdit, kComboBox };
+enum class ControlClass { kStatic, kButton, kEdit, kComboBox, kListView };
+
+// A column of a list view: its header (a string-table id) and its width in dialog units.
+struct ListColumn {
+  int textId;
+  int width;
+};
 
 // One control. Style holds the bits beyond WS_CHILD | WS_VISIBLE, which every
 // control has. For a combo box the height is that of its dropped-down list.
@@ -29,6 +35,7 @@ struct ControlTemplate {
   int iconId = 0;  // the icon an SS_ICON static shows
   // For translators: what the text's placeholders and terms mean (a comment in the template).
   std::string_view translatorNote = {};
+  std::span<const ListColumn> columns = {};  // a list view's columns, which the program adds
 };
 
 // Items a list control receives when the dialog is created, as string-table ids.
@@ -107,6 +114,44 @@ inline constexpr StringEntry kStringTable[] = {
     {IDS_PASTE_COMMAND_AS_TEXT, u"Paste Co&mmand as Text",
      "Input box's context menu: inserts the text that the Print commands or hex numbers on the clipboard "
      "stand for. & marks the access key."},
+    // What the status line adds when the command holds characters an LCD shows wrong, and the
+    // input box's entries that list them and mend the decomposed ones.
+    {IDS_STATUS_INVISIBLE, u"Invisible: %1",
+     "Status line. %1: how many of the command's characters nothing shows: format characters such as the "
+     "zero-width space, variation selectors, and control characters other than tab and line breaks."},
+    {IDS_STATUS_DECOMPOSED, u"Decomposed: %1",
+     "Status line. %1: how many characters of the command NFC (Unicode Normalization Form C) would join to the "
+     "character before them, such as a combining acute accent after e."},
+    {IDS_CHARACTER_DETAILS, u"C&haracter Details...",
+     "Input box's context menu: opens the window that lists each character of the command. & marks the access "
+     "key."},
+    {IDS_COMPOSE_CHARACTERS, u"Compose Characters (&NFC)",
+     "Input box's context menu: replaces the text with its NFC form (Unicode Normalization Form C), which "
+     "joins e and a combining accent into one character. NFC stays as it is; & marks the access key."},
+    // The Character Details list: its column headers, and what may be wrong with a character.
+    {IDS_COLUMN_NUMBER, u"No.", "Character Details, column header: the character's number in the command."},
+    {IDS_COLUMN_CHARACTER, u"Character", "Character Details, column header: the character drawn in the font."},
+    {IDS_COLUMN_CODE_POINT, u"Code Point", "Character Details, column header: the character's number as U+XXXX."},
+    {IDS_COLUMN_BYTES, u"Bytes", "Character Details, column header: the character's bytes in the command."},
+    {IDS_COLUMN_NAME, u"Name", "Character Details, column header: the character's Unicode name, in English."},
+    {IDS_COLUMN_PROBLEMS, u"Problems",
+     "Character Details, column header: what the LCD may show wrong, from the texts below, joined by the status "
+     "line's separator."},
+    {IDS_PROBLEM_INVISIBLE, u"invisible", "Character Details, Problems column: nothing shows the character."},
+    {IDS_PROBLEM_DECOMPOSED, u"decomposed (NFC: %1)",
+     "Character Details, Problems column: NFC joins the character to the one before it. %1: the joined "
+     "character as U+XXXX."},
+    {IDS_PROBLEM_ABOVE_BMP, u"outside the BMP",
+     "Character Details, Problems column: the character lies above U+FFFF, outside the Basic Multilingual "
+     "Plane, and takes two UTF-16 code units."},
+    {IDS_PROBLEM_NO_GLYPH, u"no glyph in font",
+     "Character Details, Problems column: the chosen font has no glyph (drawn shape) for the character."},
+};
+
+// The columns of the Character Details list, in the order the window fills them.
+inline constexpr ListColumn kCharacterColumns[] = {
+    {IDS_COLUMN_NUMBER, 22}, {IDS_COLUMN_CHARACTER, 44}, {IDS_COLUMN_CODE_POINT, 48},
+    {IDS_COLUMN_BYTES, 58},  {IDS_COLUMN_NAME, 144},     {IDS_COLUMN_PROBLEMS, 136},
 };
 
 // The main dialog's caption before the version is added to it.
@@ -119,7 +164,7 @@ std::span<const DialogTemplate* const> SourceDialogTemplates();
 const ControlTemplate* FindControl(const DialogTemplate& dialog, int id);
 
 // The static that names control id for screen readers: the static right
-// before it in template order, when id is a list or a text box (Windows' own
+// before it in template order, when id is a list, a list view or a text box (Windows' own
 // rule); nullptr for any other control or when no static comes right before it.
 const ControlTemplate* LabelOf(const DialogTemplate& dialog, int id);
 

@@ -106,9 +106,16 @@ const DialogTemplate& AboutBoxTemplate(const Translation* language) {
   return found != nullptr ? *found : *FindLocalizedDialog(IDD_ABOUTBOX, nullptr);
 }
 
+const DialogTemplate& CharacterDetailsTemplate(const Translation* language) {
+  const DialogTemplate* found = FindLocalizedDialog(IDD_CHARACTER_DETAILS, language);
+  return found != nullptr ? *found : *FindLocalizedDialog(IDD_CHARACTER_DETAILS, nullptr);
+}
+
 const DialogTemplate& MainDialogTemplate() { return MainDialogTemplate(UiLanguage()); }
 
 const DialogTemplate& AboutBoxTemplate() { return AboutBoxTemplate(UiLanguage()); }
+
+const DialogTemplate& CharacterDetailsTemplate() { return CharacterDetailsTemplate(UiLanguage()); }
 
 const DialogTemplate* FindDialogTemplate(int id) {
   const DialogTemplate* found = FindLocalizedDialog(id, UiLanguage());

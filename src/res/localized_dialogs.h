@@ -14,12 +14,15 @@ namespace hexcribe::res {
 // that language's dialog font and geometry.
 const DialogTemplate& MainDialogTemplate(const Translation* language);
 const DialogTemplate& AboutBoxTemplate(const Translation* language);
+const DialogTemplate& CharacterDetailsTemplate(const Translation* language);
 
 // The same in the language the windows show (UiLanguage()).
 const DialogTemplate& MainDialogTemplate();
 const DialogTemplate& AboutBoxTemplate();
+const DialogTemplate& CharacterDetailsTemplate();
 
-// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX) in the windows' language, or nullptr.
+// The template with that id (IDD_CONVERTER_DIALOG, IDD_ABOUTBOX, IDD_CHARACTER_DETAILS) in the
+// windows' language, or nullptr.
 const DialogTemplate* FindDialogTemplate(int id);
 
 // The string table: the text of string id in a language (nullptr: English), or "" when there is none.

@@ -31,6 +31,7 @@ inline constexpr std::uint32_t kSsNoPrefix = 0x0080u;
 // Edit controls.
 inline constexpr std::uint32_t kEsMultiline = 0x0004u;
 inline constexpr std::uint32_t kEsAutoVScroll = 0x0040u;
+inline constexpr std::uint32_t kEsNoHideSel = 0x0100u;  // the selection stays drawn without the focus
 inline constexpr std::uint32_t kEsReadOnly = 0x0800u;
 inline constexpr std::uint32_t kEsWantReturn = 0x1000u;
 
@@ -39,6 +40,13 @@ inline constexpr std::uint32_t kBsPushButton = 0x0000u;
 inline constexpr std::uint32_t kBsDefPushButton = 0x0001u;
 inline constexpr std::uint32_t kBsAutoCheckBox = 0x0003u;
 inline constexpr std::uint32_t kBsTypeMask = 0x000Fu;
+
+// List views: one row per item with columns, one row selected at a time and drawn so without the
+// focus, the rows asked for as they are drawn (the program keeps them).
+inline constexpr std::uint32_t kLvsReport = 0x0001u;
+inline constexpr std::uint32_t kLvsSingleSel = 0x0004u;
+inline constexpr std::uint32_t kLvsShowSelAlways = 0x0008u;
+inline constexpr std::uint32_t kLvsOwnerData = 0x1000u;
 
 // Combo boxes.
 inline constexpr std::uint32_t kCbsDropDownList = 0x0003u;

@@ -1,4 +1,4 @@
-// Dialog units to pixels, with the dialog manager's rounding: the layout of both front ends, at any DPI.
+// Dialog units to pixels with the dialog manager's rounding, and a window's place beside its owner.
 #pragma once
 
 #include <string_view>
@@ -29,6 +29,12 @@ BaseUnits BaseUnitsFromFont(int alphabetWidth, int fontHeight);
 // A rectangle in dialog units as pixels (MapDialogRect): x and width scale by
 // cx / 4, y and height by cy / 8, each rounded.
 PixelRect DialogRectToPixels(const BaseUnits& units, int x, int y, int width, int height);
+
+// Where a window of width x height pixels goes beside its owner's frame, inside the screen's work
+// area, so that it hides none of the owner where it can: right of the owner where it fits, else
+// left of it, level with the owner's top; else below it; else at the work area's right edge.
+// Moved inside the work area wherever the window is smaller than it.
+PixelRect WindowBeside(const PixelRect& owner, int width, int height, const PixelRect& workArea);
 
 // The height (negative: the character height) of a font of `points` points on
 // a device of `dpi` dots per inch, as CreateFont takes it.

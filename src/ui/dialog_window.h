@@ -25,6 +25,14 @@ enum ControlId : int {
 // An opaque display-font handle; 0 means "no font" (the control's default).
 using FontHandle = std::uintptr_t;
 
+// A text box's selection in units of its text as GetText reports it (a line break counts as CR
+// LF): [start, end); start == end is the cursor alone.
+struct TextSelection {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  bool operator==(const TextSelection&) const = default;
+};
+
 class DialogWindow {
  public:
   virtual ~DialogWindow() = default;
@@ -38,6 +46,12 @@ class DialogWindow {
   // box's length limit leaves, never inside a pair or a line break, and
   // reported by the box as a user's edit. Nothing changes when nothing fits.
   virtual void ReplaceSelection(int id, const std::u16string& text) = 0;
+  // The selection of text box `id`, and selecting units of it (scrolled into view).
+  virtual TextSelection GetSelection(int id) const = 0;
+  virtual void SetSelection(int id, TextSelection selection) = 0;
+  // Replaces the whole text of text box `id` (line breaks as CR LF) as one edit the user can undo,
+  // reported by the box as a user's edit; the cursor then stands at unit `cursor` of the new text.
+  virtual void ReplaceText(int id, const std::u16string& text, std::size_t cursor) = 0;
   virtual void SetTitle(const std::u16string& title) = 0;
 
   // Drop-down lists.
@@ -82,6 +96,17 @@ class DialogWindow {
   // Ends the dialog's modal loop with result (IDOK, IDCANCEL); the window is
   // then destroyed, which saves the settings.
   virtual void EndDialog(int result) { (void)result; }
+
+  // ---- The Character Details window, modeless beside the dialog
+
+  // Opens it, or brings it to the front when it is open. False when the front end has none.
+  virtual bool ShowCharacterDetails() { return false; }
+  // Its rows changed: the open window shows rowCount rows anew (their cells come from
+  // MainDialog::characterDetails()), the Character column drawn in `face` ("" the default face).
+  virtual void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) {
+    (void)rowCount;
+    (void)face;
+  }
 };
 
 }  // namespace hexcribe::ui

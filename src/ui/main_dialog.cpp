@@ -1,13 +1,18 @@
 // The main dialog's portable behaviour: event table, regeneration, clipboard, start-up and shutdown.
 #include "ui/main_dialog.h"
 
+#include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "core/command_builder.h"
+#include "core/normalization.h"
+#include "core/text_checks.h"
 #include "res/dialog_templates.h"
 #include "res/localized_dialogs.h"
 #include "res/resource.h"
 #include "ui/command_paste.h"
+#include "ui/input_limit.h"
 #include "ui/status_line.h"
 
 namespace hexcribe::ui {
@@ -124,8 +129,14 @@ void MainDialog::Regenerate() {
   const Separator separator = SeparatorAtListIndex(window_.GetCurSel(kSeparationList));
   const bool wholeCommand = window_.GetCheck(kWholeCommand) != 0;
   window_.SetText(kResultBox, Widen(BuildCommand(command, separator, wholeCommand)));
-  const CommandSummary summary = SummarizeCommand(text, kCommandUnits, faceGlyphs_ ? &*faceGlyphs_ : nullptr);
+  const CodePointSet* glyphs = faceGlyphs_ ? &*faceGlyphs_ : nullptr;
+  TextCheck check = CheckText(text, kCommandUnits, glyphs);
+  const CommandSummary summary = SummarizeCommand(text, kCommandUnits, check, glyphs != nullptr);
   window_.SetText(kStatusLine, StatusLineText(summary, kCommandUnits));
+  if (detailsOpen_) {
+    details_.Update(command, std::move(check.characters), separator);
+    window_.CharacterRowsChanged(details_.RowCount(), font_.handle() != 0 ? glyphsFace_ : std::u16string());
+  }
 }
 
 void MainDialog::CopyResultToClipboard() {
@@ -146,6 +157,36 @@ void MainDialog::PasteCommandAsText() {
   if (const std::optional<std::u16string> text = TextOfPastedCommands(*clipboard)) {
     window_.ReplaceSelection(kInputBox, *text);
   }
+}
+
+void MainDialog::ShowCharacterDetails() {
+  if (destroyed_ || !window_.ShowCharacterDetails()) return;
+  detailsOpen_ = true;
+  Regenerate();
+}
+
+void MainDialog::OnCharacterDetailsClosed() { detailsOpen_ = false; }
+
+void MainDialog::OnCharacterRowChosen(std::size_t row) {
+  const UnitSpan units = details_.UnitsOf(row);
+  if (units.length > 0) window_.SetSelection(kInputBox, {units.start, units.start + units.length});
+}
+
+bool MainDialog::CanComposeCharacters() const {
+  const std::u16string text = window_.GetText(kInputBox, 0);
+  return !IsNfc(text) && BoxUnits(ToNfc(text)) <= kInputLimit;
+}
+
+void MainDialog::ComposeCharacters() {
+  const std::u16string text = window_.GetText(kInputBox, 0);
+  const std::u16string composed = ToNfc(text);
+  // NFC may lengthen a text (a few characters decompose for good): one that no longer fits stays.
+  if (composed == text || BoxUnits(composed) > kInputLimit) return;
+  // The NFC form of the text before the cursor ends where its character is now.
+  const std::size_t end = std::min(window_.GetSelection(kInputBox).end, text.size());
+  const std::size_t cursor = std::min(ToNfc(std::u16string_view(text).substr(0, end)).size(), composed.size());
+  // The box reports the replacement as an edit, which regenerates.
+  window_.ReplaceText(kInputBox, composed, cursor);
 }
 
 void MainDialog::ApplyFontAndRegenerate() {

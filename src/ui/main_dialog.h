@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/character_map.h"
+#include "ui/character_details.h"
 #include "ui/display_font.h"
 #include "ui/dialog_services.h"
 #include "ui/dialog_window.h"
@@ -84,6 +85,22 @@ class MainDialog {
   bool CanPasteCommandAsText();
   void PasteCommandAsText();
 
+  // "Character Details..." of the input box's context menu: opens the window that lists the
+  // command's characters (or brings it to the front); it follows every change while open.
+  void ShowCharacterDetails();
+  // The front end's Character Details window has closed.
+  void OnCharacterDetailsClosed();
+  // The user chose a row of Character Details: its character is selected in the input box.
+  void OnCharacterRowChosen(std::size_t row);
+  // The rows the open Character Details window shows.
+  const CharacterDetails& characterDetails() const { return details_; }
+
+  // "Compose Characters (NFC)" of the input box's context menu: whether the input box's text is
+  // not in NFC (and its NFC form fits the box), and replacing the text with that form as one edit
+  // the user can undo, the cursor at the same character.
+  bool CanComposeCharacters() const;
+  void ComposeCharacters();
+
  private:
   friend struct MainDialogEvents;
   void ApplyFontAndRegenerate();
@@ -99,6 +116,8 @@ class MainDialog {
   std::u16string glyphsFace_;
   std::optional<CodePointSet> faceGlyphs_;
   bool glyphsKnown_ = false;
+  CharacterDetails details_;
+  bool detailsOpen_ = false;
   bool destroyed_ = false;
 };
 

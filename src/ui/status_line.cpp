@@ -13,34 +13,12 @@
 namespace hexcribe::ui {
 namespace {
 
-// Characters that no face draws a glyph for, so their absence from a face's
-// map means nothing: controls (line breaks, tabs) and invisible formatting.
-bool NeedsNoGlyph(char32_t cp) {
-  return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F) ||  // C0 and C1 controls, DEL
-         (cp >= 0x200B && cp <= 0x200F) ||             // zero-width spaces and joiners, direction marks
-         (cp >= 0x2028 && cp <= 0x202E) ||             // line and paragraph separators, embeddings
-         (cp >= 0x2060 && cp <= 0x206F) ||             // word joiner, invisible operators, isolates
-         (cp >= 0xFE00 && cp <= 0xFE0F) ||             // variation selectors
-         cp == 0xFEFF ||                               // zero-width no-break space
-         (cp >= 0xE0000 && cp <= 0xE0FFF);             // tags, variation selectors supplement
-}
-
-// The character starting at `i`: its code point and its length in units (a
-// lone surrogate is a character of its own, as the command carries it).
-struct Character {
-  char32_t codePoint;
-  std::size_t units;
-};
-Character CharacterAt(std::u16string_view text, std::size_t i) {
-  if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-    return {CombineSurrogates(text[i], text[i + 1]), 2};
-  }
-  return {text[i], 1};
-}
-
+// Characters (code points) in the text; a lone surrogate is a character of its own.
 std::size_t CountCharacters(std::u16string_view text) {
   std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); i += CharacterAt(text, i).units) ++count;
+  for (std::size_t i = 0; i < text.size(); ++i, ++count) {
+    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) ++i;
+  }
   return count;
 }
 
@@ -68,26 +46,16 @@ std::u16string Format(int id, std::initializer_list<std::size_t> numbers) {
 
 }  // namespace
 
-CommandSummary SummarizeCommand(std::u16string_view text, std::size_t commandUnits, const CodePointSet* faceGlyphs) {
+CommandSummary SummarizeCommand(std::u16string_view text, std::size_t commandUnits, const TextCheck& check,
+                                bool faceKnown) {
   CommandSummary summary;
-  const std::size_t units = std::min(text.size(), commandUnits);
-  summary.bytes = 2 * units;
-  std::size_t withoutGlyph = 0;
-  for (std::size_t i = 0; i < units;) {
-    const Character c = CharacterAt(text, i);
-    if (i + c.units > units) {
-      summary.pairCut = true;  // its low half lies past the command's last unit
-      break;
-    }
-    i += c.units;
-    ++summary.characters;
-    if (c.codePoint > 0xFFFF) ++summary.aboveBmp;
-    if (faceGlyphs != nullptr && !IsSurrogate(c.codePoint) && !NeedsNoGlyph(c.codePoint) &&
-        !faceGlyphs->Contains(c.codePoint)) {
-      ++withoutGlyph;
-    }
-  }
-  if (faceGlyphs != nullptr) summary.withoutGlyph = withoutGlyph;
+  summary.bytes = 2 * std::min(text.size(), commandUnits);
+  summary.characters = check.characters.size();
+  summary.aboveBmp = check.counts.outsideBmp;
+  if (faceKnown) summary.withoutGlyph = check.counts.withoutGlyph;
+  summary.invisible = check.counts.invisible;
+  summary.decomposed = check.counts.decomposed;
+  summary.pairCut = check.pairCut;  // its low half lies past the command's last unit
   summary.cut = text.size() > commandUnits;
   if (summary.cut) summary.textCharacters = CountCharacters(text);
   return summary;
@@ -103,6 +71,8 @@ std::u16string StatusLineText(const CommandSummary& summary, std::size_t command
   add(Format(IDS_STATUS_BYTES, {summary.bytes}));
   if (summary.aboveBmp > 0) add(Format(IDS_STATUS_ABOVE_BMP, {summary.aboveBmp}));
   if (summary.withoutGlyph.value_or(0) > 0) add(Format(IDS_STATUS_NO_GLYPH, {*summary.withoutGlyph}));
+  if (summary.invisible > 0) add(Format(IDS_STATUS_INVISIBLE, {summary.invisible}));
+  if (summary.decomposed > 0) add(Format(IDS_STATUS_DECOMPOSED, {summary.decomposed}));
   if (summary.cut) {
     // The character named is the one the cut falls in, or the last one the command holds.
     add(summary.pairCut ? Format(IDS_STATUS_CUT_PAIR, {commandUnits, summary.characters + 1, summary.textCharacters})

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/character_map.h"
+#include "core/text_checks.h"
 
 namespace hexcribe::ui {
 
@@ -19,6 +19,10 @@ struct CommandSummary {
   // face's glyphs are unknown. Control and invisible formatting characters,
   // which no face draws, do not count.
   std::optional<std::size_t> withoutGlyph;
+  // Of those characters, the invisible ones (formatting, variation selectors, controls other than
+  // tab and line breaks), and the places where NFC would join a character to the one before it.
+  std::size_t invisible = 0;
+  std::size_t decomposed = 0;
   // The text goes on past the command: how many characters it has in all, and
   // whether the command ends with the first half of a character's pair.
   bool cut = false;
@@ -26,12 +30,15 @@ struct CommandSummary {
   bool pairCut = false;
 };
 
-// faceGlyphs: the code points the chosen face has glyphs for, or nullptr when unknown.
-CommandSummary SummarizeCommand(std::u16string_view text, std::size_t commandUnits, const CodePointSet* faceGlyphs);
+// check: CheckText of the first commandUnits units of text; faceKnown: whether it was given the
+// face's glyphs.
+CommandSummary SummarizeCommand(std::u16string_view text, std::size_t commandUnits, const TextCheck& check,
+                                bool faceKnown);
 
 // The summary in the status line's words: the characters and bytes, then only
-// what applies (characters above U+FFFF, characters without a glyph, where the
-// command cuts the text). Plain text from the string table's formats.
+// what applies (characters above U+FFFF, characters without a glyph, invisible
+// characters, decomposed places, where the command cuts the text). Plain text
+// from the string table's formats.
 std::u16string StatusLineText(const CommandSummary& summary, std::size_t commandUnits);
 
 }  // namespace hexcribe::ui

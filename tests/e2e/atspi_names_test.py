@@ -10,12 +10,16 @@ ENGLISH = {
                  ("text", "The text you want to print on LCD in any language:")],
     "about": ["About Hexcribe", r"Hexcribe Version \d+\.\d+", "Text to LCD print commands", "OK"],
     "status": ("label", "Characters: 0; Bytes: 0"),  # the status line, last in the window, read as its text
+    # Character Details from the input box's menu: its title, its list named by its label, the column headers.
+    "details": ["Character Details", "tree", "Characters of the command:",
+                ["No.", "Character", "Code Point", "Bytes", "Name", "Problems"]],
 }
 KOREAN = {
     "controls": [("combo box", "글꼴"), ("text", "변환 결과"), ("check box", "전체 명령"), ("combo box", "구분 기호"),
                  ("push button", "클립보드에 복사"), ("push button", "닫기"), ("text", "LCD에 표시할 텍스트(모든 언어 가능):")],
     "about": ["Hexcribe 정보", r"Hexcribe 버전 \d+\.\d+", "텍스트를 LCD Print 명령으로 변환", "확인"],
     "status": ("label", "문자 수: 0 · 바이트 수: 0"),
+    "details": ["문자 세부 정보", "tree", "명령의 문자:", ["번호", "문자", "코드 포인트", "바이트", "이름", "문제"]],
 }
 # (row, locale variables, what the window shows): one row per language and per way of choosing it.
 ROWS = [("English", {"LANG": "en_US.UTF-8"}, ENGLISH),
@@ -73,6 +77,14 @@ def check_row(program, row, env, texts):
             got["about"] = [texts["about"][0]] + [p if re.fullmatch(p, line) else line
                                                   for p, line in zip(texts["about"][1:3], lines)] + lines[2:]
             got["about"] += [name for role, name, _ in focusable(about) if role == "push button"]
+            # The About box closes, the input box (last in the tab order) opens its menu: Character Details.
+            for keys in (["Escape"], ["shift+Tab"], ["shift+F10"], ["h"]):
+                subprocess.run(["xdotool", "key", *keys], check=True)
+                time.sleep(0.5)
+            details = window(re.escape(texts["details"][0]))
+            rows = next(c for c in details if c.getState().contains(pyatspi.STATE_FOCUSABLE))
+            got["details"] = [details.name, rows.getRoleName(), rows.name,
+                              [c.name for c in rows if c.getRoleName() == "table column header"]]
         except TimeoutError as error:
             got["timeout"] = str(error)
         finally:
@@ -80,7 +92,7 @@ def check_row(program, row, env, texts):
             app.wait(20)
     want = {"controls": [(role, "<item>" if role == "combo box" else text, [text] if role in ("combo box", "text")
                           else []) for role, text in texts["controls"]], "about": texts["about"],
-            "status": texts["status"]}
+            "status": texts["status"], "details": texts["details"]}
     return [f"{row}: {key}\n  want {want.get(key)}\n  got  {got.get(key)}" for key in want.keys() | got.keys()
             if want.get(key) != got.get(key)]
 

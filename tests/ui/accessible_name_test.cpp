@@ -14,6 +14,7 @@ TEST(AccessibleName, ReadsLikeTheLabelWithoutMnemonicsOrLineBreaks) {
       {u"Result of Command", u"Result of Command"}, {u"&Font", u"Font"},
       {u"Copy && Paste", u"Copy & Paste"},         {u"\uAE00\uAF34(&F)", u"\uAE00\uAF34"},
       {u"one\r\ntwo\r three ", u"one two three"}, {u"end &", u"end"},
+      {u"\uBB38\uC790(&C):", u"\uBB38\uC790:"},
   };
   for (const auto& [label, name] : names) EXPECT_EQ(AccessibleName(label), name);
 }

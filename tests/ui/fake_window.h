@@ -46,6 +46,28 @@ class FakeWindow : public ui::DialogWindow {
     std::u16string& box = texts_[id];
     box += ui::HeadThatFits(text, ui::kInputLimit - std::min(ui::BoxUnits(box), ui::kInputLimit));
   }
+  // Without a selection of its own the cursor stands at the end of the text.
+  ui::TextSelection GetSelection(int id) const override {
+    auto it = selections_.find(id);
+    return it != selections_.end() ? it->second : ui::TextSelection{RawText(id).size(), RawText(id).size()};
+  }
+  void SetSelection(int id, ui::TextSelection selection) override {
+    log_.push_back("SetSelection " + std::to_string(id) + " " + std::to_string(selection.start) + "-" +
+                   std::to_string(selection.end));
+    selections_[id] = selection;
+  }
+  void ReplaceText(int id, const std::u16string& text, std::size_t cursor) override {
+    log_.push_back("ReplaceText " + std::to_string(id) + " " + Show(text) + " cursor " + std::to_string(cursor));
+    texts_[id] = text;
+    selections_[id] = {cursor, cursor};
+  }
+  bool ShowCharacterDetails() override {
+    log_.push_back("ShowCharacterDetails");
+    return true;
+  }
+  void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) override {
+    log_.push_back("CharacterRows " + std::to_string(rowCount) + " " + Show(face));
+  }
   void SetTitle(const std::u16string& title) override {
     log_.push_back("SetTitle " + Show(title));
     title_ = title;
@@ -127,7 +149,10 @@ class FakeWindow : public ui::DialogWindow {
     auto it = texts_.find(id);
     return it == texts_.end() ? std::u16string() : it->second;
   }
-  void Type(int id, const std::u16string& text) { texts_[id] = text; }
+  void Type(int id, const std::u16string& text) {
+    texts_[id] = text;
+    selections_.erase(id);
+  }
   void SetItems(int id, std::vector<std::u16string> items) { lists_[id] = std::move(items); }
   const std::vector<std::u16string>& ItemsOf(int id) const { return Items(id); }
   void Select(int id, int index) { selection_[id] = index; }
@@ -157,6 +182,7 @@ class FakeWindow : public ui::DialogWindow {
   std::map<int, std::u16string> texts_;
   std::map<int, std::vector<std::u16string>> lists_;
   std::map<int, int> selection_;
+  std::map<int, ui::TextSelection> selections_;
   std::map<int, int> checks_;
   std::map<int, ui::FontHandle> controlFonts_;
   std::map<ui::FontHandle, std::u16string> fontFaces_;

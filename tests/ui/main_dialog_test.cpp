@@ -258,7 +258,7 @@ TEST_F(MainDialogTest, RegenerationReadsAtMost1023Units) {
 
 TEST_F(MainDialogTest, StatusLineSaysWhatTheCommandCarriesAfterEveryChange) {
   services.faces = {u"DejaVu Sans", u"NanumGothic", u"Unmapped"};
-  services.glyphs[u"DejaVu Sans"] = CodePointSet({{0x20, 0x7E}, {0x1F600, 0x1F600}});
+  services.glyphs[u"DejaVu Sans"] = CodePointSet({{0x20, 0x7E}, {0x300, 0x36F}, {0x1F600, 0x1F600}});
   services.glyphs[u"NanumGothic"] = CodePointSet({{0x20, 0x7E}, {0xAC00, 0xD7A3}});
   std::vector<test::StatusLineCase> cases = test::StatusLineCases();
   cases.push_back({"face without a known map", u"Unmapped", u"\uD55C", u"Characters: 1; Bytes: 2"});
@@ -316,6 +316,50 @@ TEST_F(MainDialogTest, PasteCommandAsTextInsertsWhatTheClipboardsCommandsCarry) 
   EXPECT_FALSE(dialog.CanPasteCommandAsText());
   services.clipboardText = u"\uFF14\uFF11 00";
   EXPECT_FALSE(dialog.CanPasteCommandAsText());
+}
+
+TEST_F(MainDialogTest, CharacterDetailsFollowTheTextWhileOpenAndAChosenRowSelectsItsCharacter) {
+  services.faces = {u"DejaVu Sans"};
+  services.glyphs[u"DejaVu Sans"] = CodePointSet({{0x20, 0x7E}, {0x300, 0x36F}, {0x1F600, 0x1F600}});
+  Start();
+  dialog.ShowCharacterDetails();
+  for (const test::CharacterDetailsCase& c : test::CharacterDetailsCases()) {
+    window.Select(kFontList, 0);
+    dialog.OnCommand(kFontList, kSelectionChange);
+    window.Select(kSeparationList, c.separation);
+    window.Type(kInputBox, c.input);
+    dialog.OnCommand(kInputBox, kEditChange);
+    const CharacterDetails& details = dialog.characterDetails();
+    ASSERT_EQ(details.RowCount(), c.firstRow + c.rows.size()) << c.name;
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+      const auto cell = [&](int column) { return details.Cell(c.firstRow + i, column); };
+      EXPECT_EQ(test::Show(test::JoinedRow(cell)), test::Show(c.rows[i])) << c.name;
+    }
+    dialog.OnCharacterRowChosen(c.chosen);
+    EXPECT_EQ(window.GetSelection(kInputBox), c.selected) << c.name;
+  }
+  EXPECT_EQ(Only(log, {"CharacterRows"}).back(), "CharacterRows 1022 DejaVu Sans");
+  // Closed, the window is left alone.
+  dialog.OnCharacterDetailsClosed();
+  log.clear();
+  dialog.OnCommand(kInputBox, kEditChange);
+  EXPECT_TRUE(Only(log, {"CharacterRows"}).empty());
+}
+
+TEST_F(MainDialogTest, ComposeCharactersGivesTheNfcFormWithTheCursorAtItsCharacter) {
+  std::vector<test::ComposeCase> cases = test::ComposeCases();
+  // NFC lengthens this text (U+0958 decomposes for good) past the box's limit: it stays as it is.
+  const std::u16string full = u"\u0958" + std::u16string(kInputLimit - 1, u'a');
+  cases.push_back({"too long once composed", full, 0, false, full, 0});
+  Start();
+  for (const test::ComposeCase& c : cases) {
+    window.Type(kInputBox, c.input);
+    window.SetSelection(kInputBox, {c.cursor, c.cursor});
+    EXPECT_EQ(dialog.CanComposeCharacters(), c.enabled) << c.name;
+    dialog.ComposeCharacters();
+    EXPECT_EQ(test::Show(window.RawText(kInputBox)), test::Show(c.composed)) << c.name;
+    EXPECT_EQ(window.GetSelection(kInputBox), ui::TextSelection(c.composedCursor, c.composedCursor)) << c.name;
+  }
 }
 
 TEST_F(MainDialogTest, AnOverLongSavedTextGivesTheBoxWhatFits) {

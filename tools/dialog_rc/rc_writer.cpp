@@ -17,13 +17,15 @@ using namespace hexcribe::res;  // the tables this tool writes out
 
 namespace {
 
-// Predefined control classes by ordinal, as dialog templates store them.
-std::string_view ClassOrdinal(ControlClass controlClass) {
+// The control's window class as the script names it: predefined classes by ordinal, as dialog
+// templates store them; the common controls' list view by its registered name.
+std::string_view ClassField(ControlClass controlClass) {
   switch (controlClass) {
     case ControlClass::kButton: return "0x0080";
     case ControlClass::kEdit: return "0x0081";
     case ControlClass::kStatic: return "0x0082";
     case ControlClass::kComboBox: return "0x0085";
+    case ControlClass::kListView: return "\"SysListView32\"";
   }
   return "0x0082";
 }
@@ -70,7 +72,7 @@ void WriteDialog(std::string& out, const DialogTemplate& dialog) {
     // An icon static names its icon by ordinal in place of a text.
     const std::string text = control.iconId != 0 ? std::to_string(control.iconId) : Quoted(control.text);
     out += "    CONTROL " + text + ", " + std::to_string(control.id) + ", " +
-           std::string(ClassOrdinal(control.controlClass)) + ", " + Hex(control.style) + ", " +
+           std::string(ClassField(control.controlClass)) + ", " + Hex(control.style) + ", " +
            std::to_string(control.x) + ", " + std::to_string(control.y) + ", " + std::to_string(control.width) +
            ", " + std::to_string(control.height) + "\n";
   }
@@ -113,7 +115,8 @@ std::string LanguageStatement(std::uint16_t languageId) {
 // One language's dialogs, initial list items and string table, the marker string included.
 bool WriteLanguage(std::string& out, const Translation* language, std::uint16_t languageId) {
   out += LanguageStatement(languageId);
-  const DialogTemplate* dialogs[] = {&MainDialogTemplate(language), &AboutBoxTemplate(language)};
+  const DialogTemplate* dialogs[] = {&MainDialogTemplate(language), &AboutBoxTemplate(language),
+                                     &CharacterDetailsTemplate(language)};
   for (const DialogTemplate* dialog : dialogs) WriteDialog(out, *dialog);
   for (const DialogTemplate* dialog : dialogs) {
     if (!WriteInitialItems(out, *dialog, language)) return false;

@@ -15,13 +15,20 @@ using namespace hexcribe::res;  // the tables this tool writes out
 
 namespace {
 
-std::string_view DialogName(int id) { return id == IDD_ABOUTBOX ? "About box" : "main window"; }
+std::string_view DialogName(int id) {
+  switch (id) {
+    case IDD_ABOUTBOX: return "About box";
+    case IDD_CHARACTER_DETAILS: return "Character Details window";
+    default: return "main window";
+  }
+}
 
 std::string_view ControlKind(const ControlTemplate& control) {
   switch (control.controlClass) {
     case ControlClass::kStatic: return "label";
     case ControlClass::kEdit: return "text box";
     case ControlClass::kComboBox: return "list";
+    case ControlClass::kListView: return "list of rows";
     case ControlClass::kButton:
       return (control.style & kBsTypeMask) == kBsAutoCheckBox ? "check box" : "button";
   }

@@ -13,6 +13,7 @@
 
 #include "fonts/prefix_search.h"
 #include "app/qt/about_box.h"
+#include "app/qt/character_details_window.h"
 #include "app/qt/key_filter.h"
 #include "app/qt/limited_text_edit.h"
 #include "res/dialog_templates.h"
@@ -35,6 +36,23 @@ std::u16string EditText(const QPlainTextEdit& edit) {
     }
   }
   return text;
+}
+
+// A line break is one position in the box's document and two units (CR LF) in its text: the
+// position of a unit of the text, and the units before a position.
+qsizetype PositionOfUnit(const QString& raw, std::size_t unit) {
+  std::size_t units = 0;
+  qsizetype position = 0;
+  for (; position < raw.size() && units < unit; ++position) {
+    units += raw[position] == QChar::ParagraphSeparator ? 2 : 1;
+  }
+  return position;
+}
+
+std::size_t UnitsBefore(const QString& raw, qsizetype position) {
+  std::size_t units = 0;
+  for (qsizetype i = 0; i < std::min(position, raw.size()); ++i) units += raw[i] == QChar::ParagraphSeparator ? 2 : 1;
+  return units;
 }
 
 }  // namespace
@@ -60,6 +78,7 @@ MainWindow::MainWindow()
 
 MainWindow::~MainWindow() {
   if (keyFilter_) qApp->removeEventFilter(keyFilter_.get());
+  details_.reset();  // before the widgets it stands beside
 }
 
 QWidget* MainWindow::Control(int id) const {
@@ -103,6 +122,7 @@ void MainWindow::Start() {
 int MainWindow::Run() {
   Start();
   const int result = exec();
+  if (details_) details_->hide();
   dialog_->OnDestroy();
   return result;
 }
@@ -156,6 +176,39 @@ void MainWindow::ReplaceSelection(int id, const std::u16string& text) {
   QString lines = ToQString(text);
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   edit->InsertWithinLimit(lines);
+}
+
+ui::TextSelection MainWindow::GetSelection(int id) const {
+  const QPlainTextEdit* edit = Edit(id);
+  if (edit == nullptr) return {};
+  const QString raw = edit->document()->toRawText();
+  const QTextCursor cursor = edit->textCursor();
+  return {UnitsBefore(raw, cursor.selectionStart()), UnitsBefore(raw, cursor.selectionEnd())};
+}
+
+void MainWindow::SetSelection(int id, ui::TextSelection selection) {
+  QPlainTextEdit* edit = Edit(id);
+  if (edit == nullptr) return;
+  const QString raw = edit->document()->toRawText();
+  QTextCursor cursor = edit->textCursor();
+  cursor.setPosition(static_cast<int>(PositionOfUnit(raw, selection.start)));
+  cursor.setPosition(static_cast<int>(PositionOfUnit(raw, selection.end)), QTextCursor::KeepAnchor);
+  edit->setTextCursor(cursor);
+  edit->ensureCursorVisible();
+}
+
+void MainWindow::ReplaceText(int id, const std::u16string& text, std::size_t cursor) {
+  QPlainTextEdit* edit = Edit(id);
+  if (edit == nullptr || edit->isReadOnly()) return;
+  QString lines = ToQString(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  // One edit block: one step of Undo takes the whole replacement back.
+  QTextCursor all(edit->document());
+  all.beginEditBlock();
+  all.select(QTextCursor::Document);
+  all.insertText(lines);
+  all.endEditBlock();
+  SetSelection(id, {cursor, cursor});
 }
 
 void MainWindow::SetTitle(const std::u16string& title) { setWindowTitle(ToQString(title)); }
@@ -257,6 +310,22 @@ void MainWindow::ShowAboutBox() { qt::ShowAboutBox(this); }
 
 void MainWindow::EndDialog(int result) { done(result); }
 
+bool MainWindow::ShowCharacterDetails() {
+  if (dialog_ == nullptr) return false;
+  if (!details_) {
+    details_ = std::make_unique<CharacterDetailsWindow>(*this, *dialog_, [this] {
+      activateWindow();
+      Edit(ui::kInputBox)->setFocus(Qt::OtherFocusReason);
+    });
+  }
+  details_->ShowBesideOwner();
+  return true;
+}
+
+void MainWindow::CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) {
+  if (details_) details_->ShowRows(rowCount, face);
+}
+
 void MainWindow::AddAboutEntry(QMenu& menu) {
   if (aboutText_.isEmpty()) return;
   QAction* about = menu.addAction(aboutText_);
@@ -295,29 +364,38 @@ void MainWindow::ShowKeyboardContextMenu(QWidget* widget) {
   menu->popup(widget->mapToGlobal(QPoint(area.left() + area.width() / 2, area.top() + area.height() / 2)));
 }
 
-void MainWindow::AddPasteCommandEntry(QMenu& menu, const QPlainTextEdit& edit) {
+void MainWindow::AddInputBoxEntries(QMenu& menu, const QPlainTextEdit& edit) {
   if (dialog_ == nullptr) return;
-  auto* pasteCommand = new QAction(ToQString(res::LoadResourceString(IDS_PASTE_COMMAND_AS_TEXT)), &menu);
-  pasteCommand->setObjectName(QStringLiteral("paste-command-as-text"));
-  pasteCommand->setEnabled(!edit.isReadOnly() && dialog_->CanPasteCommandAsText());
-  connect(pasteCommand, &QAction::triggered, this, [this] {
-    if (dialog_) dialog_->PasteCommandAsText();
-  });
+  const auto entry = [this, &menu](int textId, const char* name, bool enabled, void (ui::MainDialog::*action)()) {
+    auto* item = new QAction(ToQString(res::LoadResourceString(textId)), &menu);
+    item->setObjectName(QString::fromLatin1(name));
+    item->setEnabled(enabled);
+    connect(item, &QAction::triggered, this, [this, action] {
+      if (dialog_) (dialog_->*action)();
+    });
+    return item;
+  };
+  const bool editable = !edit.isReadOnly();
+  QAction* const entries[] = {
+      entry(IDS_PASTE_COMMAND_AS_TEXT, "paste-command-as-text", editable && dialog_->CanPasteCommandAsText(),
+            &ui::MainDialog::PasteCommandAsText),
+      entry(IDS_CHARACTER_DETAILS, "character-details", true, &ui::MainDialog::ShowCharacterDetails),
+      entry(IDS_COMPOSE_CHARACTERS, "compose-characters", editable && dialog_->CanComposeCharacters(),
+            &ui::MainDialog::ComposeCharacters),
+  };
   // Right after Paste (Qt names its standard entries), or last should the style have none.
+  QAction* before = nullptr;
   const QList<QAction*> actions = menu.actions();
   for (qsizetype i = 0; i + 1 < actions.size(); ++i) {
-    if (actions[i]->objectName() == QStringLiteral("edit-paste")) {
-      menu.insertAction(actions[i + 1], pasteCommand);
-      return;
-    }
+    if (actions[i]->objectName() == QStringLiteral("edit-paste")) before = actions[i + 1];
   }
-  menu.addAction(pasteCommand);
+  for (QAction* item : entries) menu.insertAction(before, item);
 }
 
 void MainWindow::ShowEditMenu(QPlainTextEdit* edit, const QPoint& position) {
   QMenu* menu = edit->createStandardContextMenu(position);
   menu->setAttribute(Qt::WA_DeleteOnClose);
-  if (edit == Edit(ui::kInputBox)) AddPasteCommandEntry(*menu, *edit);
+  if (edit == Edit(ui::kInputBox)) AddInputBoxEntries(*menu, *edit);
   if (!aboutText_.isEmpty()) {
     menu->addSeparator();
     AddAboutEntry(*menu);

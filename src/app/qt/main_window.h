@@ -19,6 +19,7 @@ class QMenu;
 
 namespace hexcribe::app::qt {
 
+class CharacterDetailsWindow;
 class KeyFilter;
 
 class MainWindow final : public QDialog, public ui::DialogWindow {
@@ -46,6 +47,9 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   std::u16string GetText(int id, std::size_t capacity) const override;
   void SetText(int id, const std::u16string& text) override;
   void ReplaceSelection(int id, const std::u16string& text) override;
+  ui::TextSelection GetSelection(int id) const override;
+  void SetSelection(int id, ui::TextSelection selection) override;
+  void ReplaceText(int id, const std::u16string& text, std::size_t cursor) override;
   void SetTitle(const std::u16string& title) override;
   int GetItemCount(int id) const override;
   void DeleteItem(int id, int index) override;
@@ -62,6 +66,11 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   void SetIcon(int iconId, bool big) override;
   void ShowAboutBox() override;
   void EndDialog(int result) override;
+  bool ShowCharacterDetails() override;
+  void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) override;
+
+  // The Character Details window, once it has been opened.
+  CharacterDetailsWindow* characterDetails() const { return details_.get(); }
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -76,9 +85,10 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   void ShowKeyboardContextMenu(QWidget* widget);
   // Appends the About entry, which the window's menu stands in for, when it was added.
   void AddAboutEntry(QMenu& menu);
-  // Puts "Paste Command as Text" after the menu's Paste entry, enabled when the
-  // clipboard holds commands to turn back into text.
-  void AddPasteCommandEntry(QMenu& menu, const QPlainTextEdit& edit);
+  // Puts the input box's own entries after the menu's Paste entry: "Paste Command as Text",
+  // enabled when the clipboard holds commands to turn back into text; "Character Details...";
+  // "Compose Characters (NFC)", enabled when the text is not in NFC.
+  void AddInputBoxEntries(QMenu& menu, const QPlainTextEdit& edit);
 
   BuiltDialog built_;
   ui::MainDialog* dialog_ = nullptr;
@@ -87,6 +97,7 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   std::map<int, ui::FontHandle> controlFonts_;  // which control shows which display font
   int aboutCommand_ = 0;
   QString aboutText_;
+  std::unique_ptr<CharacterDetailsWindow> details_;
 };
 
 }  // namespace hexcribe::app::qt

@@ -5,7 +5,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QHeaderView>
 #include <QPushButton>
+#include <QStandardItemModel>
+#include <QTreeView>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -70,6 +73,29 @@ QWidget* MakeCombo(QWidget& parent, const res::ControlTemplate&) {
   return combo;
 }
 
+// A list view in report form: rows of columns, one row selected at a time. Until the program
+// gives it its rows, a model of the headers alone stands in, so the columns show from the start.
+QWidget* MakeListView(QWidget& parent, const res::ControlTemplate& control) {
+  auto* view = new QTreeView(&parent);
+  view->setRootIsDecorated(false);
+  view->setItemsExpandable(false);
+  view->setUniformRowHeights(true);  // rows laid out without measuring each one
+  view->setAllColumnsShowFocus(true);
+  view->setSelectionMode(QAbstractItemView::SingleSelection);
+  view->setSelectionBehavior(QAbstractItemView::SelectRows);
+  view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  view->header()->setStretchLastSection(false);
+  view->header()->setSectionsMovable(false);
+  auto* headers = new QStandardItemModel(0, static_cast<int>(control.columns.size()), view);
+  for (std::size_t i = 0; i < control.columns.size(); ++i) {
+    headers->setHeaderData(static_cast<int>(i), Qt::Horizontal,
+                           ToQString(res::LoadResourceString(control.columns[i].textId)));
+  }
+  view->setModel(headers);
+  if (!(control.style & res::kWsBorder)) view->setFrameShape(QFrame::NoFrame);
+  return view;
+}
+
 // The static right before a list or text box labels it, as on Windows. The
 // buddy gives screen readers the labelled-by relation (and a mnemonic in the
 // label reaches the control), and a text box takes the label's name. A drop-down
@@ -88,6 +114,12 @@ QString ToQString(std::u16string_view text) {
 }
 
 std::u16string ToU16(const QString& text) { return text.toStdU16String(); }
+
+void SizeListColumns(QTreeView& view, std::span<const res::ListColumn> columns, const BaseUnits& units) {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    view.header()->resizeSection(static_cast<int>(i), DialogRectToQRect(units, 0, 0, columns[i].width, 0).width());
+  }
+}
 
 QIcon ProgramIcon() {
   // Every drawn size, so docks, task switchers and scaled screens pick a sharp one.
@@ -142,6 +174,7 @@ QWidget* MakeControl(QWidget& dialog, const res::ControlTemplate& control, const
     case res::ControlClass::kButton: widget = MakeButton(dialog, control); break;
     case res::ControlClass::kEdit: widget = MakeEdit(dialog, control); break;
     case res::ControlClass::kComboBox: widget = MakeCombo(dialog, control); break;
+    case res::ControlClass::kListView: widget = MakeListView(dialog, control); break;
   }
   widget->setFont(font);
   widget->setFocusPolicy((control.style & res::kWsTabStop) ? Qt::StrongFocus
@@ -185,6 +218,7 @@ void PlaceControls(const PlacedControls& placed, const BuiltDialog& built) {
       combo->setMaxVisibleItems(std::max(1, (open.height() - rect.height()) / std::max(1, itemHeight)));
     }
     widget->setGeometry(rect);
+    if (auto* view = qobject_cast<QTreeView*>(widget)) SizeListColumns(*view, control->columns, built.units);
   }
 }
 

@@ -6,10 +6,13 @@
 #include <QIcon>
 #include <QWidget>
 #include <map>
+#include <span>
 #include <vector>
 
 #include "app/qt/dialog_units.h"
 #include "res/dialog_templates.h"
+
+class QTreeView;
 
 namespace hexcribe::app::qt {
 
@@ -28,6 +31,10 @@ QIcon ProgramIcon();
 // the lists' initial items and sets the tab order. The dialog gets the
 // template's font and a fixed client size.
 BuiltDialog BuildDialog(QWidget& dialog, const res::DialogTemplate& dialogTemplate);
+
+// Gives a list view's columns their template widths in the dialog's base units (a list view is a
+// QTreeView; a new model resets the widths).
+void SizeListColumns(QTreeView& view, std::span<const res::ListColumn> columns, const BaseUnits& units);
 
 // Widget text conversions at the platform edge.
 QString ToQString(std::u16string_view text);

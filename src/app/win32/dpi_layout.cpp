@@ -5,6 +5,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/win32/list_columns.h"
 #include "platform/win32/wide_text.h"
 #include "ui/dialog_units.h"
 
@@ -73,6 +74,7 @@ void DpiLayout::MoveControls(const ui::BaseUnits& units, HFONT font, int ownFont
     if (::GetDlgCtrlID(control) != ownFontControl) {
       ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     }
+    SizeListColumns(control, item, units);
     control = ::GetWindow(control, GW_HWNDNEXT);
   }
 }

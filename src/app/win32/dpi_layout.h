@@ -24,11 +24,12 @@ class DpiLayout {
 
   // Makes the template's font for dpi and gives it to every control but
   // ownFontControl (which the dialog gives its own font), and moves every
-  // control to its template rectangle in the new font's base units. Then,
-  // given the window rectangle Windows suggests for the new dpi, places the
-  // window there: Windows scales the window by the ratio of the dpis, and
-  // where the new font's base units grow by more (a script's font rounds up)
-  // the window grows too, so the bottom row stays in it.
+  // control to its template rectangle in the new font's base units (a list
+  // view's columns get their widths). Then, given the window rectangle
+  // Windows suggests for the new dpi, places the window there: Windows scales
+  // the window by the ratio of the dpis, and where the new font's base units
+  // grow by more (a script's font rounds up) the window grows too, so the
+  // bottom row stays in it.
   void Apply(int dpi, int ownFontControl, const RECT* suggested);
 
  private:

@@ -60,12 +60,16 @@ std::vector<InputBoxMenu::Item> InputBoxMenu::OwnItems() const {
   const bool editable = (::GetWindowLongW(input_, GWL_STYLE) & ES_READONLY) == 0;
   return {
       {kPasteCommand, IDS_PASTE_COMMAND_AS_TEXT, editable && dialog_.CanPasteCommandAsText()},
+      {kCharacterDetails, IDS_CHARACTER_DETAILS, true},
+      {kComposeCharacters, IDS_COMPOSE_CHARACTERS, editable && dialog_.CanComposeCharacters()},
   };
 }
 
 void InputBoxMenu::Run(Command command) {
   switch (command) {
     case kPasteCommand: dialog_.PasteCommandAsText(); break;
+    case kCharacterDetails: dialog_.ShowCharacterDetails(); break;
+    case kComposeCharacters: dialog_.ComposeCharacters(); break;
     case kSeparator: break;
   }
 }

@@ -21,7 +21,7 @@ class InputBoxMenu {
  public:
   // The program's commands, numbered above the system's edit commands and below Windows' own
   // further entries.
-  enum Command : UINT { kSeparator = 0, kPasteCommand = 0x7F00 };
+  enum Command : UINT { kSeparator = 0, kPasteCommand = 0x7F00, kCharacterDetails, kComposeCharacters };
   // One of the program's items: a new one is a row in OwnItems() and a case in Run().
   struct Item {
     Command command;

@@ -26,9 +26,10 @@ MainWindow::~MainWindow() { Destroy(); }
 bool MainWindow::Create() {
   if (hwnd_ != nullptr) return true;
   // The manifest asks for version 6 of the common controls; this loads them
-  // and registers their window classes, which the dialog's controls use.
+  // and registers their window classes, which the dialogs' controls use (the
+  // list view: Character Details).
   static const bool controlsReady = [] {
-    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
     return ::InitCommonControlsEx(&controls) != FALSE;
   }();
   (void)controlsReady;
@@ -62,6 +63,9 @@ int MainWindow::RunModal() {
 void MainWindow::ProcessMessage(const MSG& message) {
   if (PreTranslateMessage(message)) return;
   if (MoveFocusWithinGroup(hwnd_, message)) return;
+  // The modeless Character Details window gets its keyboard navigation too.
+  const HWND details = window_ ? window_->detailsWindow() : nullptr;
+  if (details != nullptr && ::IsDialogMessageW(details, const_cast<MSG*>(&message))) return;
   if (hwnd_ != nullptr && ::IsDialogMessageW(hwnd_, const_cast<MSG*>(&message))) return;
   ::TranslateMessage(&message);
   ::DispatchMessageW(&message);
@@ -97,6 +101,7 @@ bool MainWindow::OnInitDialog(HWND hwnd) {
   hwnd_ = hwnd;
   window_ = std::make_unique<Win32DialogWindow>(instance_, hwnd, [this](int result) { End(result); });
   dialog_ = std::make_unique<ui::MainDialog>(*window_, services_);
+  window_->ConnectDialog(*dialog_);
   inputMenu_ = std::make_unique<InputBoxMenu>(::GetDlgItem(hwnd, IDC_INPUT_EDIT), *dialog_);
   // The box takes what the dialog restores and counts on. Windows starts an edit
   // control at this limit; Wine starts it at 30,000 units.

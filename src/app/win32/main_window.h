@@ -40,6 +40,8 @@ class MainWindow {
   HWND hwnd() const { return hwnd_; }
   // The input box's context menu, while the window exists.
   InputBoxMenu* inputMenu() const { return inputMenu_.get(); }
+  // The Character Details window, once opened and while it exists.
+  HWND detailsWindow() const { return window_ ? window_->detailsWindow() : nullptr; }
   bool ended() const { return ended_; }
   int result() const { return result_; }
   // Ends the loop with result (what the portable dialog's EndDialog does).

@@ -52,6 +52,25 @@ void Win32DialogWindow::ReplaceSelection(int id, const std::u16string& text) {
   ::SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(ToWide(head).c_str()));
 }
 
+ui::TextSelection Win32DialogWindow::GetSelection(int id) const {
+  DWORD start = 0;
+  DWORD end = 0;
+  Send(id, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  return {start, end};
+}
+
+void Win32DialogWindow::SetSelection(int id, ui::TextSelection selection) {
+  Send(id, EM_SETSEL, selection.start, static_cast<LPARAM>(selection.end));
+  Send(id, EM_SCROLLCARET, 0, 0);
+}
+
+void Win32DialogWindow::ReplaceText(int id, const std::u16string& text, std::size_t cursor) {
+  // The whole text replaced as a selection: the box keeps it as one step for Undo and reports it.
+  Send(id, EM_SETSEL, 0, -1);
+  Send(id, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(ToWide(text).c_str()));
+  SetSelection(id, {cursor, cursor});
+}
+
 void Win32DialogWindow::SetTitle(const std::u16string& title) { ::SetWindowTextW(dialog_, ToWide(title).c_str()); }
 
 int Win32DialogWindow::GetItemCount(int id) const {
@@ -121,6 +140,18 @@ void Win32DialogWindow::ShowAboutBox() { RunAboutBox(instance_, dialog_); }
 
 void Win32DialogWindow::EndDialog(int result) {
   if (endDialog_) endDialog_(result);
+}
+
+bool Win32DialogWindow::ShowCharacterDetails() {
+  if (mainDialog_ == nullptr) return false;
+  if (!details_) {
+    details_ = std::make_unique<CharacterDetailsDialog>(instance_, dialog_, Control(IDC_INPUT_EDIT), *mainDialog_);
+  }
+  return details_->Show();
+}
+
+void Win32DialogWindow::CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) {
+  if (details_) details_->ShowRows(rowCount, face, dpi_);
 }
 
 }  // namespace hexcribe::app::win32

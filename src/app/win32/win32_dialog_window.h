@@ -4,9 +4,12 @@
 #include "platform/win32/windows_api.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "app/win32/character_details_dialog.h"
 #include "ui/dialog_window.h"
+#include "ui/main_dialog.h"
 
 namespace hexcribe::app::win32 {
 
@@ -18,6 +21,9 @@ class Win32DialogWindow final : public ui::DialogWindow {
   std::u16string GetText(int id, std::size_t capacity) const override;
   void SetText(int id, const std::u16string& text) override;
   void ReplaceSelection(int id, const std::u16string& text) override;
+  ui::TextSelection GetSelection(int id) const override;
+  void SetSelection(int id, ui::TextSelection selection) override;
+  void ReplaceText(int id, const std::u16string& text, std::size_t cursor) override;
   void SetTitle(const std::u16string& title) override;
 
   int GetItemCount(int id) const override;
@@ -38,6 +44,13 @@ class Win32DialogWindow final : public ui::DialogWindow {
   void SetIcon(int iconId, bool big) override;
   void ShowAboutBox() override;
   void EndDialog(int result) override;
+  bool ShowCharacterDetails() override;
+  void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) override;
+
+  // The portable dialog the Character Details window reads its rows from and reports to.
+  void ConnectDialog(ui::MainDialog& dialog) { mainDialog_ = &dialog; }
+  // The Character Details window, once it has been opened (nullptr before, and once it is gone).
+  HWND detailsWindow() const { return details_ ? details_->hwnd() : nullptr; }
 
   // The resolution display fonts are made for: the window's own at first,
   // then the one a move to another monitor reports.
@@ -54,6 +67,8 @@ class Win32DialogWindow final : public ui::DialogWindow {
   HWND dialog_;
   std::function<void(int)> endDialog_;
   int dpi_;
+  ui::MainDialog* mainDialog_ = nullptr;
+  std::unique_ptr<CharacterDetailsDialog> details_;
 };
 
 }  // namespace hexcribe::app::win32

@@ -22,6 +22,9 @@
 #include <QTimer>
 #include <QFontDatabase>
 #include <QAbstractItemView>
+#include <QHeaderView>
+#include <QStyleOptionHeader>
+#include <QTreeView>
 #include <csignal>
 #include <cmath>
 #include <iostream>
@@ -32,9 +35,11 @@
 #include "dialog_cases.h"
 #include "platform/platform.h"
 #include "app/qt/about_box.h"
+#include "app/qt/character_details_window.h"
 #include "app/qt/dialog_units.h"
 #include "app/qt/limited_text_edit.h"
 #include "app/qt/session_end.h"
+#include "core/command_builder.h"
 #include "ui/input_limit.h"
 #include "res/dialog_templates.h"
 #include "res/localized_dialogs.h"
@@ -169,6 +174,63 @@ TEST_F(MainWindowTest, StatusLineFollowsTextAndFaceFromTheFontsOwnMap) {
     emit Combo(ui::kFontList)->activated(Combo(ui::kFontList)->currentIndex());
     Edit(ui::kInputBox)->setPlainText(ToQString(c.input));  // a user edit: notifies
     EXPECT_EQ(window.GetText(ui::kStatusLine, 0), c.status) << c.name;
+  }
+}
+
+TEST_F(MainWindowTest, CharacterDetailsFollowTheTextInItsFaceAndAChosenRowSelectsItsCharacter) {
+  dialog.ShowCharacterDetails();
+  CharacterDetailsWindow* details = window.characterDetails();
+  ASSERT_NE(details, nullptr);
+  EXPECT_FALSE(details->isModal());
+  const QAbstractItemModel* rows = details->list()->model();
+  for (const test::CharacterDetailsCase& c : test::CharacterDetailsCases()) {
+    Combo(ui::kFontList)->setCurrentIndex(Combo(ui::kFontList)->findText(ToQString(c.face)));
+    emit Combo(ui::kFontList)->activated(Combo(ui::kFontList)->currentIndex());
+    Combo(ui::kSeparationList)->setCurrentIndex(c.separation);
+    emit Combo(ui::kSeparationList)->activated(c.separation);
+    Edit(ui::kInputBox)->setPlainText(ToQString(c.input));  // a user edit: notifies
+    ASSERT_EQ(static_cast<std::size_t>(rows->rowCount()), c.firstRow + c.rows.size()) << c.name;
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+      const auto cell = [&](int column) {
+        return ToU16(rows->data(rows->index(static_cast<int>(c.firstRow + i), column)).toString());
+      };
+      EXPECT_EQ(test::JoinedRow(cell), c.rows[i]) << c.name;
+    }
+    const QModelIndex chosen = rows->index(static_cast<int>(c.chosen), 0);
+    details->list()->scrollTo(chosen);
+    QTest::mouseClick(details->list()->viewport(), Qt::LeftButton, {}, details->list()->visualRect(chosen).center());
+    EXPECT_EQ(window.GetSelection(ui::kInputBox), c.selected) << c.name;
+  }
+  // The Character column draws in the chosen face alone: a character it lacks shows as its box.
+  const QFont face = rows->data(rows->index(0, ui::kCharacterColumn), Qt::FontRole).value<QFont>();
+  EXPECT_EQ(face.family(), QStringLiteral("DejaVu Sans"));
+  EXPECT_EQ(face.styleStrategy() & QFont::NoFontMerging, QFont::NoFontMerging);
+}
+
+TEST_F(MainWindowTest, InputBoxMenuComposesCharactersAsOneStepOfUndo) {
+  QPlainTextEdit* input = Edit(ui::kInputBox);
+  for (const test::ComposeCase& c : test::ComposeCases()) {
+    input->setPlainText(ToQString(c.input));  // which clears the undo history
+    window.SetSelection(ui::kInputBox, {c.cursor, c.cursor});
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), input->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(input->viewport(), &event);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    QStringList names;
+    for (const QAction* action : menu->actions()) names << action->objectName();
+    const qsizetype at = names.indexOf(QStringLiteral("compose-characters"));
+    ASSERT_GE(at, 3) << c.name;
+    EXPECT_EQ(names.mid(at - 3, 3), QStringList({QStringLiteral("edit-paste"), QStringLiteral("paste-command-as-text"),
+                                                 QStringLiteral("character-details")}));
+    QAction* compose = menu->actions()[at];
+    EXPECT_EQ(compose->isEnabled(), c.enabled) << c.name;
+    menu->close();
+    if (compose->isEnabled()) compose->trigger();
+    EXPECT_EQ(window.GetText(ui::kInputBox, 0), c.composed) << c.name;
+    EXPECT_EQ(window.GetSelection(ui::kInputBox).end, c.composedCursor) << c.name;
+    EXPECT_EQ(Result(), QString::fromStdString(BuildCommand(c.composed, Separator::kSpace, true))) << c.name;
+    input->undo();
+    EXPECT_EQ(window.GetText(ui::kInputBox, 0), c.input) << c.name;
   }
 }
 
@@ -401,6 +463,20 @@ std::string TextCut(const QWidget& widget, const QWidget* installedFaces) {
     return tooSmall("width", contents.width(), metrics.horizontalAdvance(button->text())) +
            tooSmall("height", contents.height(), metrics.height());
   }
+  if (const auto* view = qobject_cast<const QTreeView*>(&widget)) {  // a list view: each column's header
+    const QHeaderView* header = view->header();
+    std::string cut;
+    for (int i = 0; i < header->count(); ++i) {
+      QStyleOptionHeader option;
+      option.initFrom(header);
+      option.section = i;
+      option.text = view->model()->headerData(i, Qt::Horizontal).toString();
+      const QSize text(QFontMetrics(header->font()).horizontalAdvance(option.text), metrics.height());
+      const QSize need = header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, text, header);
+      cut += tooSmall(("column " + std::to_string(i)).c_str(), header->sectionSize(i), need.width());
+    }
+    return cut;
+  }
   if (const auto* combo = qobject_cast<const QComboBox*>(&widget)) {
     QStyleOptionComboBox option;
     option.initFrom(combo);
@@ -439,7 +515,7 @@ void ExpectEveryTextFits(const QWidget& window, const QWidget* installedFaces) {
 
 // Run once per language, font set and scale (see CMakeLists.txt): whatever the fonts, nothing is
 // cut. HEXCRIBE_FIT_SCALE scales the templates' point sizes as a higher dpi does.
-TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
+TEST(FitCheck, EveryTextHasRoomInEveryWindow) {
   ASSERT_FALSE(QFontDatabase::families().isEmpty()) << "the font set is empty";
   const double scale = qEnvironmentVariable("HEXCRIBE_FIT_SCALE", QStringLiteral("1")).toDouble();
   ASSERT_GE(scale, 1.0);
@@ -456,7 +532,8 @@ TEST(FitCheck, EveryTextHasRoomInTheMainWindowAndTheAboutBox) {
   window.SetText(ui::kStatusLine, longestStatus);
   ExpectEveryTextFits(window, window.Control(ui::kFontList));
 
-  for (const res::DialogTemplate* base : {&res::MainDialogTemplate(), &res::AboutBoxTemplate()}) {
+  for (const res::DialogTemplate* base :
+       {&res::MainDialogTemplate(), &res::AboutBoxTemplate(), &res::CharacterDetailsTemplate()}) {
     res::DialogTemplate scaled = *base;
     scaled.pointSize = static_cast<int>(std::lround(base->pointSize * scale));
     QWidget widget;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End to end: Hexcribe.exe under Wine on the X display, driven with xdotool like a user, the
 # clipboard read with xclip while it runs, the settings file read from the prefix's AppData; the
-# input box's own menu pastes commands as text.
+# input box's own menu pastes commands as text, opens Character Details and composes characters.
 # Usage: end_to_end.sh HEXCRIBE_EXE WINE_RUN_SCRIPT   (needs DISPLAY, xdotool, xclip)
 set -uo pipefail
 exe=$1
@@ -169,5 +169,26 @@ for step in "Z ${long}5A00" "BackSpace $long"; do
   wait_for_exit
   check "a full box saved whole after ${step%% *}" "$([ "$(setting mlang_text)" == "${step#* }" ] && echo yes)" yes
 done
+
+# Seventh run: a saved "xe" + U+0301 + "y". Character Details from the input box's menu; Down, Down and
+# Enter choose its second row, which selects the "e" in the input box; typing "E" replaces it; Compose
+# Characters (NFC) then joins E and the accent into U+00C9.
+printf '\xff\xfe' >"$settings"
+printf '[gen]\r\nuni_font=%s\r\nmlang_text=7800650001037900\r\n' "$face" | iconv -t UTF-16LE >>"$settings"
+start_program
+keys shift+Tab ctrl+End shift+F10
+keys h
+details=$(xdotool search --name '^Character Details$' 2>/dev/null | head -n 1)
+check "Character Details opens from the input box's menu" "${details:+open}" "open"
+keys Down Down Return
+xdotool type --delay 80 "E"
+sleep 0.4
+keys shift+F10 n
+copy_from_input
+expected="Print 'U::78 00 C9 00 79 00';"
+check "a chosen row selects its character; Compose Characters (NFC)" "$(clipboard_once "$expected")" "$expected"
+keys Tab space
+wait_for_exit
+
 [ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
 echo "end to end: all checks passed"

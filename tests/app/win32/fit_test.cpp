@@ -1,9 +1,11 @@
-// The fit check of the Windows dialogs: every language's main dialog and About box, made from that
-// language's resources at 96 and at 144 dpi, with each control's text measured in the control's own
-// font (GetTextExtentPoint32, DrawText for wrapping labels) against the control's rectangle; the
-// status line with its longest message.
+// The fit check of the Windows dialogs: every language's main dialog, About box and Character
+// Details, made from that language's resources at 96 and at 144 dpi, with each control's text
+// measured in the control's own font (GetTextExtentPoint32, DrawText for wrapping labels) against
+// the control's rectangle, a list view's headers against its columns; the status line with its
+// longest message.
 #include "platform/win32/windows_api.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +18,7 @@
 
 #include "app/win32/dialog_init_data.h"
 #include "app/win32/dpi_layout.h"
+#include "app/win32/list_columns.h"
 #include "dialog_cases.h"
 #include "res/dialog_templates.h"
 #include "res/localized_dialogs.h"
@@ -47,6 +50,25 @@ std::vector<std::wstring> TextsOf(HWND control, const res::ControlTemplate& item
     if (!text.empty()) texts.push_back(text);
   }
   return texts;
+}
+
+// The least room (pixels) a list view's columns leave beside their headers' texts, measured in the
+// header's font with the margins the header draws: negative when a header is cut.
+int ColumnSlack(HWND list, const res::ControlTemplate& item) {
+  const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const HDC dc = ::GetDC(header);
+  const HGDIOBJ previous = ::SelectObject(dc, reinterpret_cast<HFONT>(::SendMessageW(header, WM_GETFONT, 0, 0)));
+  int slack = 1 << 20;
+  for (std::size_t i = 0; i < item.columns.size(); ++i) {
+    const std::u16string text(res::LoadResourceString(item.columns[i].textId));
+    SIZE extent{};
+    ::GetTextExtentPoint32W(dc, std::wstring(text.begin(), text.end()).c_str(), static_cast<int>(text.size()), &extent);
+    const int width = static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, i, 0));
+    slack = std::min<int>(slack, width - extent.cx - 6 * ::GetSystemMetrics(SM_CXEDGE));
+  }
+  ::SelectObject(dc, previous);
+  ::ReleaseDC(header, dc);
+  return slack;
 }
 
 // The room (pixels) the control's texts need in its own font, with what the control draws beside
@@ -109,6 +131,11 @@ int ExpectEveryTextFits(HWND dialog, const res::DialogTemplate& table, const std
       for (const RECT& other : placed) EXPECT_FALSE(::IntersectRect(&inside, &rect, &other)) << name << " overlaps";
       placed.push_back(rect);
     }
+    if (!item.columns.empty()) {
+      const int columns = ColumnSlack(control, item);
+      EXPECT_GE(columns, 0) << name << " cuts a column's header";
+      slack = std::min(slack, columns);
+    }
     const SIZE need = RoomNeeded(control, item, rect.right - rect.left);
     if (need.cx > 0) {
       EXPECT_LE(need.cx, rect.right - rect.left) << name << " cuts its text";
@@ -123,11 +150,14 @@ int ExpectEveryTextFits(HWND dialog, const res::DialogTemplate& table, const std
 // 96 dpi as the dialog manager lays the template out; 144 dpi as the program lays it out again when
 // the window moves to a monitor of that resolution.
 TEST(Win32FitCheck, EveryTextHasRoomInEveryLanguageAt96And144Dpi) {
+  INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES};
+  ASSERT_TRUE(::InitCommonControlsEx(&controls));
   std::vector<const res::Translation*> languages = {nullptr};
   for (const res::Translation& translation : res::Translations()) languages.push_back(&translation);
   for (const res::Translation* language : languages) {
     const WORD windowsLanguage = language != nullptr ? language->windowsLanguages.front() : 0x0409;
-    for (const res::DialogTemplate* table : {&res::MainDialogTemplate(language), &res::AboutBoxTemplate(language)}) {
+    for (const res::DialogTemplate* table : {&res::MainDialogTemplate(language), &res::AboutBoxTemplate(language),
+                                             &res::CharacterDetailsTemplate(language)}) {
       const auto bytes = Resource(RT_DIALOG, table->id, windowsLanguage);
       const std::unique_ptr<HWND__, decltype(&::DestroyWindow)> dialog(
           ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(bytes.data()),
@@ -139,6 +169,7 @@ TEST(Win32FitCheck, EveryTextHasRoomInEveryLanguageAt96And144Dpi) {
                                                         windowsLanguage)));
       res::SetUiLanguage(language);
       const std::u16string status = test::LongestStatusLine();
+      app::win32::AddListColumns(dialog.get(), *table);
       res::SetUiLanguage(nullptr);
       ::SetDlgItemTextW(dialog.get(), IDC_STATUS_LINE, std::wstring(status.begin(), status.end()).c_str());
       app::win32::DpiLayout layout(dialog.get(), *table);

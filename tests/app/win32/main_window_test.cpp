@@ -2,6 +2,7 @@
 // row, the start-up and shutdown orders, the key filter, the window menu, the icon and the clipboard.
 #include "platform/win32/windows_api.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -20,6 +21,7 @@
 #include "app/win32/dpi_layout.h"
 #include "app/win32/input_box_menu.h"
 #include "app/win32/main_window.h"
+#include "core/command_builder.h"
 #include "res/dialog_templates.h"
 #include "res/localized_dialogs.h"
 #include "res/resource.h"
@@ -249,7 +251,10 @@ TEST_F(Win32MainWindowTest, InputBoxMenuIsTheSystemsEditMenuWithOursAfterPaste) 
   std::vector<MenuLine> expected = Lines(::GetSubMenu(resource.get(), 0));
   const auto paste = std::find_if(expected.begin(), expected.end(), [](const MenuLine& l) { return l.command == WM_PASTE; });
   ASSERT_TRUE(paste != expected.end());
-  expected.insert(std::next(paste), {Menu::kPasteCommand, std::u16string(res::LoadResourceString(IDS_PASTE_COMMAND_AS_TEXT)), true});
+  expected.insert(std::next(paste),
+                  {{Menu::kPasteCommand, std::u16string(res::LoadResourceString(IDS_PASTE_COMMAND_AS_TEXT)), true},
+                   {Menu::kCharacterDetails, std::u16string(res::LoadResourceString(IDS_CHARACTER_DETAILS)), true},
+                   {Menu::kComposeCharacters, std::u16string(res::LoadResourceString(IDS_COMPOSE_CHARACTERS)), false}});
   ASSERT_TRUE(platform::PutTextOnClipboard("41 00"));
   // Caret only, then all selected (once by the menu's command, once chosen in the control's own
   // menu, the way Windows' further entries go): Cut, Copy and Delete need a selection; Select All
@@ -279,6 +284,81 @@ TEST_F(Win32MainWindowTest, InputBoxMenuIsTheSystemsEditMenuWithOursAfterPaste) 
     }
   }
   EXPECT_FALSE(menu.ChooseInOwnMenu(Menu::kPasteCommand, -1)) << "not a command of the control's menu";
+}
+
+// The text of a list view's cell, as the list asks the program for it.
+std::u16string CellText(HWND list, std::size_t row, int column) {
+  wchar_t text[256] = {};
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = text;
+  item.cchTextMax = 256;
+  const auto length = ::SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+  return std::u16string(text, text + length);
+}
+
+TEST_F(Win32MainWindowTest, CharacterDetailsFollowTheTextAndAChosenRowSelectsItsCharacter) {
+  using Menu = app::win32::InputBoxMenu;
+  services.faces = {u"DejaVu Sans"};
+  window.Destroy();
+  ASSERT_TRUE(window.Create());
+  dialog = window.hwnd();
+  window.inputMenu()->Dispatch(Menu::kCharacterDetails, -1);
+  const HWND details = window.detailsWindow();
+  ASSERT_NE(details, nullptr);
+  EXPECT_TRUE(::IsWindowVisible(details));
+  EXPECT_EQ(::GetWindow(details, GW_OWNER), dialog);  // modeless beside the dialog
+  const HWND list = ::GetDlgItem(details, IDC_CHARACTER_LIST);
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  for (const test::CharacterDetailsCase& c : test::CharacterDetailsCases()) {
+    SelectListItem(dialog, IDC_FONT_COMBO, 0);
+    SelectListItem(dialog, IDC_SEPARATION_COMBO, c.separation);
+    Type(dialog, std::wstring(c.input.begin(), c.input.end()).c_str());
+    ASSERT_EQ(static_cast<std::size_t>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0)), c.firstRow + c.rows.size())
+        << c.name;
+    for (std::size_t i = 0; i < c.rows.size(); ++i) {
+      EXPECT_EQ(test::JoinedRow([&](int column) { return CellText(list, c.firstRow + i, column); }), c.rows[i])
+          << c.name;
+    }
+    // The user selects the row in the list.
+    ::SetFocus(list);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, c.chosen, reinterpret_cast<LPARAM>(&state));
+    DWORD start = 0, end = 0;
+    ::SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ((ui::TextSelection{start, end}), c.selected) << c.name;
+  }
+  // Escape hides it until it is opened again.
+  ::SendMessageW(details, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_FALSE(::IsWindowVisible(details));
+}
+
+TEST_F(Win32MainWindowTest, InputBoxMenuComposesCharactersAsOneStepOfUndo) {
+  using Menu = app::win32::InputBoxMenu;
+  const HWND input = ::GetDlgItem(dialog, IDC_INPUT_EDIT);
+  for (const test::ComposeCase& c : test::ComposeCases()) {
+    Type(dialog, std::wstring(c.input.begin(), c.input.end()).c_str());
+    ::SendMessageW(input, EM_EMPTYUNDOBUFFER, 0, 0);
+    ::SendMessageW(input, EM_SETSEL, c.cursor, static_cast<LPARAM>(c.cursor));
+    const platform::win32::UniqueMenu composed = window.inputMenu()->Compose(-1);
+    ASSERT_TRUE(composed) << c.name;
+    const std::vector<MenuLine> lines = Lines(composed.get());
+    const auto at = std::find_if(lines.begin(), lines.end(), [](const MenuLine& l) { return l.command == Menu::kComposeCharacters; });
+    ASSERT_TRUE(at != lines.end()) << c.name;
+    EXPECT_EQ(at->enabled, c.enabled) << c.name;
+    if (c.enabled) window.inputMenu()->Dispatch(Menu::kComposeCharacters, -1);
+    EXPECT_EQ(Text(input), c.composed) << c.name;
+    DWORD start = 0, end = 0;
+    ::SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end, c.composedCursor) << c.name;
+    const std::string command = BuildCommand(c.composed, Separator::kSpace, true);
+    EXPECT_EQ(Text(::GetDlgItem(dialog, IDC_RESULT_EDIT)), std::u16string(command.begin(), command.end())) << c.name;
+    ::SendMessageW(input, EM_UNDO, 0, 0);
+    EXPECT_EQ(Text(input), c.input) << c.name;
+  }
 }
 
 TEST_F(Win32MainWindowTest, CopyPutsTheRegeneratedCommandOnTheClipboardWithItsZero) {

@@ -38,19 +38,17 @@ std::span<const std::uint8_t> ResourceBytes(const wchar_t* type, int id, std::op
   return {static_cast<const std::uint8_t*>(data), ::SizeofResource(self, info)};
 }
 
-// The predefined window class ordinals of dialog templates.
-std::uint16_t ClassOrdinal(res::ControlClass controlClass) {
+// The window class of a template's control: predefined classes by ordinal, the list view by name
+// (which resource compilers store in capitals; class names ignore case).
+testing::NameOrOrdinal WindowClass(res::ControlClass controlClass) {
   switch (controlClass) {
-    case res::ControlClass::kButton:
-      return 0x0080;
-    case res::ControlClass::kEdit:
-      return 0x0081;
-    case res::ControlClass::kStatic:
-      return 0x0082;
-    case res::ControlClass::kComboBox:
-      return 0x0085;
+    case res::ControlClass::kButton: return {0x0080, {}};
+    case res::ControlClass::kEdit: return {0x0081, {}};
+    case res::ControlClass::kStatic: return {0x0082, {}};
+    case res::ControlClass::kComboBox: return {0x0085, {}};
+    case res::ControlClass::kListView: return {std::nullopt, u"SYSLISTVIEW32"};
   }
-  return 0;
+  return {};
 }
 
 std::string Narrow(std::u16string_view text) {
@@ -101,7 +99,8 @@ void ExpectTemplateMatches(const res::DialogTemplate& table, WORD language) {
     const CompiledControl& got = compiled->controls[i];
     SCOPED_TRACE("control " + std::to_string(i) + " id " + std::to_string(want.id) + " " + Narrow(want.text));
     EXPECT_EQ(got.id, want.id);
-    EXPECT_EQ(got.windowClass.ordinal, std::optional<std::uint16_t>(ClassOrdinal(want.controlClass)));
+    EXPECT_EQ(got.windowClass.ordinal, WindowClass(want.controlClass).ordinal);
+    EXPECT_EQ(got.windowClass.name, WindowClass(want.controlClass).name);
     EXPECT_EQ(got.style, res::kWsChild | res::kWsVisible | want.style);
     EXPECT_EQ(got.exStyle, 0u);
     EXPECT_EQ(got.x, want.x);
@@ -122,6 +121,7 @@ TEST(Win32Resources, DialogTemplatesMatchTheSharedTablesInEveryLanguage) {
   for (const ResourceLanguage& language : ResourceLanguages()) {
     ExpectTemplateMatches(res::MainDialogTemplate(language.translation), language.id);
     ExpectTemplateMatches(res::AboutBoxTemplate(language.translation), language.id);
+    ExpectTemplateMatches(res::CharacterDetailsTemplate(language.translation), language.id);
   }
 }
 
