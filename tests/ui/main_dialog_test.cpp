@@ -281,8 +281,9 @@ TEST(StatusLine, EveryLanguagesSeparatorKeepsThePartsApart) {
     res::SetUiLanguage(language);
     const std::u16string_view separator = res::LoadResourceString(IDS_STATUS_SEPARATOR);
     std::size_t count = 0;  // over both kinds of cut
-    for (const std::u16string& line : {test::LongestStatusLine(),
-                                       StatusLineText({1023, 2046, 511, 1023, true, 32767, false}, kCommandUnits)}) {
+    const CommandSummary plainCut{
+        .characters = 1023, .bytes = 2046, .withoutGlyph = {}, .cut = true, .textCharacters = 32767};
+    for (const std::u16string& line : {test::LongestStatusLine(), StatusLineText(plainCut, kCommandUnits)}) {
       for (std::size_t at = 0; at != std::u16string::npos; at = line.find(separator, at + 1)) ++count;
     }
     return count;
