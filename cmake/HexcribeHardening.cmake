@@ -19,7 +19,14 @@ if(WIN32)
   # run-time (libssp), statically like the rest.
   add_link_options(-fstack-protector-strong -Wl,--dynamicbase -Wl,--nxcompat -Wl,--high-entropy-va)
 else()
-  add_compile_options(-fstack-clash-protection -fcf-protection)
+  add_compile_options(-fstack-clash-protection)
+  # Control-flow protection is each processor's own: Intel's CET on x86, pointer authentication
+  # and branch targets on 64-bit ARM.
+  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|i[3-6]86)$")
+    add_compile_options(-fcf-protection)
+  elseif(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64)$")
+    add_compile_options(-mbranch-protection=standard)
+  endif()
   add_link_options(-Wl,-z,relro -Wl,-z,now)
 endif()
 set(HEXCRIBE_HARDENED ON)

@@ -23,6 +23,11 @@ done
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+# A package of another architecture (name:arch) needs that architecture known to dpkg first.
+for arch in $(printf '%s\n' "${missing[@]}" | sed -n 's/^[^:]*:\([a-z0-9]*\)$/\1/p' | sort -u); do
+  [ "$arch" == "$(dpkg --print-architecture)" ] || dpkg --print-foreign-architectures | grep -qx "$arch" ||
+    $sudo dpkg --add-architecture "$arch"
+done
 echo "installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq

@@ -23,14 +23,14 @@ def check(condition, what):
 
 
 class Program:
-    """Runs the program, natively or under an emulator. The emulator wrapper of the
-    cross build gives the program no standard input and merges its standard error
-    into its output, so checks that need standard input are skipped there and
-    messages are looked for in the merged output."""
+    """Runs the program, natively or under an emulator. The Windows program's wrapper
+    (Wine) gives it no standard input and merges its standard error into its output,
+    so checks that need standard input are skipped there and messages are looked for
+    in the merged output; a user-mode emulator (qemu) passes both through."""
 
     def __init__(self, path, emulator):
         self.command = emulator + [path]
-        self.emulated = bool(emulator)
+        self.emulated = path.endswith(".exe")
 
     def run(self, *args, stdin=None, stdout=subprocess.PIPE):
         """(status, stdout, stderr); None when stdin is needed but cannot be given."""
@@ -132,7 +132,7 @@ def errors(cli, tmp):
     check(f"({full})".encode() in out, f"--version: {out!r}, expected the full version ({full})")
 
 
-def posix_only(cli):
+def posix_only(cli, megabytes):
     """Checks that need the host's own devices and process accounting."""
     if os.path.exists("/dev/full"):
         with open("/dev/full", "wb") as full:
@@ -144,7 +144,7 @@ def posix_only(cli):
                             preexec_fn=lambda: os.close(1), timeout=60)
     check(closed.returncode == 4 and b"cannot write the output: Bad file descriptor" in closed.stderr,
           f"closed standard output: {closed.returncode} {closed.stderr!r}")
-    # Memory stays flat: 256 MB streamed through a pipe need far less than 256 MB, checks and NFC
+    # Memory stays flat: the input streamed through a pipe needs far less than its size, checks and NFC
     # included (every line has an emoji to report).
     chunk = ("Hangul \ud55c\uad6d\uc5b4, emoji \U0001F600, caf\u00e9\r\n" * 20000).encode("utf-8")
     before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
@@ -155,7 +155,7 @@ def posix_only(cli):
 
     def feed():
         written = 0
-        while written < 256 << 20:
+        while written < megabytes << 20:
             process.stdin.write(chunk)
             written += len(chunk)
         process.stdin.close()
@@ -173,7 +173,7 @@ def posix_only(cli):
     peak_kb = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
     units = len(chunk.decode("utf-8").encode("utf-16-le")) // 2 * (feed.written // len(chunk))
     check(process.returncode == 3 and tail.endswith(f"';\t{units * 2}\n".encode()), f"large input: {tail!r}")
-    check(peak_kb > before and peak_kb < 64 * 1024, f"peak memory {peak_kb} KB for a 256 MB input")
+    check(peak_kb > before and peak_kb < 64 * 1024, f"peak memory {peak_kb} KB for a {megabytes} MB input")
 
 
 def main():
@@ -182,11 +182,13 @@ def main():
         return 2
     cli = Program(sys.argv[1], sys.argv[2:])
     with tempfile.TemporaryDirectory() as tmp:
+        if not cli.emulated:
+            # First: its memory check reads the peak of every run so far. Under a user-mode
+            # emulator a smaller input, still larger than the limit, is enough.
+            posix_only(cli, 96 if cli.command[:-1] else 256)
         round_trips(cli, tmp)
         lines(cli, tmp)
         errors(cli, tmp)
-        if len(sys.argv) == 2:
-            posix_only(cli)
     print(f"{len(failures)} failure(s)")
     return 1 if failures else 0
 

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Checks the Debian package as a user gets it: metadata, contents, lintian, the manual pages, the
 # desktop and AppStream data, and the programs unpacked into a throw-away root: hexcribe-cli
-# converts, the dialog opens under Xvfb with its title.
-# Usage: deb_check.sh PACKAGE.deb VERSION   (needs lintian, appstream, man-db, Xvfb, xdotool)
+# converts, the dialog opens under Xvfb with its title (a package of another architecture runs
+# under qemu, with the libraries of that architecture the build installed beside the machine's own).
+# Usage: deb_check.sh PACKAGE.deb VERSION [ARCH]   (needs lintian, appstream, man-db, Xvfb, xdotool;
+# ARCH, default amd64: the Debian architecture the package must be for)
 set -uo pipefail
 deb=$(realpath "$1")
 version=$2
+arch=${3:-amd64}
 scratch=$(mktemp -d)
 xvfb_pid=""
 app_pid=""
@@ -18,11 +21,13 @@ trap cleanup EXIT
 
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/xvfb.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/emulation.sh"
+enable_emulation "$arch" || fail "$arch programs do not run on this machine (qemu-user-static, binfmt_misc)"
 
 # --- metadata ---
 expect "package name" "$(dpkg-deb -f "$deb" Package)" hexcribe
 expect "version from the project" "$(dpkg-deb -f "$deb" Version)" "$version"
-expect "architecture" "$(dpkg-deb -f "$deb" Architecture)" amd64
+expect "architecture" "$(dpkg-deb -f "$deb" Architecture)" "$arch"
 depends=$(dpkg-deb -f "$deb" Depends)
 expect "recommends Qt's Wayland platform and Qt's translations" "$(dpkg-deb -f "$deb" Recommends)" \
   "qt6-wayland, qt6-translations-l10n"
@@ -46,12 +51,18 @@ expect "nothing outside /usr" "$outside" ""
 owners=$(awk '{print $2}' <<<"$listing" | sort -u)
 expect "every member owned by root" "$owners" "root/root"
 
-# --- lintian: no errors; warnings are listed for the record ---
-lint=$(lintian --tag-display-limit 0 --info "$deb" 2>&1)
+# --- lintian down to its info level (-I): no errors; the rest is listed for the record ---
+lint=$(lintian -I --tag-display-limit 0 "$deb" 2>&1)
 status=$?
 echo "$lint" | sed 's/^/  lintian: /'
 if [ $status -eq 0 ] && ! grep -q '^E:' <<<"$lint"; then ok "lintian reports no errors"; else fail "lintian errors"; fi
-hardening_tags=$(grep -o 'hardening-[a-z-]*' <<<"$lint" | sort -u | tr '\n' ' ')
+# One hardening tag is accepted, by name: hardening-no-fortify-functions. The programs are built
+# with -D_FORTIFY_SOURCE=2, and tests/hardening's probe shows that the flag turns a call into a
+# checked one where the compiler knows the buffer's size. In these programs it knows none it has not
+# already proven big enough (read into a local array of the size asked for), so no checked call is
+# left to make, and lintian names the unchecked memcpy, read and the like all the same. Any other
+# hardening tag fails.
+hardening_tags=$(grep -o 'hardening-[a-z-]*' <<<"$lint" | sort -u | grep -vx hardening-no-fortify-functions | tr '\n' ' ')
 expect "lintian finds the programs hardened" "$hardening_tags" ""
 
 # --- the files themselves, unpacked into a throw-away root ---

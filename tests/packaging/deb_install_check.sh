@@ -2,6 +2,8 @@
 # Installs the Debian package with apt into a fresh root of a Debian release, as a user of that
 # release does (recommended packages included), then runs hexcribe-cli and starts the dialog on a
 # private Xvfb display, where SIGTERM must save its settings.
+# The root is of the package's architecture: one of another processor runs every program under
+# qemu (scripts/lib/emulation.sh), the package manager's too.
 # The release's minimal root is made once with debootstrap from the archive this machine's apt uses
 # and kept as a tarball, together with the packages apt fetched, in HEXCRIBE_TEST_ROOTS_CACHE
 # (default /var/cache/hexcribe-test-roots): every run starts from a fresh copy.
@@ -11,6 +13,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 release=$1
 deb=$(realpath "$2")
 version=$3
+arch=$(dpkg-deb -f "$deb" Architecture)
 cache=${HEXCRIBE_TEST_ROOTS_CACHE:-/var/cache/hexcribe-test-roots}
 scratch=$(mktemp -d /tmp/hexcribe-root.XXXXXX)
 root="$scratch/root"
@@ -26,35 +29,41 @@ trap cleanup EXIT
 source "$here/checks.sh"
 source "$here/../../scripts/lib/xvfb.sh"
 source "$here/../../scripts/lib/debian-mirror.sh"
+source "$here/../../scripts/lib/emulation.sh"
 [ "$(id -u)" -eq 0 ] || { echo "FAIL - $release: debootstrap and chroot need root"; exit 1; }
+enable_emulation "$arch" || { echo "FAIL - $arch programs do not run on this machine (qemu-user-static, binfmt_misc)"; exit 1; }
+# Programs under emulation start several times slower.
+patience=1
+[ "$arch" == "$(dpkg --print-architecture)" ] || patience=4
 
 started=$SECONDS
 elapsed() { echo "$((SECONDS - started)) s"; }
 
 # --- the cached minimal root (made under a lock: parallel runs share it) ---
 mirror=$(debian_mirror) || { echo "FAIL - no Debian archive in this machine's apt sources"; exit 1; }
-mkdir -p "$cache/$release-archives"
-tarball="$cache/$release-minbase-amd64.tar"
+archives="$cache/$release-$arch-archives"
+mkdir -p "$archives"
+tarball="$cache/$release-minbase-$arch.tar"
 (
   flock 9
   # A tarball from another archive is made again.
   if [ -f "$tarball" ] && [ "$(cat "$tarball.mirror" 2>/dev/null)" == "$mirror" ]; then exit 0; fi
-  echo "# debootstrap $release from $mirror (once; kept in $cache)"
+  echo "# debootstrap $release $arch from $mirror (once; kept in $cache)"
   fresh="$scratch/fresh"
-  debootstrap --variant=minbase --arch=amd64 "$release" "$fresh" "$mirror" >"$scratch/debootstrap.log" 2>&1 ||
+  debootstrap --variant=minbase --arch="$arch" "$release" "$fresh" "$mirror" >"$scratch/debootstrap.log" 2>&1 ||
     { tail -n 20 "$scratch/debootstrap.log"; exit 1; }
   rm -f "$fresh"/var/cache/apt/archives/*.deb
   tar -C "$fresh" -cf "$tarball.new" . && echo "$mirror" >"$tarball.mirror" && mv "$tarball.new" "$tarball"
   rm -rf --one-file-system "$fresh"
-) 9>"$cache/$release.lock" || { echo "FAIL - $release: debootstrap"; exit 1; }
+) 9>"$cache/$release-$arch.lock" || { echo "FAIL - $release $arch: debootstrap"; exit 1; }
 mkdir -p "$root"
-tar -C "$root" -xf "$tarball" && ok "fresh $release root ($(elapsed))" || { fail "unpacking $tarball"; exit 1; }
+tar -C "$root" -xf "$tarball" && ok "fresh $release $arch root ($(elapsed))" || { fail "unpacking $tarball"; exit 1; }
 
 # The root reaches the archive the way this machine does: its name service and apt's network
 # settings (proxies, validity checks of a fixed archive snapshot).
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
 grep -l '^[^/#]*Acquire::' /etc/apt/apt.conf.d/* 2>/dev/null | xargs -r cp -t "$root/etc/apt/apt.conf.d/"
-cp "$cache/$release-archives/"*.deb "$root/var/cache/apt/archives/" 2>/dev/null
+cp "$archives/"*.deb "$root/var/cache/apt/archives/" 2>/dev/null
 cp "$deb" "$root/tmp/hexcribe.deb"
 # A throw-away root needs no syncing to disk after each package (the bulk of dpkg's time).
 echo force-unsafe-io >"$root/etc/dpkg/dpkg.cfg.d/hexcribe-test-unsafe-io"
@@ -70,19 +79,19 @@ in_root() { "${enter_root[@]}" "$@"; }
 # --- apt installs the package and what it depends on and recommends ---
 if in_root apt-get update -qq >"$scratch/apt.log" 2>&1 &&
    in_root apt-get install -y -q /tmp/hexcribe.deb >>"$scratch/apt.log" 2>&1; then
-  ok "apt-get installs the package on $release ($(elapsed))"
+  ok "apt-get installs the package on $release $arch ($(elapsed))"
 else
-  fail "apt-get install on $release: $(tail -n 15 "$scratch/apt.log")"
+  fail "apt-get install on $release $arch: $(tail -n 15 "$scratch/apt.log")"
   exit 1
 fi
-grep -E '^(Setting up (hexcribe|libqt6core6t64|libqt6widgets6|qt6-wayland)[: ]|[0-9]+ upgraded, )' "$scratch/apt.log" |
+grep -E '^(Setting up (hexcribe|libqt6core6(t64)?|libqt6widgets6|qt6-wayland)[: ]|[0-9]+ upgraded, )' "$scratch/apt.log" |
   sed 's/^/# apt: /'
-cp -n "$root"/var/cache/apt/archives/*.deb "$cache/$release-archives/" 2>/dev/null
-expect "installed version on $release" "$(in_root dpkg-query -W -f='${Version}' hexcribe)" "$version"
-expect "recommended Wayland platform installed on $release" \
+cp -n "$root"/var/cache/apt/archives/*.deb "$archives/" 2>/dev/null
+expect "installed version on $release $arch" "$(in_root dpkg-query -W -f='${Version}' hexcribe)" "$version"
+expect "recommended Wayland platform installed on $release $arch" \
   "$(in_root dpkg-query -W -f='${db:Status-Status}' qt6-wayland 2>&1)" installed
 
-expect "hexcribe-cli converts on $release" "$(in_root hexcribe-cli 'A 한')" "Print 'U::41 00 20 00 5C D5';"
+expect "hexcribe-cli converts on $release $arch" "$(in_root hexcribe-cli 'A 한')" "Print 'U::41 00 20 00 5C D5';"
 
 # --- the dialog on this machine's Xvfb (the root shares its network namespace and so the socket) ---
 unset DISPLAY
@@ -94,19 +103,19 @@ else
     hexcribe >"$scratch/app.log" 2>&1) &
   app_pid=$!
   title=""
-  for _ in $(seq 1 300); do
+  for _ in $(seq 1 $((300 * patience))); do
     window=$(xdotool search --onlyvisible --name '^Hexcribe v' 2>/dev/null | head -n 1)
     if [ -n "$window" ]; then title=$(xdotool getwindowname "$window"); break; fi
     sleep 0.1
   done
-  expect "dialog opens on $release" "$title" "Hexcribe v$(cut -d. -f1 <<<"$version").$(cut -d. -f2,3 <<<"$version" | tr -d .)"
+  expect "dialog opens on $release $arch" "$title" "Hexcribe v$(cut -d. -f1 <<<"$version").$(cut -d. -f2,3 <<<"$version" | tr -d .)"
   kill -TERM "$app_pid"
   wait "$app_pid"
-  expect "SIGTERM ends the dialog on $release, normally" "$?" 0
+  expect "SIGTERM ends the dialog on $release $arch, normally" "$?" 0
   app_pid=""
-  expect "SIGTERM saved the settings on $release" "$(head -n 1 "$root/tmp/config/Hexcribe/setting.ini" 2>/dev/null | tr -d '\r')" "[gen]"
+  expect "SIGTERM saved the settings on $release $arch" "$(head -n 1 "$root/tmp/config/Hexcribe/setting.ini" 2>/dev/null | tr -d '\r')" "[gen]"
   [ "$failed" -eq 0 ] || sed 's/^/# program: /' "$scratch/app.log"
 fi
 
-echo "$release install checks: $passed passed, $failed failed ($(elapsed))"
+echo "$release $arch install checks: $passed passed, $failed failed ($(elapsed))"
 [ "$failed" -eq 0 ]
