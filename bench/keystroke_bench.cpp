@@ -1,8 +1,9 @@
 // Time from a keystroke in the input box to the painted window, with the box
 // full of one 32,767-unit line and with 1023 units of Hangul at 26 points
 // (goal: 16 ms each), the command and the status line (counts and the face's
-// glyph checks) brought up to date each time. Runs on the offscreen platform
-// unless another is chosen.
+// glyph checks) brought up to date each time; and with 1023 units of mixed
+// text while Character Details is open and painted too (goal: 8 ms). Runs on
+// the offscreen platform unless another is chosen.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,7 +13,9 @@
 #include <map>
 #include <optional>
 
+#include "app/qt/character_details_window.h"
 #include "app/qt/main_window.h"
+#include "sample_text.h"
 #include "platform/platform.h"
 #include "ui/dialog_services.h"
 #include "ui/main_dialog.h"
@@ -72,6 +75,12 @@ void Press(QWidget* target, Qt::Key key, const QString& text) {
   QApplication::sendEvent(target, &release);
 }
 
+// Paints the main window and, when open, Character Details.
+void Paint(Window& w) {
+  w.window.repaint();
+  if (auto* details = w.window.characterDetails()) details->repaint();
+}
+
 // One keystroke typed at the start and painted; the character is taken back untimed.
 void TypeAndPaint(benchmark::State& state, Window& w, bool inputMethod) {
   for (auto _ : state) {
@@ -82,10 +91,10 @@ void TypeAndPaint(benchmark::State& state, Window& w, bool inputMethod) {
     } else {
       Press(w.input, Qt::Key_A, QStringLiteral("a"));
     }
-    w.window.repaint();
+    Paint(w);
     state.PauseTiming();
     Press(w.input, Qt::Key_Backspace, QString());
-    w.window.repaint();
+    Paint(w);
     state.ResumeTiming();
   }
 }
@@ -109,5 +118,17 @@ void BM_KeystrokeIn1023UnitsOfHangulAt26Points(benchmark::State& state) {
   TypeAndPaint(state, w, true);
 }
 BENCHMARK(BM_KeystrokeIn1023UnitsOfHangulAt26Points)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// Latin, Hangul, CJK, emoji and line breaks, with a decomposed accent and a zero-width space: every
+// row of Character Details has something to say.
+void BM_KeystrokeIn1023UnitsOfMixedTextWithCharacterDetailsOpen(benchmark::State& state) {
+  std::u16string text = u"e\u0301\u200B" + hexcribe::bench::MakeMixedText(1019);
+  Window w(QString::fromStdU16String(text), u"DejaVu Sans");
+  w.dialog.ShowCharacterDetails();
+  w.input->activateWindow();
+  w.input->setFocus();
+  TypeAndPaint(state, w, false);
+}
+BENCHMARK(BM_KeystrokeIn1023UnitsOfMixedTextWithCharacterDetailsOpen)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 }  // namespace

@@ -107,6 +107,8 @@ class DialogWindow {
     (void)rowCount;
     (void)face;
   }
+  // Destroys the window, if any: the rows it shows belong to the dialog, which is going.
+  virtual void CloseCharacterDetails() {}
 };
 
 }  // namespace hexcribe::ui

@@ -47,7 +47,8 @@ struct MainDialogEvents {
 MainDialog::MainDialog(DialogWindow& window, DialogServices& services)
     : window_(window), services_(services), font_(window) {}
 
-MainDialog::~MainDialog() = default;
+// Character Details reads its cells from this dialog while it draws, so it goes first.
+MainDialog::~MainDialog() { window_.CloseCharacterDetails(); }
 
 bool MainDialog::OnInitDialog() {
   // The window's menu gets the About entry when the string exists.

@@ -68,6 +68,7 @@ class FakeWindow : public ui::DialogWindow {
   void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) override {
     log_.push_back("CharacterRows " + std::to_string(rowCount) + " " + Show(face));
   }
+  void CloseCharacterDetails() override { log_.push_back("CloseCharacterDetails"); }
   void SetTitle(const std::u16string& title) override {
     log_.push_back("SetTitle " + Show(title));
     title_ = title;

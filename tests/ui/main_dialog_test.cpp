@@ -281,8 +281,9 @@ TEST(StatusLine, EveryLanguagesSeparatorKeepsThePartsApart) {
     res::SetUiLanguage(language);
     const std::u16string_view separator = res::LoadResourceString(IDS_STATUS_SEPARATOR);
     std::size_t count = 0;  // over both kinds of cut
-    for (const std::u16string& line : {test::LongestStatusLine(),
-                                       StatusLineText({1023, 2046, 511, 1023, true, 32767, false}, kCommandUnits)}) {
+    const CommandSummary plainCut{
+        .characters = 1023, .bytes = 2046, .withoutGlyph = {}, .cut = true, .textCharacters = 32767};
+    for (const std::u16string& line : {test::LongestStatusLine(), StatusLineText(plainCut, kCommandUnits)}) {
       for (std::size_t at = 0; at != std::u16string::npos; at = line.find(separator, at + 1)) ++count;
     }
     return count;
@@ -339,11 +340,16 @@ TEST_F(MainDialogTest, CharacterDetailsFollowTheTextWhileOpenAndAChosenRowSelect
     EXPECT_EQ(window.GetSelection(kInputBox), c.selected) << c.name;
   }
   EXPECT_EQ(Only(log, {"CharacterRows"}).back(), "CharacterRows 1022 DejaVu Sans");
-  // Closed, the window is left alone.
+  // Closed, the window is left alone; a dialog that goes takes the window with it (it reads the rows).
   dialog.OnCharacterDetailsClosed();
   log.clear();
   dialog.OnCommand(kInputBox, kEditChange);
   EXPECT_TRUE(Only(log, {"CharacterRows"}).empty());
+  std::vector<std::string> goneLog;
+  FakeWindow goneWindow(goneLog);
+  RecordingServices goneServices(&goneLog);
+  { MainDialog gone(goneWindow, goneServices); }
+  EXPECT_EQ(Only(goneLog, {"CloseCharacterDetails"}).size(), 1u);
 }
 
 TEST_F(MainDialogTest, ComposeCharactersGivesTheNfcFormWithTheCursorAtItsCharacter) {

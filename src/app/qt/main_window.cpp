@@ -326,6 +326,8 @@ void MainWindow::CharacterRowsChanged(std::size_t rowCount, const std::u16string
   if (details_) details_->ShowRows(rowCount, face);
 }
 
+void MainWindow::CloseCharacterDetails() { details_.reset(); }
+
 void MainWindow::AddAboutEntry(QMenu& menu) {
   if (aboutText_.isEmpty()) return;
   QAction* about = menu.addAction(aboutText_);

@@ -68,6 +68,7 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   void EndDialog(int result) override;
   bool ShowCharacterDetails() override;
   void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) override;
+  void CloseCharacterDetails() override;
 
   // The Character Details window, once it has been opened.
   CharacterDetailsWindow* characterDetails() const { return details_.get(); }

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "app/win32/dpi_layout.h"
 #include "app/win32/list_columns.h"
 #include "core/font_size.h"
 #include "platform/win32/wide_text.h"
@@ -93,6 +94,13 @@ INT_PTR CALLBACK CharacterDetailsDialog::DialogProc(HWND hwnd, UINT message, WPA
 
 INT_PTR CharacterDetailsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_DPICHANGED:
+      // Moved to a monitor of another resolution: the layout, the columns and the face for it.
+      if (!layout_) layout_ = std::make_unique<DpiLayout>(hwnd_, res::CharacterDetailsTemplate());
+      layout_->Apply(HIWORD(wParam), 0, reinterpret_cast<const RECT*>(lParam));
+      if (characterFont_) UseFace(face_, HIWORD(wParam));
+      ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, 0);
+      return TRUE;
     case WM_NOTIFY: {
       const LRESULT result = OnNotify(*reinterpret_cast<const NMHDR*>(lParam), lParam);
       ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);

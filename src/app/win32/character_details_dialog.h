@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/win32/dpi_layout.h"
 #include "ui/main_dialog.h"
 
 namespace hexcribe::app::win32 {
@@ -52,6 +53,7 @@ class CharacterDetailsDialog {
   ui::MainDialog& dialog_;
   HWND hwnd_ = nullptr;
   std::unique_ptr<HFONT__, FontDeleter> characterFont_;
+  std::unique_ptr<DpiLayout> layout_;  // once the window has moved to another resolution
   std::u16string face_;
   int fontDpi_ = 0;
   std::wstring cell_;       // the text handed out for the cell drawn last, alive until the next

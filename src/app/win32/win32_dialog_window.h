@@ -46,6 +46,7 @@ class Win32DialogWindow final : public ui::DialogWindow {
   void EndDialog(int result) override;
   bool ShowCharacterDetails() override;
   void CharacterRowsChanged(std::size_t rowCount, const std::u16string& face) override;
+  void CloseCharacterDetails() override { details_.reset(); }
 
   // The portable dialog the Character Details window reads its rows from and reports to.
   void ConnectDialog(ui::MainDialog& dialog) { mainDialog_ = &dialog; }

@@ -331,6 +331,13 @@ TEST_F(Win32MainWindowTest, CharacterDetailsFollowTheTextAndAChosenRowSelectsIts
     ::SendMessageW(input, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ((ui::TextSelection{start, end}), c.selected) << c.name;
   }
+  // A move to a monitor of 144 dpi lays it out again, its columns too.
+  const auto narrow = ::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0);
+  RECT shown{};
+  ::GetWindowRect(details, &shown);
+  const RECT suggested{0, 0, (shown.right - shown.left) * 3 / 2, (shown.bottom - shown.top) * 3 / 2};
+  ::SendMessageW(details, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_GT(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0), narrow * 4 / 3);
   // Escape hides it until it is opened again.
   ::SendMessageW(details, WM_COMMAND, IDCANCEL, 0);
   EXPECT_FALSE(::IsWindowVisible(details));
