@@ -86,7 +86,7 @@ if [ "$mode" == check ]; then
     name=$(basename "$file")
     other="$scratch/b/deeper/dist/$name"
     if cmp -s "$file" "$other"; then
-      echo "identical: $name"
+      echo "identical: $name (sha256 $(sha256sum "$file" | cut -d' ' -f1))"
     else
       echo "DIFFERS: $name: $(cmp -l "$file" "$other" | wc -l) bytes"
       status=1
