@@ -369,32 +369,37 @@ void MainWindow::ShowKeyboardContextMenu(QWidget* widget) {
   menu->popup(widget->mapToGlobal(QPoint(area.left() + area.width() / 2, area.top() + area.height() / 2)));
 }
 
+QAction* MainWindow::MakeInputBoxEntry(QMenu& menu, int textId, const char* name, bool enabled) {
+  auto* item = new QAction(ToQString(res::LoadResourceString(textId)), &menu);
+  item->setObjectName(QString::fromLatin1(name));
+  item->setEnabled(enabled);
+  return item;
+}
+
 void MainWindow::AddInputBoxEntries(QMenu& menu, const QPlainTextEdit& edit) {
   if (dialog_ == nullptr) return;
-  const auto entry = [this, &menu](int textId, const char* name, bool enabled, void (ui::MainDialog::*action)()) {
-    auto* item = new QAction(ToQString(res::LoadResourceString(textId)), &menu);
-    item->setObjectName(QString::fromLatin1(name));
-    item->setEnabled(enabled);
-    connect(item, &QAction::triggered, this, [this, action] {
-      if (dialog_) (dialog_->*action)();
-    });
-    return item;
-  };
   const bool editable = !edit.isReadOnly();
-  QAction* const entries[] = {
-      entry(IDS_PASTE_COMMAND_AS_TEXT, "paste-command-as-text", editable && dialog_->CanPasteCommandAsText(),
-            &ui::MainDialog::PasteCommandAsText),
-      entry(IDS_CHARACTER_DETAILS, "character-details", true, &ui::MainDialog::ShowCharacterDetails),
-      entry(IDS_COMPOSE_CHARACTERS, "compose-characters", editable && dialog_->CanComposeCharacters(),
-            &ui::MainDialog::ComposeCharacters),
-  };
+  QAction* const paste = MakeInputBoxEntry(menu, IDS_PASTE_COMMAND_AS_TEXT, "paste-command-as-text",
+                                          editable && dialog_->CanPasteCommandAsText());
+  connect(paste, &QAction::triggered, this, [this] {
+    if (dialog_) dialog_->PasteCommandAsText();
+  });
+  QAction* const details = MakeInputBoxEntry(menu, IDS_CHARACTER_DETAILS, "character-details", true);
+  connect(details, &QAction::triggered, this, [this] {
+    if (dialog_) dialog_->ShowCharacterDetails();
+  });
+  QAction* const compose = MakeInputBoxEntry(menu, IDS_COMPOSE_CHARACTERS, "compose-characters",
+                                            editable && dialog_->CanComposeCharacters());
+  connect(compose, &QAction::triggered, this, [this] {
+    if (dialog_) dialog_->ComposeCharacters();
+  });
   // Right after Paste (Qt names its standard entries), or last should the style have none.
   QAction* before = nullptr;
   const QList<QAction*> actions = menu.actions();
   for (qsizetype i = 0; i + 1 < actions.size(); ++i) {
     if (actions[i]->objectName() == QStringLiteral("edit-paste")) before = actions[i + 1];
   }
-  for (QAction* item : entries) menu.insertAction(before, item);
+  for (QAction* item : {paste, details, compose}) menu.insertAction(before, item);
 }
 
 void MainWindow::ShowEditMenu(QPlainTextEdit* edit, const QPoint& position) {

@@ -15,6 +15,7 @@
 class QComboBox;
 class QPlainTextEdit;
 class QCheckBox;
+class QAction;
 class QMenu;
 
 namespace hexcribe::app::qt {
@@ -90,6 +91,8 @@ class MainWindow final : public QDialog, public ui::DialogWindow {
   // enabled when the clipboard holds commands to turn back into text; "Character Details...";
   // "Compose Characters (NFC)", enabled when the text is not in NFC.
   void AddInputBoxEntries(QMenu& menu, const QPlainTextEdit& edit);
+  // One of those entries, not yet in the menu.
+  QAction* MakeInputBoxEntry(QMenu& menu, int textId, const char* name, bool enabled);
 
   BuiltDialog built_;
   ui::MainDialog* dialog_ = nullptr;
