@@ -6,10 +6,10 @@
 set -euo pipefail
 folder=$1; shift
 mkdir -p "$folder"
-for locale in "$@"; do
-  [ -d "$folder/$locale.UTF-8" ] && continue
-  # localedef reports warnings for some locales' sources with status 1 while writing them whole.
-  localedef -i "$locale" -f UTF-8 "$folder/$locale.UTF-8" >/dev/null 2>&1 || [ -d "$folder/$locale.UTF-8" ] ||
-    { echo "make_locales: cannot compile $locale (package locales)"; exit 1; }
-done
+# Two at a time: each takes a few seconds of one core.
+printf '%s\n' "$@" | xargs -P 2 -I{} sh -c '
+  [ -d "$1/$2.UTF-8" ] && exit 0
+  # localedef reports warnings for some locales sources with status 1 while writing them whole.
+  localedef -i "$2" -f UTF-8 "$1/$2.UTF-8" >/dev/null 2>&1 || [ -d "$1/$2.UTF-8" ] ||
+    { echo "make_locales: cannot compile $2 (package locales)"; exit 1; }' sh "$folder" {} || exit 1
 echo "locales ready in $folder: $*"
