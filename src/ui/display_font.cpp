@@ -20,7 +20,10 @@ void FillComboBox(ui::DialogWindow& window, int listId, const std::vector<std::u
 }
 
 void DisplayFont::Apply(int listId, int inputId) {
-  Release();
+  // The previous font goes once the box holds the new one: a box left without a
+  // font in between would lay its whole text out twice.
+  const ui::FontHandle previous = handle_;
+  if (previous != 0 && inputId_ != inputId) window_.SetControlFont(inputId_, 0);
   // Untrimmed: a face name with spaces is used as the list shows it. Empty
   // when nothing is selected, which gives the platform's default face.
   const std::u16string face = window_.GetText(listId, 0);
@@ -28,6 +31,7 @@ void DisplayFont::Apply(int listId, int inputId) {
   inputId_ = inputId;
   // A failed creation hands over 0: the box falls back to its default font.
   window_.SetControlFont(inputId, handle_);
+  if (previous != 0) window_.DestroyFont(previous);
 }
 
 void DisplayFont::Release() {

@@ -114,6 +114,10 @@ void MainDialog::OnDestroy() {
   services_.WriteProfileValue(kSettingsSection, kFaceKey, face, StoredForm::kPlain, services_.SettingsFilePath());
   const std::u16string text = window_.GetText(kInputBox, 0);
   services_.WriteProfileValue(kSettingsSection, kTextKey, text, StoredForm::kHex, services_.SettingsFilePath());
+  // Emptied before its font goes: a box that loses its font lays its whole text out
+  // again in the default one, which takes Wine's edit control a quarter of a second
+  // for a full box in lines and seconds for one long paragraph.
+  window_.SetText(kInputBox, u"");
   font_.Release();
 }
 

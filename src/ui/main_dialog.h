@@ -65,7 +65,8 @@ class MainDialog {
   static bool PreTranslateKeyDown(int virtualKey);
 
   // The shutdown sequence, run while the window is destroyed, on every way of
-  // closing it. Saves the face and the text, then releases the display font.
+  // closing it. Saves the face and the text, then empties the input box and
+  // releases the display font.
   // Runs once; later calls do nothing.
   void OnDestroy();
 

@@ -141,9 +141,10 @@ TEST_F(MainDialogTest, ShutdownSavesFaceThenTextThenReleasesFontOnce) {
       "svc Write gen/uni_font=DejaVu Sans plain file=/settings/setting.ini",
       "GetText 1008 0",
       "svc Write gen/mlang_text=new hex file=/settings/setting.ini",
+      "SetText 1008 ",
       "DestroyFont",
   };
-  EXPECT_EQ(Only(log, {"GetText", "svc", "DestroyFont"}), expected);
+  EXPECT_EQ(Only(log, {"GetText", "svc", "SetText", "DestroyFont"}), expected);
   EXPECT_TRUE(window.liveFonts().empty());
 
   log.clear();

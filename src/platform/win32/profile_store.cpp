@@ -8,6 +8,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/profile_file.h"
@@ -175,6 +176,19 @@ bool MoveIntoPlace(const std::wstring& from, const std::wstring& to) {
   }
 }
 
+// True when the file's bytes already hold key=value in section as the kernel
+// reads them. The portable engine follows the kernel's rules and decodes a
+// UTF-16LE file as it does. Other files it decodes as UTF-8 where the kernel
+// uses the ANSI code page: the two agree on an ASCII value, unless the file
+// starts with a UTF-8 byte-order mark, which garbles the kernel's first line.
+bool HoldsValue(std::string_view bytes, const std::u16string& section, const std::u16string& key,
+                const std::u16string& value) {
+  const bool utf16 = bytes.starts_with("\xFF\xFE");
+  const bool ascii = std::all_of(value.begin(), value.end(), [](char16_t unit) { return unit < 0x80; });
+  if (!utf16 && (!ascii || bytes.starts_with("\xEF\xBB\xBF"))) return false;
+  return WriteProfileEntry(bytes, section, key, value) == bytes;
+}
+
 // GetPrivateProfileStringW with room that grows until the value fits or the
 // capacity is reached. The function cuts a value that does not fit to size - 1
 // units and then returns size - 1, which a value of exactly that length gives
@@ -246,6 +260,9 @@ bool WriteProfileString(const std::u16string& section, const std::u16string& key
   if (!before) return false;
   // Without the lock a temporary copy may belong to a save still running.
   if (lock.held()) RemoveStaleTemporaries(path);
+  // A close saves every value; one the file holds already is not written (nor
+  // flushed) again.
+  if (exists && HoldsValue(*before, section, key, value)) return true;
   // The copy starts as the file's exact bytes, so the profile function keeps
   // its encoding (a UTF-16LE file stays UTF-16LE) and its untouched lines.
   TemporaryFile temporary;

@@ -86,6 +86,7 @@ TEST(Win32AtomicSave, KeepsEncodingAndUntouchedLinesAndClearsLeftovers) {
       {"ANSI", ";keep\r\n" + kAnsi, ";keep\r\n[gen]\r\nuni_font=Tahoma\r\n"},
       {"UTF-16LE", bom + Utf16LeBytes(u";keep\r\n[gen]\r\nuni_font=Arial\r\n"),
        bom + Utf16LeBytes(u";keep\r\n[gen]\r\nuni_font=Tahoma\r\n")},
+      {"value unchanged", "[gen]\r\n  uni_font = Tahoma\r\n", "[gen]\r\n  uni_font = Tahoma\r\n"},
   };
   for (const Case& c : cases) {
     TempFolder temp;
