@@ -120,9 +120,9 @@ constexpr ControlTemplate kDetailsControls[] = {
     {IDC_CHARACTER_LIST_LABEL, ControlClass::kStatic, u"&Characters of the command:", kSsLeft | kWsGroup, 6, 6, 340,
      9, 0, "Names the list of Character Details. & marks the access key."},
     {IDC_CHARACTER_LIST, ControlClass::kListView, u"",
-     kLvsReport | kLvsSingleSel | kLvsShowSelAlways | kLvsOwnerData | kWsBorder | kWsTabStop, 6, 17, 468, 170, 0, {},
+     kLvsReport | kLvsSingleSel | kLvsShowSelAlways | kLvsOwnerData | kWsBorder | kWsTabStop, 6, 17, 508, 170, 0, {},
      kCharacterColumns},
-    {IDCANCEL, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 432, 192, 42, 14},
+    {IDCANCEL, ControlClass::kButton, u"Close", kBsPushButton | kWsTabStop, 472, 192, 42, 14},
 };
 
 constexpr DialogTemplate kDetailsDialog = {
@@ -132,7 +132,7 @@ constexpr DialogTemplate kDetailsDialog = {
     0,
     0,
     0,
-    480,
+    520,
     212,
     u"Character Details",
     u"Tahoma",

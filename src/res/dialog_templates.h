@@ -149,9 +149,10 @@ inline constexpr StringEntry kStringTable[] = {
 };
 
 // The columns of the Character Details list, in the order the window fills them.
+// Problems holds the longest English finding, "decomposed (NFC: U+00E9); no glyph in font", at 96 dpi.
 inline constexpr ListColumn kCharacterColumns[] = {
     {IDS_COLUMN_NUMBER, 22}, {IDS_COLUMN_CHARACTER, 44}, {IDS_COLUMN_CODE_POINT, 48},
-    {IDS_COLUMN_BYTES, 58},  {IDS_COLUMN_NAME, 144},     {IDS_COLUMN_PROBLEMS, 136},
+    {IDS_COLUMN_BYTES, 58},  {IDS_COLUMN_NAME, 144},     {IDS_COLUMN_PROBLEMS, 176},
 };
 
 // The main dialog's caption before the version is added to it.
